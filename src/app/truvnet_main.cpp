@@ -1,0 +1,60 @@
+// truvnet: the archive, editor and transfer program.
+#include "messages.h"
+#include "programfolder.h"
+#include "programfoldersetup.h"
+#include "qtdialogs.h"
+#include "session.h"
+#include "settingsstore.h"
+#include "startupsequence.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cstring>
+
+namespace {
+
+int initialise(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const ProgramFolder folder = args.size() > 2
+        ? ProgramFolder(QFileInfo(args.at(2)).absoluteFilePath())
+        : ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    const ProgramFolderSetupResult result = initialiseProgramFolder(folder);
+    QTextStream out(stdout);
+    for (const QString &path : result.created)
+        out << "creato " << path << '\n';
+    for (const QString &path : result.kept)
+        out << "già presente, non modificato " << path << '\n';
+    if (!result.error.isEmpty()) {
+        QTextStream(stderr) << result.error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int runWindows(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ShellText::ProgramTitle);
+    Session session(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()));
+    SettingsStore settings;
+    QtDialogs dialogs(ShellText::ProgramTitle);
+    StartupSequence startup(session, settings, dialogs);
+    QObject::connect(&startup, &StartupSequence::finished, &app, &QCoreApplication::exit,
+                     Qt::QueuedConnection);
+    startup.start();
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && std::strcmp(argv[1], "--init") == 0)
+        return initialise(argc, argv);
+    return runWindows(argc, argv);
+}

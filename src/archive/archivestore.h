@@ -1,0 +1,79 @@
+#pragma once
+
+#include "archiverecord.h"
+#include "sqlconnection.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The program archive truv.mdb: table cicli with its unique index "indice" on progr.
+// Every value reaches the database as a bound parameter.
+class ArchiveStore {
+public:
+    enum class ListOrder { CustomerDrawing, CustomerDescription, DrawingCustomer };
+
+    // Creates an empty archive; refuses a file that exists already.
+    static bool createEmpty(const QString &path, QString *error = nullptr);
+    // Opens an existing archive; a missing or unreadable file gives nullptr and the
+    // database's message in *error.
+    static std::unique_ptr<ArchiveStore> open(const QString &path, QString *error = nullptr);
+
+    ~ArchiveStore();
+    ArchiveStore(const ArchiveStore &) = delete;
+    ArchiveStore &operator=(const ArchiveStore &) = delete;
+
+    // The start-up load: removes rows without drawing number or description, checks that
+    // cicli and indice exist, adds the field MACCHINA to an archive that lacks it (one attempt)
+    // and makes sure the search indexes exist. False with lastError() on a failure that must
+    // stop the program.
+    bool prepareForUse();
+    bool wasUpgraded() const { return m_upgraded; }
+
+    std::optional<ArchiveRecord> seek(qint32 progr) const;
+    bool contains(qint32 progr) const;
+    std::optional<qint32> firstNumber() const;
+    std::optional<qint32> lastNumber() const;
+    bool isEmpty() const { return !firstNumber().has_value(); }
+
+    // The lowest positive number that no row has ("Libero").
+    qint32 lowestFreeNumber() const;
+    // Highest number + 1, or 1 for an empty archive: the number of a received program.
+    qint32 numberAfterLast() const;
+    // A number no row has for a row begun without a requested number.
+    qint32 automaticNumber() const;
+
+    // Archive numbers of the rows found, in the order the list shows them. A search text is a
+    // prefix in which "*" stands for any run of characters; case does not matter.
+    std::vector<qint32> searchByDrawing(const QString &text) const;
+    std::vector<qint32> searchByDescription(const QString &text) const;
+    std::vector<qint32> programsOfCustomer(const QString &customer) const;
+    // Every non-blank customer once, ascending.
+    QStringList customers() const;
+    // Rows of the printed list: customer matching the pattern ("*" any run), never customer ".".
+    std::vector<ArchiveRecord> printedList(ListOrder order, const QString &pattern) const;
+
+    bool add(const ArchiveRecord &record);
+    bool update(const ArchiveRecord &record);
+    bool remove(qint32 progr);
+    // Empties the old in-row copy of the program text.
+    bool clearStoredText(qint32 progr);
+
+    QString lastError() const { return m_error; }
+    QSqlDatabase database() const { return m_connection.database(); }
+
+private:
+    ArchiveStore() = default;
+    bool exec(QSqlQuery &query) const;
+    bool execStatement(const QString &statement);
+    std::vector<qint32> numbers(const QString &statement, const QVariantList &values) const;
+    bool hasMachineField();
+
+    SqlConnection m_connection;
+    mutable std::unique_ptr<QSqlQuery> m_seekQuery;
+    mutable QString m_error;
+    bool m_upgraded = false;
+};

@@ -1,0 +1,61 @@
+#include "picturecatalog.h"
+
+#include "sqlconnection.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace PictureCatalog {
+
+bool createEmpty(const QString &path, QString *error)
+{
+    SqlConnection connection;
+    if (!connection.openOrCreate(path)) {
+        if (error)
+            *error = connection.errorText();
+        return false;
+    }
+    QSqlQuery query(connection.database());
+    const QStringList statements = {
+        QStringLiteral("CREATE TABLE IF NOT EXISTS immagini (progressivo INTEGER NOT NULL, "
+                       "np INTEGER NOT NULL, tipo VARCHAR(4), descrizionebreve TEXT NOT NULL, "
+                       "desclunga TEXT)"),
+        QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS Indice ON immagini (progressivo, np)"),
+    };
+    for (const QString &statement : statements) {
+        if (!query.exec(statement)) {
+            if (error)
+                *error = query.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
+RemovalResult removeProgramPictures(const ProgramFolder &folder, qint32 number)
+{
+    RemovalResult result;
+
+    QDir pictures(folder.pictureDir());
+    const QStringList files = pictures.entryList({ProgramFolder::picturePrefix(number) + QLatin1Char('*')},
+                                                 QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : files) {
+        if (!QFile::remove(pictures.filePath(name)))
+            result.filesRemoved = false;
+    }
+
+    SqlConnection connection;
+    if (!connection.openExisting(folder.catalogPath())) {
+        result.rowsRemoved = false;
+        return result;
+    }
+    QSqlQuery query(connection.database());
+    query.prepare(QStringLiteral("DELETE FROM immagini WHERE progressivo = ?"));
+    query.addBindValue(number);
+    result.rowsRemoved = query.exec();
+    return result;
+}
+
+} // namespace PictureCatalog

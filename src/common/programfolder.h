@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the archive, the program texts, the pictures and the machine list.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString root);
+
+    // TRUV_HOME when set; else the executable's folder when it holds truv.mdb;
+    // else the per-user data folder.
+    static QString resolveRoot(const QString &truvHome, const QString &executableDir,
+                               const QString &homeDir);
+    static ProgramFolder fromEnvironment(const QString &executableDir);
+
+    // "P" + seven zero-filled digits: the name of an archived program's text file.
+    static QString programFileName(qint32 number);
+    // "M" + seven digits + "N": the start of every picture file name of a program.
+    static QString picturePrefix(qint32 number);
+
+    const QString &root() const { return m_root; }
+    QString path(const QString &relative) const;
+    QString archivePath() const { return path(QStringLiteral("truv.mdb")); }
+    QString catalogPath() const { return path(QStringLiteral("IMMAGINI.MDB")); }
+    QString machineFilePath() const { return path(QStringLiteral("cncsett.dat")); }
+    QString dataDir() const { return path(QStringLiteral("dati")); }
+    QString pictureDir() const { return path(QStringLiteral("imm")); }
+    QString programTextPath(qint32 number) const;
+
+    // Creates dati and imm; an existing folder is no error.
+    bool createWorkFolders() const;
+
+private:
+    QString m_root;
+};

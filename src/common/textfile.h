@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Program texts, machine lists and transfer data are 8-bit bytes. Converting with Latin-1
+// keeps every byte through a round trip to QString and back.
+namespace TextFile {
+
+inline QString toText(const QByteArray &bytes) { return QString::fromLatin1(bytes); }
+inline QByteArray toBytes(const QString &text) { return text.toLatin1(); }
+
+// The whole file, or nothing with the reason in *error.
+std::optional<QByteArray> read(const QString &path, QString *error = nullptr);
+
+// Writes into a temporary file beside the target, flushes it to disk and renames it over the
+// target, so a crash or a full disk leaves the old file intact.
+bool writeAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+} // namespace TextFile

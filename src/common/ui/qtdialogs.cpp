@@ -1,0 +1,115 @@
+#include "qtdialogs.h"
+
+#include "helpwindow.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+QWidget *dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+QMessageBox::Icon toQt(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::Information: return QMessageBox::Information;
+    case Dialogs::Icon::Exclamation: return QMessageBox::Warning;
+    case Dialogs::Icon::Critical: return QMessageBox::Critical;
+    case Dialogs::Icon::Question: return QMessageBox::Question;
+    case Dialogs::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(Dialogs::Buttons buttons)
+{
+    switch (buttons) {
+    case Dialogs::Buttons::Ok: return QMessageBox::Ok;
+    case Dialogs::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Dialogs::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Dialogs::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Dialogs::Buttons::AbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    }
+    return QMessageBox::Ok;
+}
+
+Dialogs::Button fromQt(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return Dialogs::Button::Ok;
+    case QMessageBox::Yes: return Dialogs::Button::Yes;
+    case QMessageBox::No: return Dialogs::Button::No;
+    case QMessageBox::Abort: return Dialogs::Button::Abort;
+    case QMessageBox::Retry: return Dialogs::Button::Retry;
+    case QMessageBox::Ignore: return Dialogs::Button::Ignore;
+    default: return Dialogs::Button::Cancel;
+    }
+}
+
+} // namespace
+
+QtDialogs::QtDialogs(QString programTitle) : m_programTitle(std::move(programTitle)) {}
+
+QString QtDialogs::titleOr(const QString &title) const
+{
+    return title.isEmpty() ? m_programTitle : title;
+}
+
+void QtDialogs::message(const QString &text, const QString &title, Icon icon)
+{
+    QMessageBox box(toQt(icon), titleOr(title), text, QMessageBox::Ok, dialogParent());
+    box.exec();
+}
+
+Dialogs::Button QtDialogs::question(const QString &text, Buttons buttons, const QString &title, Icon icon)
+{
+    QMessageBox box(toQt(icon), titleOr(title), text, toQt(buttons), dialogParent());
+    return fromQt(box.exec());
+}
+
+std::optional<QString> QtDialogs::inputText(const QString &prompt, const QString &title,
+                                            const QString &initial)
+{
+    bool ok = false;
+    QString answer = QInputDialog::getText(dialogParent(), titleOr(title), prompt, QLineEdit::Normal,
+                                           initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
+}
+
+QString QtDialogs::openFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(dialogParent(), titleOr(title), folder, filter);
+}
+
+QString QtDialogs::saveFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(dialogParent(), titleOr(title), folder, filter);
+}
+
+bool QtDialogs::setUpPrinter(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, dialogParent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::showHelp(int context)
+{
+    auto *window = new HelpWindow(HelpPages::page(context), dialogParent());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void QtDialogs::beep()
+{
+    QApplication::beep();
+}

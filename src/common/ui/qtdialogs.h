@@ -1,0 +1,26 @@
+#pragma once
+
+#include "dialogs.h"
+
+class QWidget;
+
+// The real dialogs: message boxes, input boxes, file choosers, print dialog and help window.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QString programTitle);
+
+    void message(const QString &text, const QString &title, Icon icon) override;
+    Button question(const QString &text, Buttons buttons, const QString &title, Icon icon) override;
+    std::optional<QString> inputText(const QString &prompt, const QString &title,
+                                     const QString &initial) override;
+    QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
+    QString saveFileName(const QString &title, const QString &folder, const QString &filter) override;
+    bool setUpPrinter(QPrinter &printer) override;
+    void showHelp(int context) override;
+    void beep() override;
+
+private:
+    QString titleOr(const QString &title) const;
+
+    QString m_programTitle;
+};

@@ -1,0 +1,40 @@
+#include "startupsequence.h"
+
+#include "dialogs.h"
+#include "frmmdi.h"
+#include "frmsplash.h"
+#include "messages.h"
+#include "session.h"
+#include "startupload.h"
+#include "version.h"
+
+StartupSequence::StartupSequence(Session &session, const SettingsStore &settings, Dialogs &dialogs)
+    : m_session(session), m_settings(settings), m_dialogs(dialogs)
+{
+}
+
+StartupSequence::~StartupSequence() = default;
+
+void StartupSequence::start()
+{
+    m_splash = new frmSplash(frmSplash::Mode::Startup);
+    m_splash->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_splash, &frmSplash::closed, this, &StartupSequence::loadAndShowMainWindow,
+            Qt::QueuedConnection);
+    m_splash->show();
+}
+
+void StartupSequence::loadAndShowMainWindow()
+{
+    QString error;
+    if (!loadSession(m_session, m_settings, &error)) {
+        m_dialogs.message(error, {}, Dialogs::Icon::Critical);
+        emit finished(1);
+        return;
+    }
+    m_mainWindow = std::make_unique<frmMDI>(m_session, m_dialogs);
+    m_mainWindow->setWindowTitle(ShellText::MainCaptionWithRelease + QStringLiteral(TRUV_VERSION));
+    connect(m_mainWindow.get(), &frmMDI::endRequested, this, [this] { emit finished(0); });
+    m_mainWindow->show();
+    emit mainWindowShown();
+}

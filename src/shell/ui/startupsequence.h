@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class Dialogs;
+class SettingsStore;
+class frmMDI;
+#include "frmsplash.h"
+struct Session;
+
+// The way into the program: information window, then the main window's load, then the
+// main window. A load that fails shows the database's message and ends the program.
+class StartupSequence : public QObject {
+    Q_OBJECT
+public:
+    StartupSequence(Session &session, const SettingsStore &settings, Dialogs &dialogs);
+    ~StartupSequence() override;
+
+    void start();
+    frmMDI *mainWindow() const { return m_mainWindow.get(); }
+    frmSplash *informationWindow() const { return m_splash; }
+
+signals:
+    void mainWindowShown();
+    // The program must end with this status.
+    void finished(int exitCode);
+
+private:
+    void loadAndShowMainWindow();
+
+    Session &m_session;
+    const SettingsStore &m_settings;
+    Dialogs &m_dialogs;
+    QPointer<frmSplash> m_splash;
+    std::unique_ptr<frmMDI> m_mainWindow;
+};

@@ -1,0 +1,404 @@
+#include "archivestore.h"
+#include "programremoval.h"
+#include "tempprogramfolder.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+namespace {
+
+ArchiveRecord record(qint32 progr, const QString &cliente, const QString &disegno = QStringLiteral("D"),
+                     const QString &descrizione = QStringLiteral("descr"))
+{
+    ArchiveRecord r;
+    r.progr = progr;
+    r.cliente = cliente;
+    r.disegno = disegno;
+    r.descrizione = descrizione;
+    return r;
+}
+
+void exec(ArchiveStore &store, const QString &statement)
+{
+    QSqlQuery query(store.database());
+    if (!query.exec(statement))
+        QFAIL(qPrintable(statement));
+}
+
+QList<qint32> toList(const std::vector<qint32> &numbers)
+{
+    return QList<qint32>(numbers.begin(), numbers.end());
+}
+
+QString queryPlan(ArchiveStore &store, const QString &statement, const QString &value)
+{
+    QSqlQuery query(store.database());
+    query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + statement);
+    query.addBindValue(value);
+    if (!query.exec())
+        return {};
+    QStringList plan;
+    while (query.next())
+        plan.append(query.value(3).toString());
+    return plan.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class ArchiveStoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void programFileNames_data();
+    void programFileNames();
+    void nullRowsRemovedEmptyStringsKept();
+    void oldLayoutUpgradedOnceAndSecondLoadChangesNothing();
+    void missingOrBrokenArchiveRefused_data();
+    void missingOrBrokenArchiveRefused();
+    void lowestFreeNumber_data();
+    void lowestFreeNumber();
+    void numberAfterLast_data();
+    void numberAfterLast();
+    void customerList();
+    void prefixSearches_data();
+    void prefixSearches();
+    void prefixSearchesUseAnIndex_data();
+    void prefixSearchesUseAnIndex();
+    void printedListOrdersAndPattern_data();
+    void printedListOrdersAndPattern();
+    void addUpdateSeekRemove();
+    void removalOf42LeavesProgram420();
+    void removalStepsIndependent();
+};
+
+void ArchiveStoreTest::programFileNames_data()
+{
+    QTest::addColumn<qint32>("number");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("5") << 5 << QStringLiteral("P0000005");
+    QTest::newRow("123") << 123 << QStringLiteral("P0000123");
+    QTest::newRow("seven digits") << 1234567 << QStringLiteral("P1234567");
+    QTest::newRow("eight digits keep all") << 12345678 << QStringLiteral("P12345678");
+}
+
+void ArchiveStoreTest::programFileNames()
+{
+    QFETCH(qint32, number);
+    QFETCH(QString, name);
+    QCOMPARE(ProgramFolder::programFileName(number), name);
+    QCOMPARE(ProgramFolder(QStringLiteral("/srv/truv")).programTextPath(number),
+             QStringLiteral("/srv/truv/dati/") + name);
+}
+
+void ArchiveStoreTest::nullRowsRemovedEmptyStringsKept()
+{
+    TempProgramFolder temp;
+    {
+        auto store = temp.openArchive();
+        exec(*store, QStringLiteral("INSERT INTO cicli (progr, disegno, descrizione) VALUES (1, NULL, 'a')"));
+        exec(*store, QStringLiteral("INSERT INTO cicli (progr, disegno, descrizione) VALUES (2, 'b', NULL)"));
+        exec(*store, QStringLiteral("INSERT INTO cicli (progr, disegno, descrizione) VALUES (3, '', '')"));
+        exec(*store, QStringLiteral("INSERT INTO cicli (progr, disegno, descrizione) VALUES (4, 'd', 'e')"));
+    }
+    auto store = temp.openArchive();
+    QVERIFY(!store->contains(1));
+    QVERIFY(!store->contains(2));
+    QVERIFY(store->contains(3));
+    QVERIFY(store->contains(4));
+}
+
+void ArchiveStoreTest::oldLayoutUpgradedOnceAndSecondLoadChangesNothing()
+{
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    {
+        SqlConnection connection;
+        QVERIFY(connection.openOrCreate(temp.folder().archivePath()));
+        QSqlQuery query(connection.database());
+        QVERIFY(query.exec(QStringLiteral("CREATE TABLE cicli (progr INTEGER, cliente TEXT, disegno TEXT, "
+                                          "descrizione TEXT, memo TEXT, testo TEXT)")));
+        QVERIFY(query.exec(QStringLiteral("CREATE UNIQUE INDEX indice ON cicli (progr)")));
+        QVERIFY(query.exec(QStringLiteral("INSERT INTO cicli VALUES (7, 'ACME', 'D7', 'flangia', NULL, NULL)")));
+    }
+    {
+        auto store = ArchiveStore::open(temp.folder().archivePath());
+        QVERIFY(store);
+        QVERIFY(store->prepareForUse());
+        QVERIFY(store->wasUpgraded());
+        const QSqlRecord fields = store->database().record(QStringLiteral("cicli"));
+        QVERIFY(fields.indexOf(QStringLiteral("macchina")) >= 0);
+        QCOMPARE(store->seek(7)->macchina, QString());
+        QCOMPARE(store->seek(7)->cliente, QStringLiteral("ACME"));
+    }
+    auto again = ArchiveStore::open(temp.folder().archivePath());
+    QVERIFY(again->prepareForUse());
+    QVERIFY(!again->wasUpgraded());
+    QCOMPARE(again->database().record(QStringLiteral("cicli")).count(), 7);
+}
+
+void ArchiveStoreTest::missingOrBrokenArchiveRefused_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: no file at all
+    QTest::addColumn<QString>("schema");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("missing file") << QByteArray() << QString() << QStringLiteral("unable to open");
+    QTest::newRow("not a database") << QByteArray(4096, 'x') << QString() << QStringLiteral("not a database");
+    QTest::newRow("no table cicli") << QByteArray() << QStringLiteral("CREATE TABLE altro (a)")
+                                    << QStringLiteral("no such table");
+    QTest::newRow("no index indice")
+        << QByteArray() << QStringLiteral("CREATE TABLE cicli (progr, disegno, descrizione, macchina)")
+        << QStringLiteral("'indice'");
+}
+
+void ArchiveStoreTest::missingOrBrokenArchiveRefused()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, schema);
+    QFETCH(QString, expected);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    const QString path = temp.folder().archivePath();
+    if (!content.isEmpty())
+        temp.writeFile(QStringLiteral("truv.mdb"), content);
+    if (!schema.isEmpty()) {
+        SqlConnection connection;
+        QVERIFY(connection.openOrCreate(path));
+        QVERIFY(QSqlQuery(connection.database()).exec(schema));
+    }
+    QString error;
+    auto store = ArchiveStore::open(path, &error);
+    if (store) {
+        QVERIFY(!store->prepareForUse());
+        error = store->lastError();
+    }
+    QVERIFY2(error.contains(expected, Qt::CaseInsensitive), qPrintable(error));
+    if (content.isEmpty() && schema.isEmpty())
+        QVERIFY2(!QFile::exists(path), "opening must not create an empty archive");
+}
+
+void ArchiveStoreTest::lowestFreeNumber_data()
+{
+    QTest::addColumn<QList<qint32>>("numbers");
+    QTest::addColumn<qint32>("proposal");
+    QTest::newRow("empty") << QList<qint32>{} << 1;
+    QTest::newRow("1,2,4") << QList<qint32>{1, 2, 4} << 3;
+    QTest::newRow("1,2,3") << QList<qint32>{1, 2, 3} << 4;
+    QTest::newRow("starts at 5") << QList<qint32>{5, 6} << 1;
+    QTest::newRow("negative and 1 taken") << QList<qint32>{-5, 1, 2} << 3;
+}
+
+void ArchiveStoreTest::lowestFreeNumber()
+{
+    QFETCH(QList<qint32>, numbers);
+    QFETCH(qint32, proposal);
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    for (qint32 n : numbers)
+        QVERIFY(store->add(record(n, QStringLiteral("C"))));
+    QCOMPARE(store->lowestFreeNumber(), proposal);
+}
+
+void ArchiveStoreTest::numberAfterLast_data()
+{
+    QTest::addColumn<QList<qint32>>("numbers");
+    QTest::addColumn<qint32>("next");
+    QTest::newRow("empty") << QList<qint32>{} << 1;
+    QTest::newRow("gap is not reused") << QList<qint32>{1, 2, 9} << 10;
+    QTest::newRow("top of the range falls back to a free number")
+        << QList<qint32>{1, std::numeric_limits<qint32>::max()} << 2;
+}
+
+void ArchiveStoreTest::numberAfterLast()
+{
+    QFETCH(QList<qint32>, numbers);
+    QFETCH(qint32, next);
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    for (qint32 n : numbers)
+        QVERIFY(store->add(record(n, QStringLiteral("C"))));
+    QCOMPARE(store->numberAfterLast(), next);
+    QVERIFY(!store->contains(store->automaticNumber()));
+}
+
+void ArchiveStoreTest::customerList()
+{
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    const QStringList customers = {QStringLiteral("ROSSI"), QStringLiteral(""), QStringLiteral(" "),
+                                   QStringLiteral("."), QStringLiteral("BIANCHI"), QStringLiteral("ROSSI"),
+                                   QStringLiteral("D'ANGELO")};
+    qint32 n = 1;
+    for (const QString &c : customers)
+        QVERIFY(store->add(record(n++, c)));
+    QVERIFY(store->add(record(n++, QString()))); // Null customer
+    QCOMPARE(store->customers(),
+             (QStringList{QStringLiteral("."), QStringLiteral("BIANCHI"), QStringLiteral("D'ANGELO"),
+                          QStringLiteral("ROSSI")}));
+    QCOMPARE(toList(store->programsOfCustomer(QStringLiteral("ROSSI"))), (QList<qint32>{1, 6}));
+    QCOMPARE(toList(store->programsOfCustomer(QStringLiteral("D'ANGELO"))), (QList<qint32>{7}));
+}
+
+void ArchiveStoreTest::prefixSearches_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<qint32>>("byDrawing");
+    // Drawings: 1 "AB-100", 2 "ab-200", 3 "AB%X", 4 "ABCX", 5 "O'BRIEN 1", 6 "A_B", 7 "AXB", 8 "AB "
+    QTest::newRow("empty lists all") << QString() << QList<qint32>{6, 8, 3, 1, 2, 4, 7, 5};
+    QTest::newRow("case does not matter") << QStringLiteral("ab-") << QList<qint32>{1, 2};
+    QTest::newRow("percent is literal") << QStringLiteral("AB%") << QList<qint32>{3};
+    QTest::newRow("underscore is literal") << QStringLiteral("A_") << QList<qint32>{6};
+    QTest::newRow("star is any run") << QStringLiteral("A*X") << QList<qint32>{3, 4, 7};
+    QTest::newRow("apostrophe") << QStringLiteral("O'B") << QList<qint32>{5};
+    QTest::newRow("trailing blank is part of the text") << QStringLiteral("AB ") << QList<qint32>{8};
+    QTest::newRow("no match") << QStringLiteral("ZZ") << QList<qint32>{};
+}
+
+void ArchiveStoreTest::prefixSearches()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<qint32>, byDrawing);
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    const QStringList drawings = {QStringLiteral("AB-100"), QStringLiteral("ab-200"), QStringLiteral("AB%X"),
+                                  QStringLiteral("ABCX"), QStringLiteral("O'BRIEN 1"), QStringLiteral("A_B"),
+                                  QStringLiteral("AXB"), QStringLiteral("AB ")};
+    for (int i = 0; i < drawings.size(); ++i)
+        QVERIFY(store->add(record(i + 1, QStringLiteral("C"), drawings.at(i), drawings.at(i))));
+    QCOMPARE(toList(store->searchByDrawing(text)), byDrawing);
+    QCOMPARE(toList(store->searchByDescription(text)), byDrawing);
+}
+
+void ArchiveStoreTest::prefixSearchesUseAnIndex_data()
+{
+    QTest::addColumn<QString>("statement");
+    QTest::newRow("drawing") << QStringLiteral("SELECT progr FROM cicli WHERE disegno LIKE ? ESCAPE '\\' "
+                                               "ORDER BY disegno COLLATE NOCASE, progr");
+    QTest::newRow("description") << QStringLiteral("SELECT progr FROM cicli WHERE descrizione LIKE ? ESCAPE '\\' "
+                                                   "ORDER BY descrizione COLLATE NOCASE, progr");
+    QTest::newRow("customer") << QStringLiteral("SELECT progr FROM cicli WHERE cliente = ? COLLATE NOCASE "
+                                                "ORDER BY cliente COLLATE NOCASE, progr");
+}
+
+void ArchiveStoreTest::prefixSearchesUseAnIndex()
+{
+    // The statements the store runs; kept in step with it by the search results above.
+    QFETCH(QString, statement);
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    const QString plan = queryPlan(*store, statement, QStringLiteral("AB%"));
+    QVERIFY2(plan.contains(QStringLiteral("USING COVERING INDEX")), qPrintable(plan));
+    QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(plan));
+}
+
+void ArchiveStoreTest::printedListOrdersAndPattern_data()
+{
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QList<qint32>>("expected");
+    // 1 ROSSI/B/y, 2 ROSSI/A/z, 3 BIANCHI/C/x, 4 "."/A/a, 5 ROSSINI/A/b
+    QTest::newRow("customer+drawing, all") << int(ArchiveStore::ListOrder::CustomerDrawing) << QStringLiteral("*")
+                                           << QList<qint32>{3, 2, 1, 5};
+    QTest::newRow("customer+description") << int(ArchiveStore::ListOrder::CustomerDescription)
+                                          << QStringLiteral("*") << QList<qint32>{3, 1, 2, 5};
+    QTest::newRow("drawing+customer") << int(ArchiveStore::ListOrder::DrawingCustomer) << QStringLiteral("*")
+                                      << QList<qint32>{2, 5, 1, 3};
+    QTest::newRow("prefix") << int(ArchiveStore::ListOrder::CustomerDrawing) << QStringLiteral("ROSSI*")
+                            << QList<qint32>{2, 1, 5};
+    QTest::newRow("exact") << int(ArchiveStore::ListOrder::CustomerDrawing) << QStringLiteral("ROSSI")
+                           << QList<qint32>{2, 1};
+    QTest::newRow("dot never printed") << int(ArchiveStore::ListOrder::CustomerDrawing) << QStringLiteral(".*")
+                                       << QList<qint32>{};
+}
+
+void ArchiveStoreTest::printedListOrdersAndPattern()
+{
+    QFETCH(int, order);
+    QFETCH(QString, pattern);
+    QFETCH(QList<qint32>, expected);
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    QVERIFY(store->add(record(1, QStringLiteral("ROSSI"), QStringLiteral("B"), QStringLiteral("y"))));
+    QVERIFY(store->add(record(2, QStringLiteral("ROSSI"), QStringLiteral("A"), QStringLiteral("z"))));
+    QVERIFY(store->add(record(3, QStringLiteral("BIANCHI"), QStringLiteral("C"), QStringLiteral("x"))));
+    QVERIFY(store->add(record(4, QStringLiteral("."), QStringLiteral("A"), QStringLiteral("a"))));
+    QVERIFY(store->add(record(5, QStringLiteral("ROSSINI"), QStringLiteral("A"), QStringLiteral("b"))));
+    QList<qint32> numbers;
+    for (const ArchiveRecord &r : store->printedList(ArchiveStore::ListOrder(order), pattern))
+        numbers.append(r.progr);
+    QCOMPARE(numbers, expected);
+}
+
+void ArchiveStoreTest::addUpdateSeekRemove()
+{
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    ArchiveRecord r = record(42, QStringLiteral("D'ANGELO"), QStringLiteral("DIS-1"), QStringLiteral("albero"));
+    r.memo = QStringLiteral("riga 1\r\nriga 2");
+    r.macchina = QStringLiteral("T1");
+    QVERIFY(store->add(r));
+    QVERIFY2(!store->add(r), "a number is never given twice");
+    QCOMPARE(*store->seek(42), r);
+    r.descrizione = QStringLiteral("albero motore");
+    QVERIFY(store->update(r));
+    QCOMPARE(store->seek(42)->descrizione, QStringLiteral("albero motore"));
+    QVERIFY(!store->update(record(43, QStringLiteral("X"))));
+    QVERIFY(store->remove(42));
+    QVERIFY(!store->seek(42));
+    QVERIFY(store->isEmpty());
+}
+
+void ArchiveStoreTest::removalOf42LeavesProgram420()
+{
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    QVERIFY(store->add(record(42, QStringLiteral("A"))));
+    QVERIFY(store->add(record(420, QStringLiteral("A"))));
+    temp.writeProgramText(42, "O0042\r\n");
+    temp.writeProgramText(420, "O0420\r\n");
+    for (const char *name : {"imm/M0000042N0001.jpg", "imm/M0000042N0002.bmp", "imm/M0000420N0001.jpg"})
+        temp.writeFile(QString::fromLatin1(name), "picture");
+    {
+        SqlConnection catalogue;
+        QVERIFY(catalogue.openExisting(temp.folder().catalogPath()));
+        QSqlQuery query(catalogue.database());
+        QVERIFY(query.exec(QStringLiteral("INSERT INTO immagini VALUES (42, 1, '.jpg', 'a', NULL), "
+                                          "(42, 2, '.bmp', 'b', NULL), (420, 1, '.jpg', 'c', NULL)")));
+    }
+
+    QVERIFY(removeArchivedProgram(*store, temp.folder(), 42).complete());
+
+    QVERIFY(!store->contains(42));
+    QVERIFY(store->contains(420));
+    QVERIFY(!QFile::exists(temp.folder().programTextPath(42)));
+    QVERIFY(QFile::exists(temp.folder().programTextPath(420)));
+    QVERIFY(!QFile::exists(temp.path(QStringLiteral("imm/M0000042N0001.jpg"))));
+    QVERIFY(!QFile::exists(temp.path(QStringLiteral("imm/M0000042N0002.bmp"))));
+    QVERIFY(QFile::exists(temp.path(QStringLiteral("imm/M0000420N0001.jpg"))));
+    SqlConnection catalogue;
+    QVERIFY(catalogue.openExisting(temp.folder().catalogPath()));
+    QSqlQuery rows(catalogue.database());
+    QVERIFY(rows.exec(QStringLiteral("SELECT progressivo FROM immagini")));
+    QVERIFY(rows.next());
+    QCOMPARE(rows.value(0).toInt(), 420);
+    QVERIFY(!rows.next());
+}
+
+void ArchiveStoreTest::removalStepsIndependent()
+{
+    // No text file and no catalogue: the row still goes, and the result says what failed.
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    QVERIFY(store->add(record(5, QStringLiteral("A"))));
+    temp.writeFile(QStringLiteral("imm/M0000005N0001.tif"), "picture");
+    QVERIFY(QFile::remove(temp.folder().catalogPath()));
+
+    const ProgramRemovalResult result = removeArchivedProgram(*store, temp.folder(), 5);
+    QVERIFY(result.textRemoved);
+    QVERIFY(result.picturesRemoved);
+    QVERIFY(!result.catalogueRowsRemoved);
+    QVERIFY(result.rowRemoved);
+    QVERIFY(!store->contains(5));
+    QVERIFY(!QFile::exists(temp.path(QStringLiteral("imm/M0000005N0001.tif"))));
+}
+
+QTEST_GUILESS_MAIN(ArchiveStoreTest)
+#include "tst_archivestore.moc"

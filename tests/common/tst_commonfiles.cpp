@@ -1,0 +1,103 @@
+#include "programfolder.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class CommonFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void programFolderResolution_data();
+    void programFolderResolution();
+    void everyByteSurvivesARoundTrip();
+    void atomicWriteReplacesWholeFile();
+    void failedWriteKeepsOldText_data();
+    void failedWriteKeepsOldText();
+};
+
+void CommonFilesTest::programFolderResolution_data()
+{
+    QTest::addColumn<QString>("truvHome");
+    QTest::addColumn<bool>("archiveBesideExecutable");
+    QTest::addColumn<QString>("expected"); // relative to the temporary root
+    QTest::newRow("TRUV_HOME wins") << QStringLiteral("home") << true << QStringLiteral("home");
+    QTest::newRow("executable folder with truv.mdb") << QString() << true << QStringLiteral("bin");
+    QTest::newRow("per-user folder") << QString() << false << QStringLiteral("user/.local/share/truv");
+}
+
+void CommonFilesTest::programFolderResolution()
+{
+    QFETCH(QString, truvHome);
+    QFETCH(bool, archiveBesideExecutable);
+    QFETCH(QString, expected);
+    QTemporaryDir temp;
+    QDir root(temp.path());
+    QVERIFY(root.mkpath(QStringLiteral("bin")));
+    if (archiveBesideExecutable) {
+        QFile archive(root.filePath(QStringLiteral("bin/truv.mdb")));
+        QVERIFY(archive.open(QIODevice::WriteOnly));
+    }
+    const QString home = truvHome.isEmpty() ? QString() : root.filePath(truvHome);
+    QCOMPARE(ProgramFolder::resolveRoot(home, root.filePath(QStringLiteral("bin")), root.filePath(QStringLiteral("user"))),
+             root.filePath(expected));
+}
+
+void CommonFilesTest::everyByteSurvivesARoundTrip()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i)
+        bytes.append(char(i));
+    bytes.append("\r\nO1234\n\r\x1a");
+    QTemporaryDir temp;
+    const QString path = QDir(temp.path()).filePath(QStringLiteral("P0000001"));
+    QVERIFY(TextFile::writeAtomically(path, TextFile::toBytes(TextFile::toText(bytes))));
+    const auto read = TextFile::read(path);
+    QVERIFY(read);
+    QCOMPARE(*read, bytes);
+}
+
+void CommonFilesTest::atomicWriteReplacesWholeFile()
+{
+    QTemporaryDir temp;
+    const QString path = QDir(temp.path()).filePath(QStringLiteral("cncsett.dat"));
+    QVERIFY(TextFile::writeAtomically(path, QByteArray(10000, 'a')));
+    QVERIFY(TextFile::writeAtomically(path, "short"));
+    QCOMPARE(*TextFile::read(path), QByteArray("short"));
+    QCOMPARE(QDir(temp.path()).entryList(QDir::Files), QStringList{QStringLiteral("cncsett.dat")});
+}
+
+void CommonFilesTest::failedWriteKeepsOldText_data()
+{
+    QTest::addColumn<bool>("readOnlyFolder");
+    QTest::newRow("folder refuses new files") << true;
+    QTest::newRow("target is a folder") << false;
+}
+
+void CommonFilesTest::failedWriteKeepsOldText()
+{
+    QFETCH(bool, readOnlyFolder);
+    QTemporaryDir temp;
+    QDir dir(temp.path());
+    QString path = dir.filePath(QStringLiteral("P0000009"));
+    if (readOnlyFolder) {
+        QVERIFY(TextFile::writeAtomically(path, "old text\r\n"));
+        QFile::setPermissions(temp.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (QFileInfo(temp.path()).isWritable())
+            QSKIP("running with rights that ignore folder permissions");
+    } else {
+        QVERIFY(dir.mkpath(QStringLiteral("P0000009")));
+    }
+    QString error;
+    QVERIFY(!TextFile::writeAtomically(path, "new text\r\n", &error));
+    QVERIFY(!error.isEmpty());
+    if (readOnlyFolder) {
+        QCOMPARE(*TextFile::read(path), QByteArray("old text\r\n"));
+        QFile::setPermissions(temp.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden).size(), readOnlyFolder ? 1 : 0);
+}
+
+QTEST_GUILESS_MAIN(CommonFilesTest)
+#include "tst_commonfiles.moc"

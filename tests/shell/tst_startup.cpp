@@ -1,0 +1,164 @@
+#include "archivestore.h"
+#include "frmmdi.h"
+#include "frmsplash.h"
+#include "programfoldersetup.h"
+#include "scripteddialogs.h"
+#include "session.h"
+#include "settingsstore.h"
+#include "startupload.h"
+#include "startupsequence.h"
+#include "tempprogramfolder.h"
+#include "textfile.h"
+#include "version.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initCreatesDeliveredFiles();
+    void initNeverOverwrites();
+    void initFromCommandLine();
+    void loadCreatesFoldersAndReadsPassword();
+    void missingArchiveStopsWithMessageAndNoMainWindow();
+    void mainWindowShownWithReleaseCaption();
+    void informationWindowTimers();
+    void endCommandEndsTheProgram();
+};
+
+void StartupTest::initCreatesDeliveredFiles()
+{
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    const ProgramFolderSetupResult result = initialiseProgramFolder(temp.folder());
+    QVERIFY(result.error.isEmpty());
+    QCOMPARE(result.created.size(), 5);
+    QCOMPARE(*TextFile::read(temp.folder().machineFilePath()), QByteArray(" 0 \r\n"));
+    QVERIFY(QFileInfo(temp.folder().dataDir()).isDir());
+    QVERIFY(QFileInfo(temp.folder().pictureDir()).isDir());
+    auto archive = temp.openArchive();
+    QVERIFY(archive->isEmpty());
+    SqlConnection catalogue;
+    QVERIFY(catalogue.openExisting(temp.folder().catalogPath()));
+    QVERIFY(catalogue.database().tables().contains(QStringLiteral("immagini")));
+}
+
+void StartupTest::initNeverOverwrites()
+{
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), " 1 \r\n\"T1\",1,\"9600,E,7,2\",1,\"12\",\"\",0\r\n");
+    temp.writeFile(QStringLiteral("truv.mdb"), "not ours");
+    const ProgramFolderSetupResult result = initialiseProgramFolder(temp.folder());
+    QVERIFY(result.error.isEmpty());
+    QCOMPARE(result.kept, (QStringList{temp.folder().archivePath(), temp.folder().machineFilePath()}));
+    QCOMPARE(*TextFile::read(temp.folder().archivePath()), QByteArray("not ours"));
+    QCOMPARE(TextFile::read(temp.folder().machineFilePath())->left(5), QByteArray(" 1 \r\n"));
+}
+
+void StartupTest::initFromCommandLine()
+{
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    const QString target = temp.path(QStringLiteral("nuova"));
+    QProcess process;
+    process.start(QStringLiteral(TRUVNET_PATH), {QStringLiteral("--init"), target});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(out.contains(QDir(target).filePath(QStringLiteral("truv.mdb"))), qPrintable(out));
+    QVERIFY(QFile::exists(QDir(target).filePath(QStringLiteral("IMMAGINI.MDB"))));
+
+    process.start(QStringLiteral(TRUVNET_PATH), {QStringLiteral("--init"), target});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(!QString::fromUtf8(process.readAllStandardOutput()).contains(QStringLiteral("creato")));
+}
+
+void StartupTest::loadCreatesFoldersAndReadsPassword()
+{
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    QVERIFY(ArchiveStore::createEmpty(temp.folder().archivePath()));
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("password"), QStringLiteral("password"), QStringLiteral("SEGRETO"));
+    for (int run = 0; run < 2; ++run) {
+        Session session(temp.folder());
+        QString error;
+        QVERIFY2(loadSession(session, settings, &error), qPrintable(error));
+        QVERIFY(session.archive);
+        QCOMPARE(session.accessPassword, QStringLiteral("SEGRETO"));
+        QVERIFY(QFileInfo(temp.folder().dataDir()).isDir());
+        QVERIFY(QFileInfo(temp.folder().pictureDir()).isDir());
+    }
+    settings.setValue(QStringLiteral("password"), QStringLiteral("password"), QString());
+}
+
+void StartupTest::missingArchiveStopsWithMessageAndNoMainWindow()
+{
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    Session session(temp.folder());
+    SettingsStore settings;
+    ScriptedDialogs dialogs;
+    StartupSequence startup(session, settings, dialogs);
+    QSignalSpy finished(&startup, &StartupSequence::finished);
+    startup.start();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
+    QCOMPARE(finished.at(0).at(0).toInt(), 1);
+    QCOMPARE(dialogs.shown.size(), 1);
+    QVERIFY(dialogs.shown.at(0).text.startsWith(temp.folder().archivePath()));
+    QCOMPARE(dialogs.shown.at(0).icon, Dialogs::Icon::Critical);
+    QVERIFY(!startup.mainWindow());
+    QVERIFY(!QFile::exists(temp.folder().archivePath()));
+}
+
+void StartupTest::mainWindowShownWithReleaseCaption()
+{
+    TempProgramFolder temp;
+    Session session(temp.folder());
+    SettingsStore settings;
+    ScriptedDialogs dialogs;
+    StartupSequence startup(session, settings, dialogs);
+    QSignalSpy shown(&startup, &StartupSequence::mainWindowShown);
+    startup.start();
+    QVERIFY(startup.informationWindow()->isVisible());
+    QVERIFY(!startup.mainWindow());
+    QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, 5000);
+    QVERIFY(startup.mainWindow()->isVisible());
+    QCOMPARE(startup.mainWindow()->windowTitle(), QString::fromLatin1("Gestione programmi C.N. Rel " TRUV_VERSION));
+    QVERIFY(session.archive);
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
+void StartupTest::informationWindowTimers()
+{
+    frmSplash startupWindow(frmSplash::Mode::Startup);
+    frmSplash credits(frmSplash::Mode::Credits);
+    QCOMPARE(startupWindow.closeDelayMs(), 1000);
+    QCOMPARE(credits.closeDelayMs(), 10000);
+    QCOMPARE(startupWindow.findChild<QLabel *>(QStringLiteral("lblProductName"))->text(),
+             QStringLiteral("TRUV   Gestione C.N. "));
+    QSignalSpy closed(&startupWindow, &frmSplash::closed);
+    startupWindow.show();
+    QTest::qWait(500);
+    QVERIFY(startupWindow.isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!startupWindow.isVisible(), 3000);
+    QCOMPARE(closed.size(), 1);
+}
+
+void StartupTest::endCommandEndsTheProgram()
+{
+    TempProgramFolder temp;
+    Session session(temp.folder());
+    ScriptedDialogs dialogs;
+    frmMDI main(session, dialogs);
+    QSignalSpy end(&main, &frmMDI::endRequested);
+    main.findChild<QAction *>(QStringLiteral("ENDLAV"))->trigger();
+    QCOMPARE(end.size(), 1);
+    QVERIFY(!main.findChild<QAction *>(QStringLiteral("reorga"))->isEnabled());
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
