@@ -1,0 +1,212 @@
+// Archive benchmark: a 1,000,000-row archive, each operation of the store beside the same
+// work done with the plain SQLite API on the same file in the same run.
+#include "archivestore.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QDir>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int kRows = 1'000'000;
+constexpr int kGapAt = 700'001; // first free number: Libero walks 700,000 rows
+constexpr int kRepeats = 5;
+
+void check(int rc, sqlite3 *db, const char *what)
+{
+    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        std::fprintf(stderr, "%s: %s\n", what, sqlite3_errmsg(db));
+        std::exit(1);
+    }
+}
+
+void fillArchive(const QString &path)
+{
+    sqlite3 *db = nullptr;
+    check(sqlite3_open(path.toUtf8().constData(), &db), db, "open");
+    check(sqlite3_exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN", nullptr, nullptr, nullptr), db, "begin");
+    sqlite3_stmt *insert = nullptr;
+    check(sqlite3_prepare_v2(db, "INSERT INTO cicli (progr, cliente, disegno, descrizione, memo, macchina) "
+                                 "VALUES (?, ?, ?, ?, ?, ?)", -1, &insert, nullptr), db, "prepare");
+    static const char *words[] = {"FLANGIA", "ALBERO", "PIASTRA", "BOCCOLA", "SUPPORTO", "PERNO",
+                                  "RACCORDO", "MOZZO", "CORPO", "COPERCHIO", "ANELLO", "VITE"};
+    std::mt19937 random(42);
+    char customer[32], drawing[32], description[64];
+    for (int n = 1, made = 0; made < kRows; ++n) {
+        if (n == kGapAt)
+            continue;
+        ++made;
+        std::snprintf(customer, sizeof customer, "CLIENTE %04u", unsigned(random() % 2000));
+        std::snprintf(drawing, sizeof drawing, "%02u-%04u-%c", unsigned(random() % 100), unsigned(random() % 10000),
+                      char('A' + random() % 26));
+        std::snprintf(description, sizeof description, "%s %s D%u", words[random() % 12], words[random() % 12],
+                      unsigned(random() % 500));
+        sqlite3_bind_int(insert, 1, n);
+        sqlite3_bind_text(insert, 2, customer, -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 3, drawing, -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 4, description, -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 5, "Staffaggio su autocentrante", -1, SQLITE_STATIC);
+        sqlite3_bind_text(insert, 6, "T1", -1, SQLITE_STATIC);
+        check(sqlite3_step(insert), db, "insert");
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    check(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), db, "commit");
+    sqlite3_close(db);
+}
+
+// Median wall time of a few runs, in milliseconds.
+double measure(const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < kRepeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+class PlainArchive {
+public:
+    explicit PlainArchive(const QString &path)
+    {
+        check(sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr), m_db, "open");
+    }
+    ~PlainArchive() { sqlite3_close(m_db); }
+    sqlite3 *db() const { return m_db; }
+
+    std::vector<int> ints(const char *sql, const char *text = nullptr) const
+    {
+        std::vector<int> result;
+        sqlite3_stmt *statement = nullptr;
+        check(sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr), m_db, sql);
+        if (text)
+            sqlite3_bind_text(statement, 1, text, -1, SQLITE_TRANSIENT);
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            result.push_back(sqlite3_column_int(statement, 0));
+        sqlite3_finalize(statement);
+        return result;
+    }
+
+    std::vector<std::string> texts(const char *sql) const
+    {
+        std::vector<std::string> result;
+        sqlite3_stmt *statement = nullptr;
+        check(sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr), m_db, sql);
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            result.emplace_back(reinterpret_cast<const char *>(sqlite3_column_text(statement, 0)));
+        sqlite3_finalize(statement);
+        return result;
+    }
+
+private:
+    sqlite3 *m_db = nullptr;
+};
+
+void report(const char *name, double ours, double baseline, size_t rows)
+{
+    std::printf("%-34s %9.2f ms   baseline %9.2f ms   ratio %5.2f   rows %zu\n", name, ours, baseline,
+                baseline > 0 ? ours / baseline : 0.0, rows);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("truv.mdb"));
+    QString error;
+    if (!ArchiveStore::createEmpty(path, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    QElapsedTimer fillTimer;
+    fillTimer.start();
+    fillArchive(path);
+    std::printf("archive of %d rows built in %.1f s\n\n", kRows, fillTimer.elapsed() / 1000.0);
+
+    size_t rows = 0;
+    const double load = measure([&] {
+        auto store = ArchiveStore::open(path);
+        if (!store || !store->prepareForUse())
+            std::exit(1);
+    });
+    const double loadBase = measure([&] {
+        PlainArchive plain(path);
+        check(sqlite3_exec(plain.db(), "DELETE FROM cicli WHERE disegno IS NULL OR descrizione IS NULL",
+                           nullptr, nullptr, nullptr), plain.db(), "delete");
+        plain.texts("SELECT name FROM pragma_table_info('cicli')");
+    });
+    report("start-up load", load, loadBase, 0);
+
+    auto store = ArchiveStore::open(path);
+    store->prepareForUse();
+    PlainArchive plain(path);
+
+    struct Search {
+        const char *name;
+        std::function<size_t()> ours;
+        std::function<size_t()> baseline;
+    };
+    const Search searches[] = {
+        {"prefix search by drawing \"12-4\"",
+         [&] { return store->searchByDrawing(QStringLiteral("12-4")).size(); },
+         [&] { return plain.ints("SELECT progr FROM cicli WHERE disegno LIKE ? ESCAPE '\\' "
+                                 "ORDER BY disegno COLLATE NOCASE, progr", "12-4%").size(); }},
+        {"prefix search by description",
+         [&] { return store->searchByDescription(QStringLiteral("FLANGIA PERNO D1")).size(); },
+         [&] { return plain.ints("SELECT progr FROM cicli WHERE descrizione LIKE ? ESCAPE '\\' "
+                                 "ORDER BY descrizione COLLATE NOCASE, progr", "FLANGIA PERNO D1%").size(); }},
+        {"empty search (every row)",
+         [&] { return store->searchByDrawing(QString()).size(); },
+         [&] { return plain.ints("SELECT progr FROM cicli WHERE disegno LIKE ? ESCAPE '\\' "
+                                 "ORDER BY disegno COLLATE NOCASE, progr", "%").size(); }},
+        {"programs of a customer",
+         [&] { return store->programsOfCustomer(QStringLiteral("CLIENTE 0042")).size(); },
+         [&] { return plain.ints("SELECT progr FROM cicli WHERE cliente = ? COLLATE NOCASE "
+                                 "ORDER BY cliente COLLATE NOCASE, progr", "CLIENTE 0042").size(); }},
+        {"customer list",
+         [&] { return size_t(store->customers().size()); },
+         [&] { return plain.texts("SELECT cliente FROM cicli WHERE cliente > ' ' GROUP BY cliente "
+                                  "ORDER BY cliente").size(); }},
+        {"Libero (lowest free number)",
+         [&] { return size_t(store->lowestFreeNumber()); },
+         [&] {
+             // The plain walk: counter from 1 until a row differs from it.
+             sqlite3_stmt *statement = nullptr;
+             sqlite3_prepare_v2(plain.db(), "SELECT progr FROM cicli ORDER BY progr", -1, &statement, nullptr);
+             int counter = 1;
+             while (sqlite3_step(statement) == SQLITE_ROW && sqlite3_column_int(statement, 0) == counter)
+                 ++counter;
+             sqlite3_finalize(statement);
+             return size_t(counter);
+         }},
+        {"highest number",
+         [&] { return size_t(store->lastNumber().value_or(0)); },
+         [&] { return size_t(plain.ints("SELECT max(progr) FROM cicli").front()); }},
+    };
+    for (const Search &search : searches) {
+        const double ours = measure([&] { rows = search.ours(); });
+        size_t baselineRows = 0;
+        const double baseline = measure([&] { baselineRows = search.baseline(); });
+        if (rows != baselineRows) {
+            std::fprintf(stderr, "%s: %zu rows, baseline %zu\n", search.name, rows, baselineRows);
+            return 1;
+        }
+        report(search.name, ours, baseline, rows);
+    }
+    return 0;
+}
