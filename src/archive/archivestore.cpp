@@ -285,6 +285,52 @@ std::vector<ArchiveRecord> ArchiveStore::printedList(ListOrder order, const QStr
     return result;
 }
 
+bool ArchiveStore::reserve(qint32 progr)
+{
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("INSERT INTO cicli (progr) VALUES (?)"));
+    query.addBindValue(progr);
+    return exec(query);
+}
+
+std::optional<qint32> ArchiveStore::reserveAutomatic()
+{
+    // Another program on the same archive may take the number between the choice and the
+    // insert; the unique index refuses the second one, which then tries the next number.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const qint32 number = automaticNumber();
+        if (reserve(number))
+            return number;
+        if (!contains(number))
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool ArchiveStore::saveReserved(const ArchiveRecord &record)
+{
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("UPDATE cicli SET cliente = ?, disegno = ?, descrizione = ?, memo = ?, "
+                                 "macchina = ? WHERE progr = ? AND disegno IS NULL AND descrizione IS NULL"));
+    query.addBindValue(record.cliente);
+    query.addBindValue(record.disegno);
+    query.addBindValue(record.descrizione);
+    query.addBindValue(record.memo);
+    query.addBindValue(record.macchina);
+    query.addBindValue(record.progr);
+    if (!exec(query))
+        return false;
+    return query.numRowsAffected() > 0 || add(record);
+}
+
+bool ArchiveStore::releaseReservation(qint32 progr)
+{
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("DELETE FROM cicli WHERE progr = ? AND disegno IS NULL AND descrizione IS NULL"));
+    query.addBindValue(progr);
+    return exec(query);
+}
+
 bool ArchiveStore::add(const ArchiveRecord &record)
 {
     QSqlQuery query(database());

@@ -56,6 +56,17 @@ public:
     // Rows of the printed list: customer matching the pattern ("*" any run), never customer ".".
     std::vector<ArchiveRecord> printedList(ListOrder order, const QString &pattern) const;
 
+    // A row begun but not yet saved holds its number as a row without drawing number and
+    // description: no search lists it, no other row can take the number, and the start-up
+    // load removes it if it was never saved.
+    bool reserve(qint32 progr);
+    // Reserves an automatic number; nullopt with lastError() when the archive refuses.
+    std::optional<qint32> reserveAutomatic();
+    // Writes the record into its reserved row, or adds it when the reservation has gone;
+    // never overwrites a saved row.
+    bool saveReserved(const ArchiveRecord &record);
+    bool releaseReservation(qint32 progr);
+
     bool add(const ArchiveRecord &record);
     bool update(const ArchiveRecord &record);
     bool remove(qint32 progr);

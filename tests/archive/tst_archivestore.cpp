@@ -68,6 +68,8 @@ private slots:
     void printedListOrdersAndPattern_data();
     void printedListOrdersAndPattern();
     void addUpdateSeekRemove();
+    void reservedNumberHeldUntilSaved();
+    void unsavedReservationGoneAtStart();
     void removalOf42LeavesProgram420();
     void removalStepsIndependent();
 };
@@ -344,6 +346,50 @@ void ArchiveStoreTest::addUpdateSeekRemove()
     QVERIFY(store->remove(42));
     QVERIFY(!store->seek(42));
     QVERIFY(store->isEmpty());
+}
+
+void ArchiveStoreTest::reservedNumberHeldUntilSaved()
+{
+    TempProgramFolder temp;
+    auto store = temp.openArchive();
+    QVERIFY(store->add(record(1, QStringLiteral("ROSSI"))));
+    QVERIFY(store->add(record(2, QStringLiteral("ROSSI"))));
+    QCOMPARE(store->reserveAutomatic(), std::optional<qint32>(3));
+    QVERIFY(store->reserve(5));
+    QVERIFY2(!store->reserve(2), "a saved number cannot be reserved");
+
+    // Held numbers are given to nobody else, and no list shows them.
+    QVERIFY(!store->add(record(3, QStringLiteral("X"))));
+    QCOMPARE(store->lowestFreeNumber(), 4);
+    QCOMPARE(store->numberAfterLast(), 6);
+    QCOMPARE(toList(store->searchByDrawing(QString())), (QList<qint32>{1, 2}));
+    QCOMPARE(toList(store->searchByDescription(QString())), (QList<qint32>{1, 2}));
+    QCOMPARE(store->customers(), QStringList{QStringLiteral("ROSSI")});
+    QCOMPARE(store->printedList(ArchiveStore::ListOrder::CustomerDrawing, QStringLiteral("*")).size(), size_t(2));
+
+    ArchiveRecord saved = record(3, QStringLiteral("D'ANGELO"), QStringLiteral("D-3"), QStringLiteral("perno"));
+    QVERIFY(store->saveReserved(saved));
+    QCOMPARE(*store->seek(3), saved);
+    QVERIFY2(!store->saveReserved(record(2, QStringLiteral("X"))), "a saved row is never overwritten");
+    QCOMPARE(store->seek(2)->cliente, QStringLiteral("ROSSI"));
+    QVERIFY(store->releaseReservation(3));
+    QVERIFY2(store->contains(3), "releasing leaves a saved row alone");
+    QVERIFY(store->releaseReservation(5));
+    QVERIFY(!store->contains(5));
+    // A reservation that went meanwhile is added again under the same number.
+    QVERIFY(store->saveReserved(record(5, QStringLiteral("B"))));
+    QCOMPARE(store->seek(5)->cliente, QStringLiteral("B"));
+}
+
+void ArchiveStoreTest::unsavedReservationGoneAtStart()
+{
+    TempProgramFolder temp;
+    {
+        auto store = temp.openArchive();
+        QVERIFY(store->reserve(9));
+    }
+    auto store = temp.openArchive();
+    QVERIFY(!store->contains(9));
 }
 
 void ArchiveStoreTest::removalOf42LeavesProgram420()
