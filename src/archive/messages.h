@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+// The archive windows' user-visible texts.
+namespace ArchiveText {
+
+// Archive browser (Form1)
+inline const QString BrowserCaption = QStringLiteral("Ricerca programmi C.N.");
+inline const QString CustomerFrame = QStringLiteral("Scelta Cliente");
+inline const QString CustomerSearchFrame = QStringLiteral("Ricerca per cliente");
+inline const QString SearchTypeFrame = QStringLiteral("Scelta tipo di ricerca");
+inline const QString ByDrawingOption = QStringLiteral("Ricerca per n. disegno");
+inline const QString ByDescriptionOption = QStringLiteral("Ricerca per descrizione");
+inline const QString TextSearchFrame = QStringLiteral("Ricerca disegno/Descrizione");
+inline const QString SearchButton = QStringLiteral("Cerca");
+inline const QString DataFrame = QStringLiteral(" Dati del programma selezionato :");
+inline const QString CustomerLabel = QStringLiteral("Cliente");
+inline const QString DrawingLabel = QStringLiteral("Disegni");
+inline const QString DescriptionLabel = QStringLiteral("Descriz.");
+inline const QString MachineLabel = QStringLiteral("Utensile");
+inline const QString ModifiedLabel = QStringLiteral("Data mod.");
+inline const QString CreateButton = QStringLiteral("Crea");
+inline const QString CloneNewButton = QStringLiteral("Clonare");
+inline const QString ChangeButton = QStringLiteral("Varia");
+inline const QString DeleteButton = QStringLiteral("Elimina");
+inline const QString SaveButton = QStringLiteral("OK");
+inline const QString NumberFrame = QStringLiteral("Progressivo");
+inline const QString FindOrAddButton = QStringLiteral("Cerca/agg.");
+inline const QString FreeNumberButton = QStringLiteral("Libero");
+inline const QString CloneAsButton = QStringLiteral("Clona");
+inline const QString ConfirmFrame = QStringLiteral("Conferma della scelta.");
+inline const QString ConfirmButton = QStringLiteral("Conferma");
+inline const QString CancelButton = QStringLiteral("Annulla e ritorna");
+inline const QString ReceivedFilesButton = QStringLiteral("Gestione DNC");
+inline const QString HelpButton = QStringLiteral("&?");
+
+inline const QString EmptySearchText = QStringLiteral("Per limitare la ricerca inserire almeno un carattere. ");
+inline const QString EmptySearchTitle = QStringLiteral("Continuo?");
+inline const QString NothingSelectedText = QStringLiteral("Non selezionato nessun programma");
+inline const QString NothingSelectedTitle = QStringLiteral("Selezione del ciclo");
+inline const QString NumberNotFoundStart = QStringLiteral("Progressivo:");
+inline const QString NumberNotFoundEnd = QStringLiteral(" non trovato...\nAggiungo?");
+inline const QString NumberNotFoundTitle = QStringLiteral("Risultato ricerca");
+inline const QString EmptyArchiveText = QStringLiteral("Nessun programma selezionato");
+inline const QString EmptyArchiveTitle = QStringLiteral("Non selezionato");
+inline const QString NumberExists = QStringLiteral("Progressivo esistente");
+inline const QString IncompleteData = QStringLiteral("Completare i dati...");
+inline const QString DeleteQuestion = QStringLiteral("Desiderate eliminare il ciclo?");
+
+// Customer choice (Frmcliente)
+inline const QString CustomerChoiceCaption = QStringLiteral("Scelta del cliente");
+inline const QString ChooseButton = QStringLiteral("Scegli");
+inline const QString NoCustomer = QStringLiteral("Cliente non introdotto");
+
+} // namespace ArchiveText
