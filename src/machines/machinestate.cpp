@@ -1,0 +1,35 @@
+#include "machinestate.h"
+
+#include "leadingnumber.h"
+
+bool MachineRecord::isEthernet() const
+{
+    return settings.contains(QLatin1Char(':'));
+}
+
+QString MachineRecord::ethernetAddress() const
+{
+    return settings.section(QLatin1Char(':'), 0, 0);
+}
+
+int MachineRecord::ethernetPort() const
+{
+    const qsizetype colon = settings.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return 0;
+    return leadingNumber(QStringView(settings).mid(colon + 1));
+}
+
+void NetworkSerialPorts::clear()
+{
+    netPortAddress.fill(QString());
+    netPortReachable.fill(false);
+    netPortTested.fill(false);
+}
+
+QString NetworkSerialPorts::notifyAddress(int comPort) const
+{
+    if (comPort < 0 || comPort >= Size || !netPortReachable.at(std::size_t(comPort)))
+        return {};
+    return netPortAddress.at(std::size_t(comPort));
+}
