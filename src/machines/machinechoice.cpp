@@ -1,0 +1,46 @@
+#include "machinechoice.h"
+
+#include "dialogs.h"
+#include "serialport.h"
+#include "transferflags.h"
+
+MachineChoice::MachineChoice(MachineState &machines, const ProgramFolder &folder, SerialPort &port,
+                             TransferFlags &flags, Dialogs &dialogs)
+    : m_machines(machines), m_folder(folder), m_port(port), m_flags(flags), m_dialogs(dialogs)
+{
+}
+
+MachineList MachineChoice::open()
+{
+    MachineList list = LoadMachineList(m_machines, m_folder);
+    if (!list.error.isEmpty())
+        m_dialogs.message(list.error, {}, Dialogs::Icon::Exclamation);
+    m_entries = list.entries;
+    return list;
+}
+
+void MachineChoice::select(int position)
+{
+    if (position < 0 || position >= m_entries.size())
+        return;
+    m_machines.currentMachine = qint16(m_entries.at(position).recordIndex - 1);
+}
+
+void MachineChoice::confirm()
+{
+    // The empty record has no port and no settings: nothing could be sent with it.
+    if (m_entries.isEmpty()) {
+        cancel();
+        return;
+    }
+    const MachineRecord &record = m_machines.currentRecord();
+    if (record.isEthernet())
+        return;
+    ApplyMachineToPort(record, m_port);
+    m_flags.notifyAddress = m_machines.netPorts.notifyAddress(record.comPort);
+}
+
+void MachineChoice::cancel()
+{
+    m_flags.transferCancelled = true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "machinefile.h"
+
+class Dialogs;
+class ProgramFolder;
+class SerialPort;
+struct TransferFlags;
+
+// The logic of the machine choice before a transfer (xForm3): a serial machine's line goes
+// onto the port, "Annulla" cancels the transfer.
+class MachineChoice {
+public:
+    MachineChoice(MachineState &machines, const ProgramFolder &folder, SerialPort &port, TransferFlags &flags,
+                  Dialogs &dialogs);
+
+    // Opening: loads the machine list; select() the returned selection.
+    MachineList open();
+    // List1 selection: CurrentMachine := the entry's record index - 1. -1 changes nothing.
+    void select(int position);
+    // "Ok ": a serial machine's line onto the port and its notification address; an Ethernet
+    // machine changes nothing. With an empty list it is "Annulla".
+    void confirm();
+    // "Annulla", and closing the window without a button.
+    void cancel();
+
+private:
+    MachineState &m_machines;
+    const ProgramFolder &m_folder;
+    SerialPort &m_port;
+    TransferFlags &m_flags;
+    Dialogs &m_dialogs;
+    QList<MachineListEntry> m_entries;
+};
