@@ -4,7 +4,6 @@
 #include "programfoldersetup.h"
 #include "qtdialogs.h"
 #include "session.h"
-#include "settingsstore.h"
 #include "startupsequence.h"
 
 #include <QApplication>
@@ -41,9 +40,8 @@ int runWindows(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ShellText::ProgramTitle);
     Session session(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()));
-    SettingsStore settings;
     QtDialogs dialogs(ShellText::ProgramTitle);
-    StartupSequence startup(session, settings, dialogs);
+    StartupSequence startup(session, dialogs);
     QObject::connect(&startup, &StartupSequence::finished, &app, &QCoreApplication::exit,
                      Qt::QueuedConnection);
     startup.start();

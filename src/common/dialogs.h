@@ -21,9 +21,9 @@ public:
     virtual void message(const QString &text, const QString &title = {}, Icon icon = Icon::None) = 0;
     virtual Button question(const QString &text, Buttons buttons, const QString &title = {},
                             Icon icon = Icon::Question) = 0;
-    // nullopt when the user cancels.
+    // nullopt when the user cancels. A secret answer is not shown while typed.
     virtual std::optional<QString> inputText(const QString &prompt, const QString &title,
-                                             const QString &initial = {}) = 0;
+                                             const QString &initial = {}, bool secret = false) = 0;
     // Empty when the user cancels.
     virtual QString openFileName(const QString &title, const QString &folder, const QString &filter) = 0;
     virtual QString saveFileName(const QString &title, const QString &folder, const QString &filter) = 0;

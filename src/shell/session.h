@@ -1,7 +1,10 @@
 #pragma once
 
+#include "accesspassword.h"
 #include "archivestore.h"
+#include "editorsession.h"
 #include "programfolder.h"
+#include "settingsstore.h"
 
 #include <memory>
 
@@ -10,7 +13,9 @@ struct Session {
     explicit Session(ProgramFolder programFolder) : folder(std::move(programFolder)) {}
 
     ProgramFolder folder;
+    SettingsStore settings;
     // ArchiveTable: the archive, open from the main window's load until the process ends.
     std::unique_ptr<ArchiveStore> archive;
-    QString accessPassword;
+    AccessPassword accessPassword;
+    EditorSession editor;
 };

@@ -1,10 +1,8 @@
 #include "startupload.h"
 
-#include "settingsstore.h"
-
-bool loadSession(Session &session, const SettingsStore &settings, QString *error)
+bool loadSession(Session &session, QString *error)
 {
-    session.accessPassword = settings.text(QStringLiteral("password"), QStringLiteral("password"));
+    session.accessPassword = AccessPassword::load(session.settings);
     // Folders that cannot be created surface later, when a program is saved.
     session.folder.createWorkFolders();
 

@@ -87,9 +87,9 @@ void StartupTest::loadCreatesFoldersAndReadsPassword()
     for (int run = 0; run < 2; ++run) {
         Session session(temp.folder());
         QString error;
-        QVERIFY2(loadSession(session, settings, &error), qPrintable(error));
+        QVERIFY2(loadSession(session, &error), qPrintable(error));
         QVERIFY(session.archive);
-        QCOMPARE(session.accessPassword, QStringLiteral("SEGRETO"));
+        QCOMPARE(session.accessPassword.value(), QStringLiteral("SEGRETO"));
         QVERIFY(QFileInfo(temp.folder().dataDir()).isDir());
         QVERIFY(QFileInfo(temp.folder().pictureDir()).isDir());
     }
@@ -100,9 +100,8 @@ void StartupTest::missingArchiveStopsWithMessageAndNoMainWindow()
 {
     TempProgramFolder temp(TempProgramFolder::Content::Empty);
     Session session(temp.folder());
-    SettingsStore settings;
     ScriptedDialogs dialogs;
-    StartupSequence startup(session, settings, dialogs);
+    StartupSequence startup(session, dialogs);
     QSignalSpy finished(&startup, &StartupSequence::finished);
     startup.start();
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
@@ -118,9 +117,8 @@ void StartupTest::mainWindowShownWithReleaseCaption()
 {
     TempProgramFolder temp;
     Session session(temp.folder());
-    SettingsStore settings;
     ScriptedDialogs dialogs;
-    StartupSequence startup(session, settings, dialogs);
+    StartupSequence startup(session, dialogs);
     QSignalSpy shown(&startup, &StartupSequence::mainWindowShown);
     startup.start();
     QVERIFY(startup.informationWindow()->isVisible());
@@ -153,7 +151,8 @@ void StartupTest::endCommandEndsTheProgram()
     TempProgramFolder temp;
     Session session(temp.folder());
     ScriptedDialogs dialogs;
-    frmMDI main(session, dialogs);
+    session.archive = temp.openArchive();
+    frmMDI main(session, dialogs, [] { return std::optional<ArchiveRecord>(); });
     QSignalSpy end(&main, &frmMDI::endRequested);
     main.findChild<QAction *>(QStringLiteral("ENDLAV"))->trigger();
     QCOMPARE(end.size(), 1);

@@ -28,7 +28,8 @@ Dialogs::Button ScriptedDialogs::question(const QString &text, Buttons buttons, 
     }
 }
 
-std::optional<QString> ScriptedDialogs::inputText(const QString &prompt, const QString &title, const QString &)
+std::optional<QString> ScriptedDialogs::inputText(const QString &prompt, const QString &title, const QString &,
+                                                  bool)
 {
     record({Kind::Input, prompt, title, Icon::None, Buttons::OkCancel, 0});
     if (!inputAnswers.isEmpty())

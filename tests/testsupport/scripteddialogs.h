@@ -33,8 +33,8 @@ public:
 
     void message(const QString &text, const QString &title, Icon icon) override;
     Button question(const QString &text, Buttons buttons, const QString &title, Icon icon) override;
-    std::optional<QString> inputText(const QString &prompt, const QString &title,
-                                     const QString &initial) override;
+    std::optional<QString> inputText(const QString &prompt, const QString &title, const QString &initial,
+                                     bool secret) override;
     QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
     QString saveFileName(const QString &title, const QString &folder, const QString &filter) override;
     bool setUpPrinter(QPrinter &printer) override;

@@ -76,11 +76,11 @@ Dialogs::Button QtDialogs::question(const QString &text, Buttons buttons, const 
 }
 
 std::optional<QString> QtDialogs::inputText(const QString &prompt, const QString &title,
-                                            const QString &initial)
+                                            const QString &initial, bool secret)
 {
     bool ok = false;
-    QString answer = QInputDialog::getText(dialogParent(), titleOr(title), prompt, QLineEdit::Normal,
-                                           initial, &ok);
+    QString answer = QInputDialog::getText(dialogParent(), titleOr(title), prompt,
+                                           secret ? QLineEdit::Password : QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return answer;

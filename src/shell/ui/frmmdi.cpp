@@ -1,12 +1,21 @@
 #include "frmmdi.h"
 
+#include "frmlogin.h"
+#include "frmnotepad.h"
 #include "frmsplash.h"
 #include "messages.h"
+#include "picturebutton.h"
+#include "session.h"
+#include "toolbarpictures.h"
 
+#include <QCloseEvent>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QToolBar>
 
-frmMDI::frmMDI(Session &session, Dialogs &dialogs, QWidget *parent)
+frmMDI::frmMDI(Session &session, Dialogs &dialogs, EditorWorkspace::ProgramChooser chooser, QWidget *parent)
     : QMainWindow(parent), m_session(session), m_dialogs(dialogs), m_mdiArea(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("frmMDI"));
@@ -16,31 +25,40 @@ frmMDI::frmMDI(Session &session, Dialogs &dialogs, QWidget *parent)
     setCentralWidget(m_mdiArea);
     resize(900, 640);
 
-    QMenuBar *bar = menuBar();
-    // Commands whose windows are not part of this build yet stay visibly disabled.
-    addCommand(bar, "Apri", QStringLiteral("&Ricerca programmi C.N."))->setEnabled(false);
-    addCommand(bar, "listacicli", QStringLiteral("&Stampa lista cicli"))->setEnabled(false);
+    m_workspace = std::make_unique<EditorWorkspace>(
+        *m_mdiArea,
+        EditorContext{*session.archive, session.folder, session.accessPassword, session.settings, dialogs,
+                      session.editor},
+        std::move(chooser));
+    connect(m_workspace.get(), &EditorWorkspace::programOpened, this, [this] { setEditButtonsShown(true); });
+    connect(m_workspace.get(), &EditorWorkspace::lastEditorClosed, this, [this] { setEditButtonsShown(false); });
+    connect(m_workspace.get(), &EditorWorkspace::exitRequested, this, &QWidget::close);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::showMenusOf);
 
-    QMenu *parameters = bar->addMenu(QStringLiteral("&Parametri"));
-    parameters->setObjectName(QStringLiteral("cfcomm"));
-    addCommand(parameters, "prcomm", QStringLiteral("Parametri di &comunicazione"))->setEnabled(false);
-    addCommand(parameters, "altchrzz", QStringLiteral("&Altezza carattere di stampa"))->setEnabled(false);
-
-    connect(addCommand(bar, "ENDLAV", QStringLiteral("&Fine")), &QAction::triggered, this, &frmMDI::endRequested);
-    connect(addCommand(bar, "Crediti", QStringLiteral("&Crediti")), &QAction::triggered, this, &frmMDI::showCredits);
-
-    QMenu *tools = bar->addMenu(QStringLiteral("&Utilità"));
-    tools->setObjectName(QStringLiteral("Utilita"));
-    addCommand(tools, "reorga", QStringLiteral("Ri&organizza database"))->setEnabled(false);
-    addCommand(tools, "inviaric", QStringLiteral("&Invia/ricevi dati al C.N. "))->setEnabled(false);
-    tools->addSeparator();
-    addCommand(tools, "passwor", QStringLiteral("Gestione password"))->setEnabled(false);
+    buildMenus();
+    buildToolbar();
+    showMenusOf(nullptr);
 }
 
-QAction *frmMDI::addCommand(QMenuBar *bar, const char *name, const QString &caption)
+frmMDI::~frmMDI()
 {
-    QAction *action = bar->addAction(caption);
+    // Closing the children while the frame goes away must not swap menus on a half-destroyed frame.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
+
+QMenu *frmMDI::addTopMenu(const char *name, const QString &caption)
+{
+    auto *menu = new QMenu(caption, this);
+    menu->setObjectName(QString::fromLatin1(name));
+    m_menuActions.append(menu->menuAction());
+    return menu;
+}
+
+QAction *frmMDI::addTopCommand(const char *name, const QString &caption)
+{
+    auto *action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
+    m_menuActions.append(action);
     return action;
 }
 
@@ -51,9 +69,123 @@ QAction *frmMDI::addCommand(QMenu *menu, const char *name, const QString &captio
     return action;
 }
 
+void frmMDI::buildMenus()
+{
+    // Commands whose windows are not part of this build yet stay visibly disabled.
+    connect(addTopCommand("Apri", QStringLiteral("&Ricerca programmi C.N.")), &QAction::triggered, this,
+            &frmMDI::openFromMenu);
+    addTopCommand("listacicli", QStringLiteral("&Stampa lista cicli"))->setEnabled(false);
+
+    QMenu *parameters = addTopMenu("cfcomm", QStringLiteral("&Parametri"));
+    addCommand(parameters, "prcomm", QStringLiteral("Parametri di &comunicazione"))->setEnabled(false);
+    addCommand(parameters, "altchrzz", QStringLiteral("&Altezza carattere di stampa"))->setEnabled(false);
+
+    connect(addTopCommand("ENDLAV", QStringLiteral("&Fine")), &QAction::triggered, this, &frmMDI::endRequested);
+    connect(addTopCommand("Crediti", QStringLiteral("&Crediti")), &QAction::triggered, this, &frmMDI::showCredits);
+
+    QMenu *tools = addTopMenu("Utilita", QStringLiteral("&Utilità"));
+    m_reorganise = addCommand(tools, "reorga", QStringLiteral("Ri&organizza database"));
+    m_reorganise->setEnabled(false);
+    addCommand(tools, "inviaric", QStringLiteral("&Invia/ricevi dati al C.N. "))->setEnabled(false);
+    tools->addSeparator();
+    connect(addCommand(tools, "passwor", QStringLiteral("Gestione password")), &QAction::triggered, this,
+            &frmMDI::changePassword);
+}
+
+void frmMDI::buildToolbar()
+{
+    auto *toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("picToolbar"));
+    toolbar->setMovable(false);
+    addToolBar(Qt::TopToolBarArea, toolbar);
+
+    struct Button {
+        const char *name;
+        ToolbarPicture picture;
+        std::function<void()> command;
+    };
+    const Button buttons[] = {
+        {"imgFileNewButton", ToolbarPicture::NewDocument, [this] { openFromToolbar(); }},
+        {"imgCutButton", ToolbarPicture::Cut,
+         [this] { if (frmNotePad *editor = m_workspace->activeEditor()) editor->cutToClipboard(); }},
+        {"imgCopyButton", ToolbarPicture::Copy,
+         [this] { if (frmNotePad *editor = m_workspace->activeEditor()) editor->copyToClipboard(); }},
+        {"imgPasteButton", ToolbarPicture::Paste,
+         [this] { if (frmNotePad *editor = m_workspace->activeEditor()) editor->pasteFromClipboard(); }},
+    };
+    for (const Button &spec : buttons) {
+        const QString name = QString::fromLatin1(spec.name);
+        const QPixmap released = toolbarPicture(spec.picture, false);
+        const QPixmap pressed = toolbarPicture(spec.picture, true);
+        // The hidden holders of the two pictures.
+        for (const auto &[suffix, pixmap] : {std::pair{QStringLiteral("Up"), released},
+                                             std::pair{QStringLiteral("Dn"), pressed}}) {
+            auto *holder = new QLabel(this);
+            holder->setObjectName(name + suffix);
+            holder->setPixmap(pixmap);
+            holder->hide();
+        }
+        auto *button = new PictureButton(released, pressed, toolbar);
+        button->setObjectName(name);
+        QAction *place = toolbar->addWidget(button);
+        connect(button, &PictureButton::clicked, this, spec.command);
+        if (spec.picture != ToolbarPicture::NewDocument)
+            m_editButtons.append(place);
+    }
+    setEditButtonsShown(false);
+}
+
+void frmMDI::setEditButtonsShown(bool shown)
+{
+    // A tool bar shows and hides its widgets through the actions that place them.
+    for (QAction *place : std::as_const(m_editButtons)) {
+        place->setVisible(shown);
+        place->setEnabled(shown);
+    }
+}
+
+void frmMDI::showMenusOf(QMdiSubWindow *active)
+{
+    // The active editor window's menu bar takes the place of the main window's.
+    auto *editor = active ? qobject_cast<frmNotePad *>(active->widget()) : nullptr;
+    menuBar()->clear();
+    menuBar()->addActions(editor ? editor->menuActions() : m_menuActions);
+}
+
+void frmMDI::openFromMenu()
+{
+    m_session.editor.windows.reset();
+    m_workspace->openArchivedProgram();
+    m_reorganise->setEnabled(false);
+}
+
+void frmMDI::openFromToolbar()
+{
+    m_workspace->openArchivedProgram();
+}
+
 void frmMDI::showCredits()
 {
     auto *credits = new frmSplash(frmSplash::Mode::Credits, this);
     credits->setAttribute(Qt::WA_DeleteOnClose);
     credits->show();
+}
+
+void frmMDI::changePassword()
+{
+    frmLogin login(m_session.accessPassword, m_session.settings, m_dialogs, this);
+    login.exec();
+}
+
+void frmMDI::closeEvent(QCloseEvent *event)
+{
+    // Every editor window asks its own question; one that stays open keeps the frame open.
+    m_mdiArea->closeAllSubWindows();
+    for (QMdiSubWindow *sub : m_mdiArea->subWindowList()) {
+        if (sub->isVisible()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
 }

@@ -8,8 +8,8 @@
 #include "startupload.h"
 #include "version.h"
 
-StartupSequence::StartupSequence(Session &session, const SettingsStore &settings, Dialogs &dialogs)
-    : m_session(session), m_settings(settings), m_dialogs(dialogs)
+StartupSequence::StartupSequence(Session &session, Dialogs &dialogs)
+    : m_session(session), m_dialogs(dialogs)
 {
 }
 
@@ -27,12 +27,12 @@ void StartupSequence::start()
 void StartupSequence::loadAndShowMainWindow()
 {
     QString error;
-    if (!loadSession(m_session, m_settings, &error)) {
+    if (!loadSession(m_session, &error)) {
         m_dialogs.message(error, {}, Dialogs::Icon::Critical);
         emit finished(1);
         return;
     }
-    m_mainWindow = std::make_unique<frmMDI>(m_session, m_dialogs);
+    m_mainWindow = std::make_unique<frmMDI>(m_session, m_dialogs, [] { return std::optional<ArchiveRecord>(); });
     m_mainWindow->setWindowTitle(ShellText::MainCaptionWithRelease + QStringLiteral(TRUV_VERSION));
     connect(m_mainWindow.get(), &frmMDI::endRequested, this, [this] { emit finished(0); });
     m_mainWindow->show();

@@ -6,7 +6,6 @@
 #include <memory>
 
 class Dialogs;
-class SettingsStore;
 class frmMDI;
 #include "frmsplash.h"
 struct Session;
@@ -16,7 +15,7 @@ struct Session;
 class StartupSequence : public QObject {
     Q_OBJECT
 public:
-    StartupSequence(Session &session, const SettingsStore &settings, Dialogs &dialogs);
+    StartupSequence(Session &session, Dialogs &dialogs);
     ~StartupSequence() override;
 
     void start();
@@ -32,7 +31,6 @@ private:
     void loadAndShowMainWindow();
 
     Session &m_session;
-    const SettingsStore &m_settings;
     Dialogs &m_dialogs;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmMDI> m_mainWindow;

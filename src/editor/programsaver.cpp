@@ -1,0 +1,32 @@
+#include "programsaver.h"
+
+#include "accesspassword.h"
+#include "archivestore.h"
+#include "dialogs.h"
+#include "programfolder.h"
+#include "programtext.h"
+#include "textfile.h"
+
+SaveOutcome saveProgramText(const QByteArray &text, qint32 number, ArchiveStore &archive,
+                            const ProgramFolder &folder, const AccessPassword &password, Dialogs &dialogs)
+{
+    if (!password.check(dialogs)) {
+        dialogs.beep();
+        return SaveOutcome::PasswordRefused;
+    }
+    if (!archive.seek(number)) {
+        // Without its row there is no number to name the file: writing it anywhere could
+        // overwrite another program.
+        dialogs.message(QStringLiteral("Errore fase 1"));
+        return SaveOutcome::NotSaved;
+    }
+    const QString path = folder.programTextPath(number);
+    QString error;
+    if (!TextFile::writeAtomically(path, programFileBytes(text), &error)) {
+        dialogs.message(QStringLiteral("Programma non salvato in %1:\n%2").arg(path, error), {},
+                        Dialogs::Icon::Exclamation);
+        return SaveOutcome::NotSaved;
+    }
+    archive.clearStoredText(number);
+    return SaveOutcome::Saved;
+}

@@ -1,0 +1,183 @@
+#include "editorworkspace.h"
+
+#include "dialogs.h"
+#include "editorsession.h"
+#include "editorsettings.h"
+#include "frmnotepad.h"
+#include "programfolder.h"
+#include "programtext.h"
+#include "programtextarea.h"
+#include "textfile.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+EditorWorkspace::EditorWorkspace(QMdiArea &area, EditorContext context, ProgramChooser chooser)
+    : m_area(area), m_context(context), m_chooser(std::move(chooser))
+{
+}
+
+void EditorWorkspace::openArchivedProgram()
+{
+    const std::optional<ArchiveRecord> record = m_chooser();
+    if (record)
+        openProgram(*record);
+}
+
+frmNotePad *EditorWorkspace::openProgram(const ArchiveRecord &record)
+{
+    EditorSlots &table = m_context.session.windows;
+    const int slot = table.findFreeSlot();
+    auto *window = qobject_cast<frmNotePad *>(table.window(slot));
+    if (!window) {
+        window = new frmNotePad(*this, slot);
+        // Closed windows are hidden, not destroyed: their slot reuses them.
+        m_area.addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose, false);
+        table.setWindow(slot, window);
+    }
+    window->setWindowTitle(editorCaption(slot, record));
+    applyStoredFonts(window);
+    QMdiSubWindow *sub = subWindowOf(window);
+    window->show();
+    sub->show();
+    m_area.setActiveSubWindow(sub);
+    table.setProgram(slot, record.progr);
+
+    const QString path = m_context.folder.programTextPath(record.progr);
+    // A missing or unreadable file opens as an empty program; saving creates it.
+    window->textArea()->setBytes(TextFile::read(path).value_or(QByteArray()));
+    table.state(slot).dirty = false;
+    emit programOpened();
+    return window;
+}
+
+void EditorWorkspace::applyStoredFonts(frmNotePad *window)
+{
+    m_context.session.printCharSize = storedPrintCharSize(m_context.settings);
+    const std::optional<TextAreaFont> font = storedTextAreaFont(m_context.settings);
+    if (!font)
+        return;
+    QFont applied = window->textArea()->font();
+    applied.setFamily(font->name);
+    if (font->size > 0)
+        applied.setPointSize(font->size);
+    window->textArea()->setFont(applied);
+}
+
+QMdiSubWindow *EditorWorkspace::subWindowOf(frmNotePad *window) const
+{
+    return qobject_cast<QMdiSubWindow *>(window->parentWidget());
+}
+
+frmNotePad *EditorWorkspace::activeEditor() const
+{
+    QMdiSubWindow *active = m_area.activeSubWindow();
+    return active ? qobject_cast<frmNotePad *>(active->widget()) : nullptr;
+}
+
+frmNotePad *EditorWorkspace::editorInSlot(int slot) const
+{
+    const EditorSlots &table = m_context.session.windows;
+    if (!table.isValid(slot) || table.state(slot).deleted)
+        return nullptr;
+    return qobject_cast<frmNotePad *>(table.window(slot));
+}
+
+SaveOutcome EditorWorkspace::saveWindow(frmNotePad *window)
+{
+    m_area.setActiveSubWindow(subWindowOf(window));
+    const int slot = window->slot();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const SaveOutcome outcome =
+        saveProgramText(window->textArea()->bytes(), m_context.session.windows.program(slot), m_context.archive,
+                        m_context.folder, m_context.password, m_context.dialogs);
+    QApplication::restoreOverrideCursor();
+    if (outcome == SaveOutcome::Saved)
+        m_context.session.windows.state(slot).dirty = false;
+    return outcome;
+}
+
+void EditorWorkspace::closeWindow(frmNotePad *window)
+{
+    if (QMdiSubWindow *sub = subWindowOf(window))
+        sub->close();
+}
+
+void EditorWorkspace::markDirty(int slot)
+{
+    EditorSlots &table = m_context.session.windows;
+    if (table.isValid(slot))
+        table.state(slot).dirty = true;
+}
+
+bool EditorWorkspace::mayClose(frmNotePad *window)
+{
+    const EditorSlots &table = m_context.session.windows;
+    const int slot = window->slot();
+    if (!table.isValid(slot) || table.state(slot).deleted)
+        return true;
+    QMdiSubWindow *sub = subWindowOf(window);
+    sub->show();
+    m_area.setActiveSubWindow(sub);
+    if (!table.state(slot).dirty)
+        return true;
+
+    const QString caption = window->windowTitle();
+    const Dialogs::Button answer = m_context.dialogs.question(
+        QStringLiteral("Il testo in [") + caption + QStringLiteral("] è stato modificato.\n\rSalvare le modifiche?"),
+        Dialogs::Buttons::YesNoCancel, m_area.window()->windowTitle(), Dialogs::Icon::Exclamation);
+    switch (answer) {
+    case Dialogs::Button::Yes:
+        // A text that could not be written keeps its window, so nothing typed is lost.
+        return caption.isEmpty() || saveWindow(window) == SaveOutcome::Saved;
+    case Dialogs::Button::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void EditorWorkspace::unloaded(frmNotePad *window)
+{
+    EditorSlots &table = m_context.session.windows;
+    const int slot = window->slot();
+    if (!table.isValid(slot))
+        return;
+    table.state(slot).deleted = true;
+    if (!table.anyEditorOpen())
+        emit lastEditorClosed();
+}
+
+void EditorWorkspace::cascade()
+{
+    m_area.cascadeSubWindows();
+}
+
+void EditorWorkspace::tile()
+{
+    m_area.tileSubWindows();
+}
+
+void EditorWorkspace::minimiseAll()
+{
+    const EditorSlots &table = m_context.session.windows;
+    for (int slot = 1; slot <= table.lastSlot(); ++slot) {
+        if (frmNotePad *window = editorInSlot(slot))
+            subWindowOf(window)->showMinimized();
+    }
+}
+
+void EditorWorkspace::arrangeIcons()
+{
+    // Minimising again lets the area lay the icons out along its bottom edge.
+    for (QMdiSubWindow *sub : m_area.subWindowList()) {
+        if (sub->isVisible() && sub->isMinimized())
+            sub->showMinimized();
+    }
+}
+
+void EditorWorkspace::showHelp()
+{
+    m_context.dialogs.showHelp(105);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "archiverecord.h"
+#include "programsaver.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class AccessPassword;
+class ArchiveStore;
+class Dialogs;
+class ProgramFolder;
+class QMdiArea;
+class QMdiSubWindow;
+class SettingsStore;
+class frmNotePad;
+struct EditorSession;
+
+// What the editor windows work with, owned by the program's session.
+struct EditorContext {
+    ArchiveStore &archive;
+    const ProgramFolder &folder;
+    const AccessPassword &password;
+    SettingsStore &settings;
+    Dialogs &dialogs;
+    EditorSession &session;
+};
+
+// The editor windows inside the main window: opening archived programs into slots, saving,
+// the close question and the window arrangement commands.
+class EditorWorkspace : public QObject {
+    Q_OBJECT
+public:
+    // Shows the archive browser; the chosen record, or nothing when the user chose none.
+    using ProgramChooser = std::function<std::optional<ArchiveRecord>()>;
+
+    EditorWorkspace(QMdiArea &area, EditorContext context, ProgramChooser chooser);
+
+    // OpenArchivedProgram
+    void openArchivedProgram();
+    // Opens a record's program in a free slot; returns its window.
+    frmNotePad *openProgram(const ArchiveRecord &record);
+    // SaveEditorText for one window (made the active one first).
+    SaveOutcome saveWindow(frmNotePad *window);
+    void closeWindow(frmNotePad *window);
+    frmNotePad *activeEditor() const;
+    frmNotePad *editorInSlot(int slot) const;
+
+    void cascade();
+    void tile();
+    void minimiseAll();
+    void arrangeIcons();
+    void showHelp();
+
+    // Called by the editor windows.
+    void markDirty(int slot);
+    bool mayClose(frmNotePad *window);
+    void unloaded(frmNotePad *window);
+
+signals:
+    void programOpened();
+    // Emitted when the last editor window has closed: the main window hides its edit buttons.
+    void lastEditorClosed();
+    void exitRequested();
+
+private:
+    void applyStoredFonts(frmNotePad *window);
+    QMdiSubWindow *subWindowOf(frmNotePad *window) const;
+
+    QMdiArea &m_area;
+    EditorContext m_context;
+    ProgramChooser m_chooser;
+};

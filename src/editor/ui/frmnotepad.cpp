@@ -1,0 +1,156 @@
+#include "frmnotepad.h"
+
+#include "editorworkspace.h"
+#include "programtextarea.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QMenu>
+#include <QVBoxLayout>
+
+frmNotePad::frmNotePad(EditorWorkspace &workspace, int slot, QWidget *parent)
+    : QWidget(parent), m_workspace(workspace), m_slot(slot), m_text(new ProgramTextArea(this))
+{
+    setObjectName(QStringLiteral("frmNotePad"));
+    setWindowTitle(QStringLiteral("Senza titolo"));
+    setProperty("tag", QString::number(slot));
+    m_text->setObjectName(QStringLiteral("Text1"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_text);
+    resize(640, 420);
+    buildMenus();
+    connect(m_text, &ProgramTextArea::textChanged, this, [this] { m_workspace.markDirty(m_slot); });
+}
+
+QMenu *frmNotePad::addMenu(const char *name, const QString &caption)
+{
+    auto *menu = new QMenu(caption, this);
+    menu->setObjectName(QString::fromLatin1(name));
+    m_menuActions.append(menu->menuAction());
+    return menu;
+}
+
+QAction *frmNotePad::addEntry(QMenu *menu, const char *name, const QString &caption, bool enabled)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    return action;
+}
+
+void frmNotePad::buildMenus()
+{
+    // Entries whose commands are not part of this build yet stay visibly disabled.
+    QMenu *file = addMenu("mnuFile", QStringLiteral("&File"));
+    connect(addEntry(file, "mnuFOpen", QStringLiteral("&Apri...")), &QAction::triggered, &m_workspace,
+            &EditorWorkspace::openArchivedProgram);
+    connect(addEntry(file, "salva", QStringLiteral("Sal&va")), &QAction::triggered, this,
+            [this] { m_workspace.saveWindow(this); });
+    connect(addEntry(file, "mnuFClose", QStringLiteral("&Chiudi")), &QAction::triggered, this,
+            [this] { m_workspace.closeWindow(this); });
+    file->addSeparator();
+    QMenu *print = file->addMenu(QStringLiteral("&Stampa ciclo"));
+    print->setObjectName(QStringLiteral("Stampaw"));
+    addEntry(print, "intestazioni", QStringLiteral("Stampa &intestazioni"), false);
+    addEntry(print, "completa", QStringLiteral("Stam&pa Completa"), false);
+    addEntry(print, "Commenti", QStringLiteral("Stampa &Commenti"), false);
+    addEntry(file, "listacicli", QStringLiteral("&Lista cicli"), false);
+    addEntry(file, "showimm", QStringLiteral("&Immagini"), false);
+    file->addSeparator();
+    addEntry(file, "export", QStringLiteral("&Esporta"), false);
+    addEntry(file, "import", QStringLiteral("&Importa"), false);
+    addEntry(file, "invior", QStringLiteral("&Invio/ricezione non schedulata"), false);
+    file->addSeparator();
+    QAction *exit = addEntry(file, "mnuFExit", QStringLiteral("Esci"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exit, &QAction::triggered, &m_workspace, &EditorWorkspace::exitRequested);
+
+    QMenu *edit = addMenu("mnuEdit", QStringLiteral("&Modifica"));
+    connect(addEntry(edit, "mnuECut", QStringLiteral("&Taglia")), &QAction::triggered, this,
+            &frmNotePad::cutToClipboard);
+    connect(addEntry(edit, "mnuECopy", QStringLiteral("&Copia")), &QAction::triggered, this,
+            &frmNotePad::copyToClipboard);
+    connect(addEntry(edit, "mnuEPaste", QStringLiteral("&Incolla")), &QAction::triggered, this,
+            &frmNotePad::pasteFromClipboard);
+    addEntry(edit, "mnuEDelete", QStringLiteral("&Elimina"), false);
+    edit->addSeparator();
+    addEntry(edit, "mnuESelectAll", QStringLiteral("&Seleziona tutto"), false);
+
+    auto *transfer = new QAction(QStringLiteral("&Trasmissione/ricezione"), this);
+    transfer->setObjectName(QStringLiteral("Trasmiss"));
+    transfer->setEnabled(false);
+    m_menuActions.append(transfer);
+
+    QMenu *search = addMenu("mnuSearch", QStringLiteral("&Cerca"));
+    addEntry(search, "mnuSFind", QStringLiteral("&Trova"), false);
+    addEntry(search, "mnuSFindNext", QStringLiteral("Trova &successivo"), false);
+    addEntry(search, "Rimpiazza", QStringLiteral("&Rimpiazza"), false);
+
+    QMenu *options = addMenu("mnuOptions", QStringLiteral("&Opzioni"));
+    QMenu *fonts = options->addMenu(QStringLiteral("&Carattere"));
+    fonts->setObjectName(QStringLiteral("mnuFont"));
+    fillFontMenu(fonts);
+    addEntry(options, "Alto", QStringLiteral("A&ltezza carattere"), false);
+    addEntry(options, "altst", QStringLiteral("Alte&zza car. stampa mm."), false);
+    addEntry(options, "autoseq", QStringLiteral("&Sequenza automatica"), false);
+
+    QMenu *windows = addMenu("mnuWindow", QStringLiteral("Fi&nestra"));
+    connect(addEntry(windows, "mnuWCascade", QStringLiteral("&Sovrapponi")), &QAction::triggered, &m_workspace,
+            &EditorWorkspace::cascade);
+    connect(addEntry(windows, "mnuWTile", QStringLiteral("&Affianca")), &QAction::triggered, &m_workspace,
+            &EditorWorkspace::tile);
+    connect(addEntry(windows, "riduci", QStringLiteral("&Iconizza")), &QAction::triggered, &m_workspace,
+            &EditorWorkspace::minimiseAll);
+    connect(addEntry(windows, "mnuWArrange", QStringLiteral("&Disponi icone")), &QAction::triggered,
+            &m_workspace, &EditorWorkspace::arrangeIcons);
+
+    auto *help = new QAction(QStringLiteral("&?"), this);
+    help->setObjectName(QStringLiteral("hlp"));
+    connect(help, &QAction::triggered, &m_workspace, [this] { m_workspace.showHelp(); });
+    m_menuActions.append(help);
+}
+
+void frmNotePad::fillFontMenu(QMenu *fonts)
+{
+    const QStringList families = QFontDatabase::families();
+    for (const QString &family : families) {
+        QAction *entry = fonts->addAction(family);
+        entry->setObjectName(QStringLiteral("mnuFontName"));
+        connect(entry, &QAction::triggered, this, [this, family] {
+            QFont font = m_text->font();
+            font.setFamily(family);
+            m_text->setFont(font);
+        });
+    }
+}
+
+void frmNotePad::copyToClipboard()
+{
+    QApplication::clipboard()->setText(QString::fromLatin1(m_text->selectedBytes()));
+}
+
+void frmNotePad::cutToClipboard()
+{
+    copyToClipboard();
+    if (m_text->selectionLength() > 0)
+        m_text->replaceSelectionWith({});
+}
+
+void frmNotePad::pasteFromClipboard()
+{
+    m_text->replaceSelectionWith(QApplication::clipboard()->text().toLatin1());
+}
+
+void frmNotePad::closeEvent(QCloseEvent *event)
+{
+    if (!m_workspace.mayClose(this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_workspace.unloaded(this);
+}

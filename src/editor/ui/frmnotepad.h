@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class EditorWorkspace;
+class ProgramTextArea;
+class QAction;
+class QMenu;
+
+// Editor window: one archived program in a child window of the main window.
+class frmNotePad : public QWidget {
+    Q_OBJECT
+public:
+    frmNotePad(EditorWorkspace &workspace, int slot, QWidget *parent = nullptr);
+
+    int slot() const { return m_slot; }
+    ProgramTextArea *textArea() const { return m_text; }
+    // The top-level entries of this window's menu bar, shown by the main window while it is active.
+    const QList<QAction *> &menuActions() const { return m_menuActions; }
+
+    void cutToClipboard();
+    void copyToClipboard();
+    void pasteFromClipboard();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QMenu *addMenu(const char *name, const QString &caption);
+    QAction *addEntry(QMenu *menu, const char *name, const QString &caption, bool enabled = true);
+    void buildMenus();
+    void fillFontMenu(QMenu *fonts);
+
+    EditorWorkspace &m_workspace;
+    const int m_slot;
+    ProgramTextArea *m_text;
+    QList<QAction *> m_menuActions;
+};

@@ -1,0 +1,185 @@
+#include "frmlogin.h"
+#include "frmmdi.h"
+#include "frmnotepad.h"
+#include "picturebutton.h"
+#include "scripteddialogs.h"
+#include "session.h"
+#include "tempprogramfolder.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct Fixture {
+    TempProgramFolder temp;
+    Session session{temp.folder()};
+    ScriptedDialogs dialogs;
+    int browserOpenings = 0;
+    std::unique_ptr<frmMDI> main;
+
+    Fixture()
+    {
+        session.archive = temp.openArchive();
+        ArchiveRecord record;
+        record.progr = 7;
+        record.disegno = QStringLiteral("D7");
+        record.descrizione = QStringLiteral("PERNO");
+        session.archive->add(record);
+        main = std::make_unique<frmMDI>(session, dialogs, [this] {
+            ++browserOpenings;
+            return session.archive->seek(7);
+        });
+        main->show();
+    }
+    QStringList menuNames() const
+    {
+        QStringList names;
+        for (QAction *action : main->menuBar()->actions())
+            names.append(action->menu() ? action->menu()->objectName() : action->objectName());
+        return names;
+    }
+    PictureButton *button(const char *name) const
+    {
+        return main->findChild<PictureButton *>(QString::fromLatin1(name));
+    }
+};
+
+void mouse(QWidget *target, QEvent::Type type, QPoint position, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, position, target->mapToGlobal(position),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void editorMenuBarTakesOver();
+    void apriDisablesReorganisationAndShowsEditButtons();
+    void toolbarButtonDraggedOff();
+    void passwordWindow_data();
+    void passwordWindow();
+};
+
+void MainWindowTest::editorMenuBarTakesOver()
+{
+    Fixture f;
+    const QStringList own = {QStringLiteral("Apri"), QStringLiteral("listacicli"), QStringLiteral("cfcomm"),
+                             QStringLiteral("ENDLAV"), QStringLiteral("Crediti"), QStringLiteral("Utilita")};
+    QCOMPARE(f.menuNames(), own);
+    f.main->findChild<QAction *>(QStringLiteral("Apri"))->trigger();
+    QCOMPARE(f.menuNames(),
+             (QStringList{QStringLiteral("mnuFile"), QStringLiteral("mnuEdit"), QStringLiteral("Trasmiss"),
+                          QStringLiteral("mnuSearch"), QStringLiteral("mnuOptions"), QStringLiteral("mnuWindow"),
+                          QStringLiteral("hlp")}));
+    f.main->workspace().activeEditor()->findChild<QAction *>(QStringLiteral("mnuFClose"))->trigger();
+    QCOMPARE(f.menuNames(), own);
+}
+
+void MainWindowTest::apriDisablesReorganisationAndShowsEditButtons()
+{
+    Fixture f;
+    QVERIFY(!f.button("imgCutButton")->isVisibleTo(f.main.get()));
+    f.main->findChild<QAction *>(QStringLiteral("Apri"))->trigger();
+    QCOMPARE(f.browserOpenings, 1);
+    QVERIFY(!f.main->findChild<QAction *>(QStringLiteral("reorga"))->isEnabled());
+    // The tool bar lays its widgets out, and shows them, on the next pass of the event loop.
+    for (const char *name : {"imgCutButton", "imgCopyButton", "imgPasteButton"})
+        QTRY_VERIFY(f.button(name)->isVisibleTo(f.main.get()));
+    f.main->workspace().activeEditor()->findChild<QAction *>(QStringLiteral("mnuFClose"))->trigger();
+    QTRY_VERIFY(!f.button("imgCutButton")->isVisibleTo(f.main.get()));
+    QVERIFY(!f.main->findChild<QAction *>(QStringLiteral("reorga"))->isEnabled());
+}
+
+void MainWindowTest::toolbarButtonDraggedOff()
+{
+    Fixture f;
+    PictureButton *button = f.button("imgFileNewButton");
+    QVERIFY(f.main->findChild<QLabel *>(QStringLiteral("imgFileNewButtonUp")));
+    QVERIFY(f.main->findChild<QLabel *>(QStringLiteral("imgFileNewButtonDn")));
+    const QPoint inside(5, 5);
+    const QPoint outside(button->width() + 3, 5);
+    mouse(button, QEvent::MouseButtonPress, inside, Qt::LeftButton);
+    QVERIFY(button->showsPressedImage());
+    mouse(button, QEvent::MouseMove, outside, Qt::LeftButton);
+    QVERIFY(!button->showsPressedImage());
+    mouse(button, QEvent::MouseMove, QPoint(0, 5), Qt::LeftButton); // x = 0 counts as outside
+    QVERIFY(!button->showsPressedImage());
+    mouse(button, QEvent::MouseMove, inside, Qt::LeftButton);
+    QVERIFY(button->showsPressedImage());
+    mouse(button, QEvent::MouseMove, outside, Qt::LeftButton);
+    mouse(button, QEvent::MouseButtonRelease, outside, Qt::NoButton);
+    QCOMPARE(f.browserOpenings, 0);
+    mouse(button, QEvent::MouseButtonPress, inside, Qt::LeftButton);
+    mouse(button, QEvent::MouseButtonRelease, inside, Qt::NoButton);
+    QVERIFY(!button->showsPressedImage());
+    QCOMPARE(f.browserOpenings, 1);
+    // The tool-bar button opens without touching the reorganisation command.
+    QCOMPARE(f.main->findChild<QAction *>(QStringLiteral("reorga"))->isEnabled(), false);
+}
+
+void MainWindowTest::passwordWindow_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("currentTyped"); // answer to "Parola chiave"; empty: not asked
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("no password yet") << QString() << QStringLiteral("nuova") << QStringLiteral("nuova") << QString()
+                                     << QStringList{} << QStringLiteral("NUOVA") << true;
+    QTest::newRow("entries differ") << QString() << QStringLiteral("uno") << QStringLiteral("due") << QString()
+                                    << QStringList{QStringLiteral("Password non valida. Riprovare")} << QString()
+                                    << false;
+    QTest::newRow("current given in other case") << QStringLiteral("VECCHIA") << QStringLiteral("nuova")
+                                                 << QStringLiteral("nuova") << QStringLiteral(" vecchia")
+                                                 << QStringList{} << QStringLiteral("NUOVA") << true;
+    QTest::newRow("current wrong") << QStringLiteral("VECCHIA") << QStringLiteral("nuova") << QStringLiteral("nuova")
+                                   << QStringLiteral("vecchi") << QStringList{QStringLiteral("Password errata!")}
+                                   << QStringLiteral("VECCHIA") << false;
+    QTest::newRow("empty removes protection") << QStringLiteral("VECCHIA") << QString() << QString()
+                                              << QStringLiteral("VECCHIA") << QStringList{} << QString() << true;
+}
+
+void MainWindowTest::passwordWindow()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, currentTyped);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, storedAfter);
+    QFETCH(bool, closed);
+    Fixture f;
+    f.session.accessPassword = AccessPassword(stored);
+    f.session.settings.setValue(QStringLiteral("password"), QStringLiteral("password"), stored);
+    if (!currentTyped.isEmpty())
+        f.dialogs.inputAnswers.enqueue(currentTyped);
+    frmLogin login(f.session.accessPassword, f.session.settings, f.dialogs);
+    login.show();
+    QCOMPARE(login.windowTitle(), QStringLiteral("Nuova password"));
+    QTest::keyClicks(login.findChild<QLineEdit *>(QStringLiteral("txtUserName")), first);
+    QTest::keyClicks(login.findChild<QLineEdit *>(QStringLiteral("txtPassword")), second);
+    QTest::mouseClick(login.findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
+
+    QCOMPARE(f.dialogs.messageTexts(), messages);
+    QCOMPARE(f.dialogs.unexpected, 0);
+    QCOMPARE(f.session.accessPassword.value(), storedAfter);
+    QCOMPARE(f.session.settings.text(QStringLiteral("password"), QStringLiteral("password")), storedAfter);
+    QCOMPARE(login.isVisible(), !closed);
+    if (first != second) {
+        QCOMPARE(f.dialogs.shown.first().title, QStringLiteral("Accesso"));
+        QCOMPARE(login.focusWidget(), login.findChild<QLineEdit *>(QStringLiteral("txtUserName")));
+    }
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
