@@ -96,7 +96,6 @@ private slots:
     void listLineLayout();
     void searchWithEmptyText_data();
     void searchWithEmptyText();
-    void switchingSearchTypeRelistsCustomer();
     void searchByNumber_data();
     void searchByNumber();
     void addingARequestedNumber();
@@ -195,22 +194,6 @@ void ArchiveBrowserTest::searchWithEmptyText()
     } else {
         QVERIFY(b.dialogs.shown.isEmpty());
     }
-}
-
-void ArchiveBrowserTest::switchingSearchTypeRelistsCustomer()
-{
-    Browsing b;
-    b.browser.customerClicked(QStringLiteral("ROSSI"));
-    QCOMPARE(b.line(1), QStringLiteral("D-200") + QString(26, QLatin1Char(' ')) + QStringLiteral("ALBERO"));
-    QVERIFY2(!b.browser.commands().conferma, "a customer's list waits for a click");
-
-    // Even after a text search, the option lists the selected customer again.
-    b.search(SearchType::Drawing, QStringLiteral("X"));
-    QCOMPARE(b.listed(), QList<qint32>{3});
-    b.browser.setSearchType(SearchType::Description);
-
-    QCOMPARE(b.listed(), (QList<qint32>{1, 2}));
-    QCOMPARE(b.line(1), QStringLiteral("ALBERO") + QString(25, QLatin1Char(' ')) + QStringLiteral("D-200"));
 }
 
 void ArchiveBrowserTest::searchByNumber_data()

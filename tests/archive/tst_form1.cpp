@@ -98,8 +98,6 @@ struct Window {
 class Form1Test : public QObject {
     Q_OBJECT
 private slots:
-    void captions_data();
-    void captions();
     void keyFilters_data();
     void keyFilters();
     void searchesFromTheWindow();
@@ -111,37 +109,6 @@ private slots:
     void closingWhileCreatingIsRefused();
     void helpAndDoubleClick();
 };
-
-void Form1Test::captions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    const char *const rows[][2] = {
-        {"Command2", "Cerca"},      {"Command1", "Cerca"},
-        {"SSOption1_0", "Ricerca per n. disegno"}, {"SSOption1_1", "Ricerca per descrizione"},
-        {"SSCommand7", "Crea"},     {"SSCommand3", "Clonare"},
-        {"SSCommand9", "Varia"},    {"SSCommand6", "Elimina"},
-        {"SSCommand8", "OK"},       {"SSCommand11", "Cerca/agg."},
-        {"SSCommand13", "Libero"},  {"SSCommand4", "Clona"},
-        {"SSCommand1", "Conferma"}, {"SSCommand2", "Annulla e ritorna"},
-        {"SSCommand12", "Gestione DNC"}, {"SSCommand10", "&?"},
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
-}
-
-void Form1Test::captions()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    Window w;
-    QCOMPARE(w.form.windowTitle(), QStringLiteral("Ricerca programmi C.N."));
-    auto *button = w.form.findChild<QAbstractButton *>(name);
-    QVERIFY(button);
-    QCOMPARE(button->text(), caption);
-    QVERIFY2(w.find<QRadioButton>("SSOption1_0")->isChecked(), "drawing search is chosen at the start");
-    QVERIFY2(!w.find("SSCommand12")->isEnabled(), "the received-files window is not available");
-}
 
 void Form1Test::keyFilters_data()
 {
@@ -191,27 +158,31 @@ void Form1Test::keyFilters()
 void Form1Test::searchesFromTheWindow()
 {
     Window w;
+    QCOMPARE(w.form.windowTitle(), QStringLiteral("Ricerca programmi C.N."));
+    QVERIFY(w.find<QRadioButton>("SSOption1_0")->isChecked());
     QListView *list = w.find<QListView>("List1");
     auto lineAt = [list](int row) { return list->model()->index(row, 0).data().toString(); };
     w.chooseCustomer(QStringLiteral("ROSSI"));
     QCOMPARE(lineAt(0), QStringLiteral("D-100") + QString(26, QLatin1Char(' ')) + QStringLiteral("FLANGIA"));
 
+    QTest::keyClicks(w.find("Text5"), QStringLiteral("  x- "));
+    w.click("Command1");
+    QCOMPARE(w.find<QLineEdit>("Text5")->text(), QStringLiteral("x-"));
+    QVERIFY(!w.find("DBList1")->isEnabled());
+    QCOMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(lineAt(0), QStringLiteral("X-1") + QString(28, QLatin1Char(' ')) + QStringLiteral("PERNO"));
+
+    // The other option lists the selected customer again, description first.
     w.find<QRadioButton>("SSOption1_1")->click();
     QCOMPARE(list->model()->rowCount(), 2);
     QCOMPARE(lineAt(0), QStringLiteral("FLANGIA") + QString(24, QLatin1Char(' ')) + QStringLiteral("D-100"));
 
-    QTest::keyClicks(w.find("Text5"), QStringLiteral("  pe "));
-    w.click("Command1");
-    QCOMPARE(w.find<QLineEdit>("Text5")->text(), QStringLiteral("pe"));
-    QVERIFY(!w.find("DBList1")->isEnabled());
-    QCOMPARE(list->model()->rowCount(), 1);
-    QCOMPARE(lineAt(0), QStringLiteral("PERNO") + QString(26, QLatin1Char(' ')) + QStringLiteral("X-1"));
-
-    QTest::keyClicks(w.find("Text6"), QStringLiteral("2"));
+    QTest::keyClicks(w.find("Text6"), QStringLiteral("3"));
     w.click("SSCommand11");
-    QCOMPARE(w.find<QListWidget>("DBList1")->currentItem()->text(), QStringLiteral("ROSSI"));
-    QCOMPARE(list->selectionModel()->selectedIndexes().first().row(), 1);
-    QCOMPARE(w.find<QLineEdit>("Text3")->text(), QStringLiteral("ALBERO"));
+    QCOMPARE(w.find<QListWidget>("DBList1")->currentItem()->text(), QStringLiteral("BIANCHI"));
+    QCOMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(list->selectionModel()->selectedIndexes().first().row(), 0);
+    QCOMPARE(w.find<QLineEdit>("Text3")->text(), QStringLiteral("PERNO"));
     QVERIFY(w.dialogs.shown.isEmpty());
 }
 
@@ -257,6 +228,7 @@ void Form1Test::buttonsFollowTheWork()
     QCOMPARE(w.enabledButtons(), (QStringList{"SSCommand7", "SSCommand3", "SSCommand11", "SSCommand13",
                                               "SSCommand4", "SSCommand1", "SSCommand2"}));
     QVERIFY(!w.find("Text1")->isEnabled());
+    QVERIFY2(!w.find("SSCommand12")->isEnabled(), "the received-files window is not available");
 
     w.chooseCustomer(QStringLiteral("ROSSI"));
     QCOMPARE(w.enabledButtons(), (QStringList{"SSCommand7", "SSCommand3", "SSCommand11", "SSCommand13",

@@ -4,6 +4,7 @@
 #include "frmcliente.h"
 #include "messages.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -17,7 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSignalBlocker>
+
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -195,8 +198,7 @@ void Form1::buildControls()
     layout->addWidget(List1, 1);
     layout->addLayout(bottom);
 
-    for (QObject *box : {static_cast<QObject *>(Text6), static_cast<QObject *>(Text1),
-                         static_cast<QObject *>(Text2), static_cast<QObject *>(Text3), static_cast<QObject *>(Text7)})
+    for (QLineEdit *box : {Text6, Text1, Text2, Text3, Text7})
         box->installEventFilter(this);
 }
 
@@ -307,8 +309,7 @@ void Form1::showState()
     // The window of files received by DNC is not part of this program yet.
     SSCommand12->setEnabled(false);
     DBList1->setEnabled(c.customerList);
-    for (QWidget *box : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2), static_cast<QWidget *>(Text3),
-                         static_cast<QWidget *>(Text4), static_cast<QWidget *>(Text7)})
+    for (QWidget *box : std::initializer_list<QWidget *>{Text1, Text2, Text3, Text4, Text7})
         box->setEnabled(c.dataBoxes);
 
     const ArchiveRecord &boxes = m_browser.boxes();
