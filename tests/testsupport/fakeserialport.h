@@ -22,6 +22,8 @@ public:
     bool drains = true;
     // Everything that left the transmit queue.
     QByteArray sent;
+    // How often outBufferCount() was read, to see that a waiting loop keeps looking.
+    mutable int outBufferCountReads = 0;
 
     // Characters arriving from the machine; raises EvReceive as the threshold says.
     void receive(const QByteArray &data);
@@ -51,7 +53,11 @@ public:
 
     void setOutBufferSize(int size) override { m_outBufferSize = size; }
     int outBufferSize() const override { return m_outBufferSize; }
-    int outBufferCount() const override { return int(m_queue.size()); }
+    int outBufferCount() const override
+    {
+        ++outBufferCountReads;
+        return int(m_queue.size());
+    }
     void discardOutput() override;
     bool output(const QByteArray &data) override;
 
