@@ -1,0 +1,295 @@
+#include "qtserialport.h"
+
+#include "messages.h"
+#include "settingsstore.h"
+
+#include <QFileInfo>
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <optional>
+
+#include <sys/ioctl.h>
+#include <termios.h>
+
+namespace {
+
+struct LineSettings {
+    qint32 baudRate = 0;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+};
+
+// "9600,N,8,1": baud rate, parity letter, data bits, stop bits.
+std::optional<LineSettings> parseLineSettings(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return std::nullopt;
+    LineSettings line;
+    bool ok = false;
+    line.baudRate = parts.at(0).trimmed().toInt(&ok);
+    if (!ok || line.baudRate <= 0)
+        return std::nullopt;
+
+    const QString parity = parts.at(1).trimmed().toUpper();
+    if (parity == u"N")
+        line.parity = QSerialPort::NoParity;
+    else if (parity == u"E")
+        line.parity = QSerialPort::EvenParity;
+    else if (parity == u"O")
+        line.parity = QSerialPort::OddParity;
+    else if (parity == u"M")
+        line.parity = QSerialPort::MarkParity;
+    else if (parity == u"S")
+        line.parity = QSerialPort::SpaceParity;
+    else
+        return std::nullopt;
+
+    const int dataBits = parts.at(2).trimmed().toInt(&ok);
+    if (!ok || dataBits < 5 || dataBits > 8)
+        return std::nullopt;
+    line.dataBits = QSerialPort::DataBits(dataBits);
+
+    const QString stopBits = parts.at(3).trimmed();
+    if (stopBits == u"1")
+        line.stopBits = QSerialPort::OneStop;
+    else if (stopBits == u"1.5")
+        line.stopBits = QSerialPort::OneAndHalfStop;
+    else if (stopBits == u"2")
+        line.stopBits = QSerialPort::TwoStop;
+    else
+        return std::nullopt;
+    return line;
+}
+
+QSerialPort::FlowControl flowControl(int handshaking)
+{
+    switch (handshaking) {
+    case SerialPort::XonXoff: return QSerialPort::SoftwareControl;
+    case SerialPort::RtsCts:
+    case SerialPort::XonXoffRtsCts: return QSerialPort::HardwareControl;
+    default: return QSerialPort::NoFlowControl;
+    }
+}
+
+bool usesXonXoff(int handshaking)
+{
+    return handshaking == SerialPort::XonXoff || handshaking == SerialPort::XonXoffRtsCts;
+}
+
+// A pseudo-terminal (the serial CNC simulator) carries 8-bit bytes without parity: Linux
+// refuses other character sizes and parity on it.
+bool isPseudoTerminal(const QString &device)
+{
+    return QFileInfo(device).canonicalFilePath().startsWith(QLatin1String("/dev/pts/"));
+}
+
+} // namespace
+
+QtSerialPort::QtSerialPort(QObject *parent) : SerialPort(parent)
+{
+    connect(&m_port, &QSerialPort::readyRead, this, &QtSerialPort::whenReadyRead);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPort::whenError);
+}
+
+QtSerialPort::~QtSerialPort()
+{
+    setPortOpen(false);
+}
+
+QString QtSerialPort::devicePath(int comPort)
+{
+    return SettingsStore().text(QStringLiteral("ports"), QStringLiteral("COM%1").arg(comPort),
+                                QStringLiteral("/dev/ttyS%1").arg(comPort - 1));
+}
+
+void QtSerialPort::setSettings(const QString &settings)
+{
+    m_settings = settings;
+    if (m_port.isOpen())
+        configure();
+}
+
+void QtSerialPort::setHandshaking(int handshaking)
+{
+    m_handshaking = handshaking;
+    if (m_port.isOpen())
+        configure();
+}
+
+bool QtSerialPort::setPortOpen(bool open)
+{
+    if (open)
+        return m_port.isOpen() || this->open();
+    if (!m_port.isOpen())
+        return true;
+    // Closing a device with queued output waits in the kernel until it has gone out, which a
+    // line held by XOFF never allows.
+    if (outBufferCount() > 0)
+        discardOutput();
+    m_port.close();
+    m_port.clearError();
+    return true;
+}
+
+void QtSerialPort::clearError()
+{
+    m_error = {};
+    m_port.clearError();
+}
+
+bool QtSerialPort::open()
+{
+    m_device = devicePath(m_commPort);
+    if (m_commPort < 1) {
+        fail(ErrorKind::BadPortNumber, SerialText::BadPortNumber.arg(m_commPort));
+        return false;
+    }
+    if (!parseLineSettings(m_settings)) {
+        fail(ErrorKind::BadSettings, SerialText::BadSettings.arg(m_settings));
+        return false;
+    }
+    m_port.setPortName(m_device);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        ErrorKind kind = ErrorKind::Io;
+        switch (m_port.error()) {
+        case QSerialPort::DeviceNotFoundError: kind = ErrorKind::NotFound; break;
+        case QSerialPort::PermissionError:
+            // Qt reports a device in use the same way; only a refused access is about rights.
+            kind = ::access(m_device.toLocal8Bit().constData(), R_OK | W_OK) != 0 && errno == EACCES
+                       ? ErrorKind::Permission
+                       : ErrorKind::InUse;
+            break;
+        case QSerialPort::OpenError: kind = ErrorKind::InUse; break;
+        default: break;
+        }
+        fail(kind, m_port.errorString());
+        m_port.clearError();
+        return false;
+    }
+    if (!configure()) {
+        m_port.close();
+        return false;
+    }
+    m_commEvent = 0;
+    return true;
+}
+
+bool QtSerialPort::configure()
+{
+    const std::optional<LineSettings> line = parseLineSettings(m_settings);
+    if (!line) {
+        fail(ErrorKind::BadSettings, SerialText::BadSettings.arg(m_settings));
+        return false;
+    }
+    // Setters report their failures through errorOccurred too; they are judged here.
+    m_configuring = true;
+    const auto configured = qScopeGuard([this] { m_configuring = false; });
+    const bool pseudoTerminal = isPseudoTerminal(m_device);
+    const bool characterFormat = (m_port.setParity(line->parity) && m_port.setDataBits(line->dataBits))
+                                 || pseudoTerminal;
+    if (!characterFormat || !m_port.setBaudRate(line->baudRate) || !m_port.setStopBits(line->stopBits)
+        || !m_port.setFlowControl(flowControl(m_handshaking))) {
+        fail(ErrorKind::BadSettings, m_port.errorString());
+        m_port.clearError();
+        return false;
+    }
+    m_port.clearError();
+
+    // Qt's software flow control also sets IXANY, so any character from the machine would
+    // restart a line it stopped with XOFF: only XON may resume. XON/XOFF with RTS/CTS is
+    // Qt's hardware flow control plus IXON and IXOFF.
+    termios attributes{};
+    const int fd = int(m_port.handle());
+    if (::tcgetattr(fd, &attributes) == 0) {
+        attributes.c_iflag &= ~tcflag_t(IXANY);
+        if (usesXonXoff(m_handshaking))
+            attributes.c_iflag |= IXON | IXOFF;
+        if (::tcsetattr(fd, TCSANOW, &attributes) != 0) {
+            fail(ErrorKind::BadSettings, qt_error_string(errno));
+            return false;
+        }
+    }
+    return true;
+}
+
+int QtSerialPort::inBufferCount() const
+{
+    return m_port.isOpen() ? int(std::min<qint64>(m_port.bytesAvailable(), INT_MAX)) : 0;
+}
+
+QByteArray QtSerialPort::input()
+{
+    if (!m_port.isOpen())
+        return {};
+    return m_inputLen <= 0 ? m_port.readAll() : m_port.read(m_inputLen);
+}
+
+int QtSerialPort::kernelOutputQueue() const
+{
+    int queued = 0;
+    // A device without the request (e.g. some USB adapters) counts as empty.
+    if (::ioctl(int(m_port.handle()), TIOCOUTQ, &queued) != 0)
+        return 0;
+    return queued;
+}
+
+int QtSerialPort::outBufferCount() const
+{
+    if (!m_port.isOpen())
+        return 0;
+    return int(std::min<qint64>(m_port.bytesToWrite() + kernelOutputQueue(), INT_MAX));
+}
+
+void QtSerialPort::discardOutput()
+{
+    if (!m_port.isOpen())
+        return;
+    m_port.clear(QSerialPort::Output);
+    ::tcflush(int(m_port.handle()), TCOFLUSH);
+}
+
+bool QtSerialPort::output(const QByteArray &data)
+{
+    if (!m_port.isOpen()) {
+        fail(ErrorKind::NotOpen, SerialText::PortNotOpen);
+        return false;
+    }
+    if (m_port.write(data) != data.size()) {
+        fail(ErrorKind::Io, m_port.errorString());
+        m_port.clearError();
+        return false;
+    }
+    return true;
+}
+
+void QtSerialPort::fail(ErrorKind kind, const QString &text)
+{
+    const QString device = m_device.isEmpty() ? devicePath(m_commPort) : m_device;
+    m_error = {kind, QStringLiteral("COM%1 (%2): %3").arg(m_commPort).arg(device, text)};
+}
+
+void QtSerialPort::whenReadyRead()
+{
+    if (m_rThreshold <= 0 || m_port.bytesAvailable() < m_rThreshold)
+        return;
+    m_commEvent = EvReceive;
+    emit portEvent();
+}
+
+void QtSerialPort::whenError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError || !m_port.isOpen() || m_configuring)
+        return;
+    // A line held by the machine with XOFF refuses writes for a while; the data stays queued
+    // and goes out when the machine sends XON. That is no failure.
+    if (error == QSerialPort::ResourceError
+        && (errno == EAGAIN || errno == EWOULDBLOCK || m_port.errorString() == qt_error_string(EAGAIN))) {
+        m_port.clearError();
+        return;
+    }
+    fail(ErrorKind::Io, m_port.errorString());
+    m_port.clearError();
+}

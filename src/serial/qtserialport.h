@@ -1,0 +1,65 @@
+#pragma once
+
+#include "serialport.h"
+
+#include <QSerialPort>
+
+// The serial port on a device through Qt Serial Port. COMn opens the device that the settings
+// key ports/COMn names (default /dev/ttyS<n-1>), so COM3 can point at /dev/serial/by-id/…
+class QtSerialPort : public SerialPort {
+    Q_OBJECT
+public:
+    explicit QtSerialPort(QObject *parent = nullptr);
+    ~QtSerialPort() override;
+
+    static QString devicePath(int comPort);
+
+    void setCommPort(qint16 port) override { m_commPort = port; }
+    qint16 commPort() const override { return m_commPort; }
+    void setSettings(const QString &settings) override;
+    QString settings() const override { return m_settings; }
+    void setHandshaking(int handshaking) override;
+    int handshaking() const override { return m_handshaking; }
+
+    bool setPortOpen(bool open) override;
+    bool portOpen() const override { return m_port.isOpen(); }
+    Error lastError() const override { return m_error; }
+    void clearError() override;
+
+    void setInBufferSize(int size) override { m_inBufferSize = size; }
+    int inBufferSize() const override { return m_inBufferSize; }
+    int inBufferCount() const override;
+    void setInputLen(int length) override { m_inputLen = length; }
+    int inputLen() const override { return m_inputLen; }
+    QByteArray input() override;
+    void setRThreshold(int count) override { m_rThreshold = count; }
+
+    void setOutBufferSize(int size) override { m_outBufferSize = size; }
+    int outBufferSize() const override { return m_outBufferSize; }
+    int outBufferCount() const override;
+    void discardOutput() override;
+    bool output(const QByteArray &data) override;
+
+    qint16 commEvent() const override { return m_commEvent; }
+
+private:
+    bool open();
+    bool configure();
+    int kernelOutputQueue() const;
+    void fail(ErrorKind kind, const QString &text);
+    void whenReadyRead();
+    void whenError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+    QString m_device;  // the device the last opening used
+    qint16 m_commPort = 1;
+    QString m_settings = QStringLiteral("9600,N,8,1");
+    int m_handshaking = NoHandshaking;
+    int m_inBufferSize = 1024;
+    int m_inputLen = 0;
+    int m_rThreshold = 0;
+    int m_outBufferSize = 512;
+    qint16 m_commEvent = 0;
+    Error m_error;
+    bool m_configuring = false;
+};
