@@ -1,6 +1,6 @@
 #include "machinefile.h"
 
-#include "leadingnumber.h"
+#include "numerictext.h"
 #include "programfolder.h"
 #include "textfile.h"
 
@@ -14,7 +14,7 @@ constexpr int FieldCount = 7;
 
 qint16 shortNumber(const QString &field)
 {
-    const qint32 value = leadingNumber(field);
+    const qint64 value = leadingNumber(field);
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
         return 0;
     return qint16(value);

@@ -1,7 +1,7 @@
 #include "machinesettings.h"
 
 #include "dialogs.h"
-#include "leadingnumber.h"
+#include "numerictext.h"
 #include "messages.h"
 
 namespace {
@@ -47,16 +47,16 @@ void ShowMachineSettings(const MachineRecord &record, MachineForm &form)
         if (!isSelectablePort(record.comPort))
             form.comPort = 0;
     } else {
-        const int baud = leadingNumber(head);
+        const int baud = int(leadingNumber(head));
         if (BaudRates.contains(baud))
             form.baud = QString::number(baud);
         const QString parity = charAfter(settings, comma + 1).toUpper();
         if (parity == u"N" || parity == u"E" || parity == u"O")
             form.parity = parity;
-        const int dataBits = leadingNumber(charAfter(settings, comma + 3));
+        const int dataBits = int(leadingNumber(charAfter(settings, comma + 3)));
         if (dataBits == 7 || dataBits == 8)
             form.dataBits = QString::number(dataBits);
-        const int stopBits = leadingNumber(charAfter(settings, comma + 5));
+        const int stopBits = int(leadingNumber(charAfter(settings, comma + 5)));
         if (stopBits == 1 || stopBits == 2)
             form.stopBits = QString::number(stopBits);
     }

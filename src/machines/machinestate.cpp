@@ -1,6 +1,6 @@
 #include "machinestate.h"
 
-#include "leadingnumber.h"
+#include "numerictext.h"
 
 bool MachineRecord::isEthernet() const
 {
@@ -17,7 +17,7 @@ int MachineRecord::ethernetPort() const
     const qsizetype colon = settings.indexOf(QLatin1Char(':'));
     if (colon < 0)
         return 0;
-    return leadingNumber(QStringView(settings).mid(colon + 1));
+    return int(leadingNumber(settings.mid(colon + 1)));
 }
 
 void NetworkSerialPorts::clear()
