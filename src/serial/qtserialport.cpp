@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QScopeGuard>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <optional>
 
 #include <sys/ioctl.h>

@@ -133,11 +133,17 @@ void ConfigScrnTest::openingShowsTheCurrentMachine()
     QVERIFY(!f.find<QLineEdit>("Text3")->isEnabled());
     QVERIFY(!f.find<QLineEdit>("Text4")->isEnabled());
 
+    // Choosing another machine drops what was not applied.
+    f.click("Baud384");
     f.clickRow(0);
     QCOMPARE(f.machines.currentMachine, 0);
     for (const char *name : {"Baud96", "EvenParity", "Data7", "Stop2", "ComPort1", "XonFlow", "CRLF0"})
         QVERIFY2(f.checked(name), name);
     QCOMPARE(f.find<QLineEdit>("Text1")->text(), QStringLiteral("12"));
+    f.clickRow(1);
+    QVERIFY(f.checked("Baud48"));
+    QCOMPARE(f.machines.table.at(2).settings, QStringLiteral("4800,N,8,1"));
+    QVERIFY(f.dialogs.shown.isEmpty());
 }
 
 void ConfigScrnTest::optionsAppliedWithVaria()
@@ -253,18 +259,22 @@ void ConfigScrnTest::newMachineIsSelected()
 void ConfigScrnTest::exitAndAbandon_data()
 {
     QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QString>("question");
     QTest::addColumn<Dialogs::Button>("answer");
     QTest::addColumn<bool>("open");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("Esci, Yes") << QByteArray("Command1") << Dialogs::Button::Yes << false << true;
-    QTest::newRow("Esci, No") << QByteArray("Command1") << Dialogs::Button::No << true << false;
-    QTest::newRow("Abbandona, Yes") << QByteArray("Command2") << Dialogs::Button::Yes << false << false;
-    QTest::newRow("Abbandona, No") << QByteArray("Command2") << Dialogs::Button::No << true << false;
+    const QString save = QStringLiteral("Volete salvare le variazioni");
+    const QString abandon = QStringLiteral("Volete abbandonare le variazioni");
+    QTest::newRow("Esci, Yes") << QByteArray("Command1") << save << Dialogs::Button::Yes << false << true;
+    QTest::newRow("Esci, No") << QByteArray("Command1") << save << Dialogs::Button::No << true << false;
+    QTest::newRow("Abbandona, Yes") << QByteArray("Command2") << abandon << Dialogs::Button::Yes << false << false;
+    QTest::newRow("Abbandona, No") << QByteArray("Command2") << abandon << Dialogs::Button::No << true << false;
 }
 
 void ConfigScrnTest::exitAndAbandon()
 {
     QFETCH(QByteArray, button);
+    QFETCH(QString, question);
     QFETCH(Dialogs::Button, answer);
     QFETCH(bool, open);
     QFETCH(bool, saved);
@@ -275,7 +285,12 @@ void ConfigScrnTest::exitAndAbandon()
     QCOMPARE(f.window->isVisible(), open);
     const QByteArray file = *TextFile::read(f.temp.folder().machineFilePath());
     QCOMPARE(file.contains("\"38400,N,8,1\""), saved);
-    QCOMPARE(f.dialogs.unexpected, 0);
+    QCOMPARE(f.dialogs.texts(), QStringList{question});
+    QCOMPARE(f.dialogs.shown.first().title, QStringLiteral("Termine modifiche"));
+    QCOMPARE(f.dialogs.shown.first().buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(f.dialogs.shown.first().icon, Dialogs::Icon::None);
+    // Either way the applied change stays in memory until the list is reloaded.
+    QCOMPARE(f.machines.table.at(2).settings == QStringLiteral("38400,N,8,1"), button == "Command1");
 }
 
 void ConfigScrnTest::helpButton()

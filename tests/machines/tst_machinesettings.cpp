@@ -3,6 +3,7 @@
 #include "tempprogramfolder.h"
 #include "textfile.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -43,7 +44,6 @@ private slots:
     void applyEthernetKeepsTheSerialFields();
     void hexKeyFilter_data();
     void hexKeyFilter();
-    void openingShowsTheCurrentMachine();
     void addMachine_data();
     void addMachine();
     void addingIsRefusedAtOneHundredMachines();
@@ -51,8 +51,7 @@ private slots:
     void rename();
     void exitAsksAndSaves_data();
     void exitAsksAndSaves();
-    void abandon_data();
-    void abandon();
+    void fileErrorsAreShown();
     void helpPage();
 };
 
@@ -171,35 +170,6 @@ void MachineSettingsTest::hexKeyFilter()
     QFETCH(QString, result);
     const std::optional<QChar> filtered = filterHexKey(typed);
     QCOMPARE(filtered ? QString(*filtered) : QString(), result);
-}
-
-void MachineSettingsTest::openingShowsTheCurrentMachine()
-{
-    TempProgramFolder temp(TempProgramFolder::Content::Empty);
-    temp.writeFile(QStringLiteral("cncsett.dat"), TwoMachines);
-    MachineState machines;
-    ScriptedDialogs dialogs;
-    MachineSettingsEditor editor(machines, temp.folder(), dialogs);
-    editor.open();
-    QCOMPARE(entryNames(editor), (QStringList{"TORNIO 1", "TORNIO 2"}));
-    QCOMPARE(editor.selection(), 1);
-    QCOMPARE(machines.currentMachine, 1);
-    QCOMPARE(editor.form().baud, QStringLiteral("4800"));
-    QCOMPARE(editor.form().comPort, 3);
-    QCOMPARE(editor.form().postamble, QStringLiteral("0D0A"));
-
-    // Switching machines drops what was not applied.
-    editor.form().baud = QStringLiteral("300");
-    editor.select(0);
-    QCOMPARE(machines.currentMachine, 0);
-    QCOMPARE(editor.form().baud, QStringLiteral("9600"));
-    QCOMPARE(machines.table.at(2).settings, QStringLiteral("4800,N,8,1"));
-
-    // Clearing the selection changes nothing else.
-    editor.select(-1);
-    QCOMPARE(editor.selection(), -1);
-    QCOMPARE(machines.currentMachine, 0);
-    QVERIFY(dialogs.shown.isEmpty());
 }
 
 void MachineSettingsTest::addMachine_data()
@@ -381,34 +351,26 @@ void MachineSettingsTest::exitAsksAndSaves()
     QCOMPARE(machines.table.at(1).settings, QStringLiteral("19200,O,7,1"));
 }
 
-void MachineSettingsTest::abandon_data()
+void MachineSettingsTest::fileErrorsAreShown()
 {
-    QTest::addColumn<Dialogs::Button>("answer");
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("yes") << Dialogs::Button::Yes << true;
-    QTest::newRow("no") << Dialogs::Button::No << false;
-}
-
-void MachineSettingsTest::abandon()
-{
-    QFETCH(Dialogs::Button, answer);
-    QFETCH(bool, closes);
     TempProgramFolder temp(TempProgramFolder::Content::Empty);
-    temp.writeFile(QStringLiteral("cncsett.dat"), TwoMachines);
+    QVERIFY(QDir(temp.folder().root()).mkdir(QStringLiteral("cncsett.dat")));
     MachineState machines;
     ScriptedDialogs dialogs;
     MachineSettingsEditor editor(machines, temp.folder(), dialogs);
     editor.open();
-    dialogs.inputAnswers.enqueue(QStringLiteral("NUOVA"));
-    editor.addMachine();
+    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(dialogs.shown.first().icon, Dialogs::Icon::Exclamation);
+    QVERIFY(!dialogs.shown.first().text.isEmpty());
+    QVERIFY(editor.entries().isEmpty());
+
     dialogs.clear();
-    dialogs.questionAnswers.enqueue(answer);
-    QCOMPARE(editor.abandon(), closes);
-    QCOMPARE(dialogs.texts(), QStringList{"Volete abbandonare le variazioni"});
-    QCOMPARE(dialogs.shown.first().title, QStringLiteral("Termine modifiche"));
-    QCOMPARE(dialogs.shown.first().buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(*TextFile::read(temp.folder().machineFilePath()), TwoMachines);
-    QCOMPARE(machines.table.at(3).name, QStringLiteral("NUOVA"));
+    dialogs.questionAnswers.enqueue(Dialogs::Button::Yes);
+    QVERIFY(!editor.exit());
+    QCOMPARE(dialogs.shown.size(), 2);
+    QCOMPARE(dialogs.shown.last().kind, ScriptedDialogs::Kind::Message);
+    QCOMPARE(dialogs.shown.last().icon, Dialogs::Icon::Exclamation);
+    QVERIFY(!dialogs.shown.last().text.isEmpty());
 }
 
 void MachineSettingsTest::helpPage()

@@ -23,7 +23,6 @@ class ConfigScrn : public QWidget {
 public:
     ConfigScrn(MachineState &machines, const ProgramFolder &folder, Dialogs &dialogs, QWidget *parent = nullptr);
 
-    const MachineSettingsEditor &editor() const { return m_editor; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -33,7 +32,7 @@ private:
                             std::function<void()> onClick);
     void showList();
     void showForm();
-    void whenDone(bool close);
+    void whenDone(bool done);
 
     MachineSettingsEditor m_editor;
     Dialogs &m_dialogs;
