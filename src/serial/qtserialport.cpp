@@ -232,7 +232,7 @@ QByteArray QtSerialPort::input()
 int QtSerialPort::kernelOutputQueue() const
 {
     int queued = 0;
-    // A device without the request (e.g. some USB adapters) counts as empty.
+    // A device that does not answer the request counts as empty.
     if (::ioctl(int(m_port.handle()), TIOCOUTQ, &queued) != 0)
         return 0;
     return queued;
@@ -287,8 +287,7 @@ void QtSerialPort::whenError(QSerialPort::SerialPortError error)
         return;
     // A line held by the machine with XOFF refuses writes for a while; the data stays queued
     // and goes out when the machine sends XON. That is no failure.
-    if (error == QSerialPort::ResourceError
-        && (errno == EAGAIN || errno == EWOULDBLOCK || m_port.errorString() == qt_error_string(EAGAIN))) {
+    if (error == QSerialPort::ResourceError && m_port.errorString() == qt_error_string(EAGAIN)) {
         m_port.clearError();
         return;
     }
