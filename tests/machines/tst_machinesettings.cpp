@@ -40,10 +40,6 @@ class MachineSettingsTest : public QObject {
 private slots:
     void showMachineSettings_data();
     void showMachineSettings();
-    void applySerialSettings();
-    void applyEthernetKeepsTheSerialFields();
-    void hexKeyFilter_data();
-    void hexKeyFilter();
     void addMachine_data();
     void addMachine();
     void addingIsRefusedAtOneHundredMachines();
@@ -106,70 +102,6 @@ void MachineSettingsTest::showMachineSettings()
         QCOMPARE(form.postamble, QStringLiteral("14"));
         QCOMPARE(form.lineEnd, 2);
     }
-}
-
-void MachineSettingsTest::applySerialSettings()
-{
-    MachineForm form;
-    ShowMachineSettings(serialRecord(), form);
-    form.baud = QStringLiteral("19200");
-    form.parity = QStringLiteral("O");
-    form.dataBits = QStringLiteral("7");
-    form.stopBits = QStringLiteral("1");
-    form.comPort = 2;
-    form.flow = 3;
-    form.preamble = QStringLiteral("0D0A");
-    form.postamble.clear();
-    form.lineEnd = 1;
-    form.address = QStringLiteral("left over");
-    MachineRecord record = serialRecord();
-    ApplySettings(form, record);
-    QCOMPARE(record.settings, QStringLiteral("19200,O,7,1"));
-    QCOMPARE(record.comPort, 2);
-    QCOMPARE(record.handshaking, 3);
-    QCOMPARE(record.preamble, QStringLiteral("0D0A"));
-    QCOMPARE(record.postamble, QString());
-    QCOMPARE(record.lineEnd, 1);
-    QCOMPARE(record.name, QStringLiteral("T1"));
-    QVERIFY(form.address.isEmpty());
-}
-
-void MachineSettingsTest::applyEthernetKeepsTheSerialFields()
-{
-    MachineForm form;
-    ShowMachineSettings(serialRecord(), form);
-    form.ethernet = true;
-    form.address = QStringLiteral("  192.168.0.20 ");
-    form.port = QStringLiteral(" 8193 ");
-    form.comPort = 9;
-    form.flow = 0;
-    MachineRecord record = serialRecord();
-    ApplySettings(form, record);
-    MachineRecord expected = serialRecord();
-    expected.settings = QStringLiteral("192.168.0.20:8193,");
-    QCOMPARE(record, expected);
-    QVERIFY(record.isEthernet());
-}
-
-void MachineSettingsTest::hexKeyFilter_data()
-{
-    QTest::addColumn<QChar>("typed");
-    QTest::addColumn<QString>("result");  // empty: refused
-    QTest::newRow("digit") << QChar(u'7') << QStringLiteral("7");
-    QTest::newRow("upper-case letter") << QChar(u'C') << QStringLiteral("C");
-    QTest::newRow("lower-case letter") << QChar(u'b') << QStringLiteral("B");
-    QTest::newRow("backspace") << QChar(u'\b') << QStringLiteral("\b");
-    QTest::newRow("letter beyond F") << QChar(u'g') << QString();
-    QTest::newRow("double quote") << QChar(u'"') << QString();
-    QTest::newRow("blank") << QChar(u' ') << QString();
-}
-
-void MachineSettingsTest::hexKeyFilter()
-{
-    QFETCH(QChar, typed);
-    QFETCH(QString, result);
-    const std::optional<QChar> filtered = filterHexKey(typed);
-    QCOMPARE(filtered ? QString(*filtered) : QString(), result);
 }
 
 void MachineSettingsTest::addMachine_data()
@@ -341,11 +273,7 @@ void MachineSettingsTest::exitAsksAndSaves()
     dialogs.questionAnswers.enqueue(answer);
     QCOMPARE(editor.exit(), closes);
 
-    QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown.first().text, QStringLiteral("Volete salvare le variazioni"));
-    QCOMPARE(dialogs.shown.first().title, QStringLiteral("Termine modifiche"));
-    QCOMPARE(dialogs.shown.first().buttons, Dialogs::Buttons::YesNo);
-    QCOMPARE(dialogs.shown.first().icon, Dialogs::Icon::None);
+    QCOMPARE(dialogs.texts(), QStringList{"Volete salvare le variazioni"});
     QCOMPARE(*TextFile::read(temp.folder().machineFilePath()), file);
     // Applied either way: the change stays in memory until the next reload.
     QCOMPARE(machines.table.at(1).settings, QStringLiteral("19200,O,7,1"));
