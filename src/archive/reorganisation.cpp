@@ -1,0 +1,69 @@
+#include "reorganisation.h"
+
+#include "archivestore.h"
+#include "sqlconnection.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+ReorganisationResult failure(ReorganisationResult::Stage stage, const QString &description, int number)
+{
+    return {stage, description, number > 0 ? number : 1};
+}
+
+} // namespace
+
+QString ReorganisationResult::message() const
+{
+    switch (stage) {
+    case Stage::Done:
+        return QStringLiteral("Termine riorganizzazione-il programma termina");
+    case Stage::CompactFailed:
+        return QStringLiteral("Contattare assistenza: #2\r%1 %2").arg(description).arg(number);
+    case Stage::ReplaceFailed:
+        return QStringLiteral("Contattare assistenza: #3\r%1 %2").arg(description).arg(number);
+    }
+    return {};
+}
+
+ReorganisationResult reorganiseArchive(std::unique_ptr<ArchiveStore> &archive, const ProgramFolder &folder)
+{
+    archive.reset();
+    const QString archivePath = folder.archivePath();
+    const QString copyPath = folder.path(QStringLiteral("miodb.mdb"));
+    QFile::remove(copyPath);
+
+    {
+        SqlConnection source;
+        if (!source.openExisting(archivePath))
+            return failure(ReorganisationResult::Stage::CompactFailed, source.errorText(), 0);
+        QSqlQuery compact(source.database());
+        compact.prepare(QStringLiteral("VACUUM INTO ?"));
+        compact.addBindValue(copyPath);
+        if (!compact.exec()) {
+            const QSqlError error = compact.lastError();
+            return failure(ReorganisationResult::Stage::CompactFailed, error.databaseText(),
+                           error.nativeErrorCode().toInt());
+        }
+    }
+
+    // The compacted copy stays as miodb.mdb; a second copy replaces the archive in one rename.
+    const QString replacement = archivePath + QStringLiteral(".new");
+    QFile::remove(replacement);
+    QFile copy(copyPath);
+    if (!copy.copy(replacement))
+        return failure(ReorganisationResult::Stage::ReplaceFailed, copy.errorString(), int(copy.error()));
+    if (std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(archivePath).constData()) != 0) {
+        const int code = errno;
+        QFile::remove(replacement);
+        return failure(ReorganisationResult::Stage::ReplaceFailed, QString::fromLocal8Bit(std::strerror(code)), code);
+    }
+    return {};
+}
