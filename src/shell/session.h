@@ -1,8 +1,10 @@
 #pragma once
 
 #include "accesspassword.h"
+#include "archivechoice.h"
 #include "archivestore.h"
 #include "editorsession.h"
+#include "machinestate.h"
 #include "programfolder.h"
 #include "settingsstore.h"
 
@@ -17,5 +19,9 @@ struct Session {
     // ArchiveTable: the archive, open from the main window's load until the process ends.
     std::unique_ptr<ArchiveStore> archive;
     AccessPassword accessPassword;
+    // ProgramChosen and ChosenRecord: what the archive browser handed over last.
+    ArchiveChoice archiveChoice;
     EditorSession editor;
+    // MachineTable, CurrentMachine and the network serial port table.
+    MachineState machines;
 };

@@ -11,7 +11,9 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -64,6 +66,9 @@ private slots:
     void editorMenuBarTakesOver();
     void apriDisablesReorganisationAndShowsEditButtons();
     void toolbarButtonDraggedOff();
+    void archiveBrowserHandsOverTheChosenProgram();
+    void communicationSettingsWindowKeptWhileOpen();
+    void reorganisationEndsTheProgram();
     void passwordWindow_data();
     void passwordWindow();
 };
@@ -87,6 +92,7 @@ void MainWindowTest::apriDisablesReorganisationAndShowsEditButtons()
 {
     Fixture f;
     QVERIFY(!f.button("imgCutButton")->isVisibleTo(f.main.get()));
+    QVERIFY(f.main->findChild<QAction *>(QStringLiteral("reorga"))->isEnabled());
     f.main->findChild<QAction *>(QStringLiteral("Apri"))->trigger();
     QCOMPARE(f.browserOpenings, 1);
     QVERIFY(!f.main->findChild<QAction *>(QStringLiteral("reorga"))->isEnabled());
@@ -122,7 +128,75 @@ void MainWindowTest::toolbarButtonDraggedOff()
     QVERIFY(!button->showsPressedImage());
     QCOMPARE(f.browserOpenings, 1);
     // The tool-bar button opens without touching the reorganisation command.
-    QCOMPARE(f.main->findChild<QAction *>(QStringLiteral("reorga"))->isEnabled(), false);
+    QVERIFY(f.main->findChild<QAction *>(QStringLiteral("reorga"))->isEnabled());
+}
+
+void MainWindowTest::archiveBrowserHandsOverTheChosenProgram()
+{
+    TempProgramFolder temp;
+    Session session(temp.folder());
+    session.archive = temp.openArchive();
+    ArchiveRecord record;
+    record.progr = 12;
+    record.cliente = QStringLiteral("ROSSI");
+    record.disegno = QStringLiteral("D12");
+    record.descrizione = QStringLiteral("BOCCOLA");
+    QVERIFY(session.archive->add(record));
+    temp.writeProgramText(12, "O0012\r\n");
+    ScriptedDialogs dialogs;
+    frmMDI main(session, dialogs);
+    main.show();
+
+    // The browser is modal: work it from inside its own event loop.
+    QTimer::singleShot(0, &main, [&main] {
+        auto *browser = main.findChild<QDialog *>(QStringLiteral("Form1"));
+        QVERIFY(browser && browser->isVisible());
+        QTest::keyClicks(browser->findChild<QLineEdit *>(QStringLiteral("Text6")), QStringLiteral("12"));
+        QTest::mouseClick(browser->findChild<QPushButton *>(QStringLiteral("SSCommand11")), Qt::LeftButton);
+        QTest::mouseClick(browser->findChild<QPushButton *>(QStringLiteral("SSCommand1")), Qt::LeftButton);
+    });
+    main.findChild<QAction *>(QStringLiteral("Apri"))->trigger();
+
+    QVERIFY(session.archiveChoice.programChosen);
+    frmNotePad *editor = main.workspace().activeEditor();
+    QVERIFY(editor);
+    QCOMPARE(editor->windowTitle(), QStringLiteral("1# :ROSSI:D12:BOCCOLA"));
+    QVERIFY(!main.findChild<QDialog *>(QStringLiteral("Form1"))->isVisible());
+    QVERIFY(dialogs.shown.isEmpty());
+
+    // "Annulla e ritorna" opens nothing.
+    QTimer::singleShot(0, &main, [&main] {
+        auto *browser = main.findChild<QDialog *>(QStringLiteral("Form1"));
+        QTest::mouseClick(browser->findChild<QPushButton *>(QStringLiteral("SSCommand2")), Qt::LeftButton);
+    });
+    main.workspace().openArchivedProgram();
+    QVERIFY(!session.archiveChoice.programChosen);
+    QCOMPARE(session.editor.windows.lastSlot(), 1);
+}
+
+void MainWindowTest::communicationSettingsWindowKeptWhileOpen()
+{
+    Fixture f;
+    QAction *command = f.main->findChild<QAction *>(QStringLiteral("prcomm"));
+    command->trigger();
+    QWidget *settings = f.main->findChild<QWidget *>(QStringLiteral("ConfigScrn"));
+    QVERIFY(settings && settings->isVisible());
+    QCOMPARE(settings->windowTitle(), QStringLiteral("Impostazioni di comunicazione"));
+    command->trigger();
+    QCOMPARE(f.main->findChildren<QWidget *>(QStringLiteral("ConfigScrn")).size(), 1);
+    QCOMPARE(f.main->findChild<QWidget *>(QStringLiteral("ConfigScrn")), settings);
+}
+
+void MainWindowTest::reorganisationEndsTheProgram()
+{
+    Fixture f;
+    QSignalSpy end(f.main.get(), &frmMDI::endRequested);
+    f.main->findChild<QAction *>(QStringLiteral("reorga"))->trigger();
+    QCOMPARE(f.dialogs.messageTexts(), QStringList{QStringLiteral("Termine riorganizzazione-il programma termina")});
+    QCOMPARE(end.size(), 1);
+    QCOMPARE(end.at(0).at(0).toInt(), 0);
+    QVERIFY(QFile::exists(f.temp.path(QStringLiteral("miodb.mdb"))));
+    QVERIFY(f.temp.openArchive()->contains(7));
 }
 
 void MainWindowTest::passwordWindow_data()

@@ -156,7 +156,8 @@ void StartupTest::endCommandEndsTheProgram()
     QSignalSpy end(&main, &frmMDI::endRequested);
     main.findChild<QAction *>(QStringLiteral("ENDLAV"))->trigger();
     QCOMPARE(end.size(), 1);
-    QVERIFY(!main.findChild<QAction *>(QStringLiteral("reorga"))->isEnabled());
+    QCOMPARE(end.at(0).at(0).toInt(), 0);
+    QVERIFY(main.findChild<QAction *>(QStringLiteral("reorga"))->isEnabled());
 }
 
 QTEST_MAIN(StartupTest)

@@ -1,10 +1,14 @@
 #include "frmmdi.h"
 
+#include "configscrn.h"
+#include "dialogs.h"
+#include "form1.h"
 #include "frmlogin.h"
 #include "frmnotepad.h"
 #include "frmsplash.h"
 #include "messages.h"
 #include "picturebutton.h"
+#include "reorganisation.h"
 #include "session.h"
 #include "toolbarpictures.h"
 
@@ -29,7 +33,7 @@ frmMDI::frmMDI(Session &session, Dialogs &dialogs, EditorWorkspace::ProgramChoos
         *m_mdiArea,
         EditorContext{*session.archive, session.folder, session.accessPassword, session.settings, dialogs,
                       session.editor},
-        std::move(chooser));
+        chooser ? std::move(chooser) : [this] { return chooseInBrowser(); });
     connect(m_workspace.get(), &EditorWorkspace::programOpened, this, [this] { setEditButtonsShown(true); });
     connect(m_workspace.get(), &EditorWorkspace::lastEditorClosed, this, [this] { setEditButtonsShown(false); });
     connect(m_workspace.get(), &EditorWorkspace::exitRequested, this, &QWidget::close);
@@ -77,15 +81,16 @@ void frmMDI::buildMenus()
     addTopCommand("listacicli", QStringLiteral("&Stampa lista cicli"))->setEnabled(false);
 
     QMenu *parameters = addTopMenu("cfcomm", QStringLiteral("&Parametri"));
-    addCommand(parameters, "prcomm", QStringLiteral("Parametri di &comunicazione"))->setEnabled(false);
+    connect(addCommand(parameters, "prcomm", QStringLiteral("Parametri di &comunicazione")), &QAction::triggered,
+            this, &frmMDI::showCommunicationSettings);
     addCommand(parameters, "altchrzz", QStringLiteral("&Altezza carattere di stampa"))->setEnabled(false);
 
-    connect(addTopCommand("ENDLAV", QStringLiteral("&Fine")), &QAction::triggered, this, &frmMDI::endRequested);
+    connect(addTopCommand("ENDLAV", QStringLiteral("&Fine")), &QAction::triggered, this, [this] { emit endRequested(0); });
     connect(addTopCommand("Crediti", QStringLiteral("&Crediti")), &QAction::triggered, this, &frmMDI::showCredits);
 
     QMenu *tools = addTopMenu("Utilita", QStringLiteral("&Utilità"));
     m_reorganise = addCommand(tools, "reorga", QStringLiteral("Ri&organizza database"));
-    m_reorganise->setEnabled(false);
+    connect(m_reorganise, &QAction::triggered, this, &frmMDI::reorganise);
     addCommand(tools, "inviaric", QStringLiteral("&Invia/ricevi dati al C.N. "))->setEnabled(false);
     tools->addSeparator();
     connect(addCommand(tools, "passwor", QStringLiteral("Gestione password")), &QAction::triggered, this,
@@ -162,6 +167,40 @@ void frmMDI::openFromMenu()
 void frmMDI::openFromToolbar()
 {
     m_workspace->openArchivedProgram();
+}
+
+std::optional<ArchiveRecord> frmMDI::chooseInBrowser()
+{
+    if (!m_browser) {
+        // One browser for the run: it keeps its lists between openings.
+        m_browser = new Form1(*m_session.archive, m_session.folder, m_dialogs, m_session.archiveChoice, this);
+        connect(m_browser, &Form1::programConfirmed, this, [this] { setEditButtonsShown(true); });
+    }
+    m_session.archiveChoice.programChosen = false;
+    m_browser->exec();
+    if (!m_session.archiveChoice.programChosen)
+        return std::nullopt;
+    return m_session.archiveChoice.chosenRecord;
+}
+
+void frmMDI::showCommunicationSettings()
+{
+    // A window still open keeps its changes; a new opening reads the machine file again.
+    if (!m_settingsWindow || !m_settingsWindow->isVisible()) {
+        delete m_settingsWindow;
+        m_settingsWindow = new ConfigScrn(m_session.machines, m_session.folder, m_dialogs, this);
+        m_settingsWindow->setWindowFlag(Qt::Window);
+    }
+    m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
+}
+
+void frmMDI::reorganise()
+{
+    const ReorganisationResult result = reorganiseArchive(m_session.archive, m_session.folder);
+    m_dialogs.message(result.message());
+    emit endRequested(result.stage == ReorganisationResult::Stage::Done ? 0 : 1);
 }
 
 void frmMDI::showCredits()

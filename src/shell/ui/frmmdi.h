@@ -3,10 +3,13 @@
 #include "editorworkspace.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
+class ConfigScrn;
 class Dialogs;
+class Form1;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -16,15 +19,18 @@ struct Session;
 class frmMDI : public QMainWindow {
     Q_OBJECT
 public:
-    frmMDI(Session &session, Dialogs &dialogs, EditorWorkspace::ProgramChooser chooser, QWidget *parent = nullptr);
+    // Without a chooser, programs are chosen in the archive browser.
+    frmMDI(Session &session, Dialogs &dialogs, EditorWorkspace::ProgramChooser chooser = {},
+           QWidget *parent = nullptr);
     ~frmMDI() override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     EditorWorkspace &workspace() { return *m_workspace; }
 
 signals:
-    // "&Fine": the program ends at once, without asking the open windows.
-    void endRequested();
+    // "&Fine" and the end of a reorganisation: the program ends at once with this status,
+    // without asking the open windows.
+    void endRequested(int exitCode);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -41,6 +47,9 @@ private:
     void openFromToolbar();
     void showCredits();
     void changePassword();
+    void showCommunicationSettings();
+    void reorganise();
+    std::optional<ArchiveRecord> chooseInBrowser();
 
     Session &m_session;
     Dialogs &m_dialogs;
@@ -48,5 +57,7 @@ private:
     std::unique_ptr<EditorWorkspace> m_workspace;
     QList<QAction *> m_menuActions;
     QAction *m_reorganise = nullptr;
+    Form1 *m_browser = nullptr;
+    QPointer<ConfigScrn> m_settingsWindow;
     QList<QAction *> m_editButtons;
 };

@@ -32,9 +32,9 @@ void StartupSequence::loadAndShowMainWindow()
         emit finished(1);
         return;
     }
-    m_mainWindow = std::make_unique<frmMDI>(m_session, m_dialogs, [] { return std::optional<ArchiveRecord>(); });
+    m_mainWindow = std::make_unique<frmMDI>(m_session, m_dialogs);
     m_mainWindow->setWindowTitle(ShellText::MainCaptionWithRelease + QStringLiteral(TRUV_VERSION));
-    connect(m_mainWindow.get(), &frmMDI::endRequested, this, [this] { emit finished(0); });
+    connect(m_mainWindow.get(), &frmMDI::endRequested, this, &StartupSequence::finished);
     m_mainWindow->show();
     emit mainWindowShown();
 }
