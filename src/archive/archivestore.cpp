@@ -16,6 +16,13 @@ const QString kSearchIndexes[] = {
 
 const QString kRecordColumns = QStringLiteral("progr, cliente, disegno, descrizione, memo, macchina");
 
+// Binds, in this order: cliente, disegno, descrizione, memo, macchina.
+void bindDescriptiveFields(QSqlQuery &query, const ArchiveRecord &record)
+{
+    for (const QString *field : {&record.cliente, &record.disegno, &record.descrizione, &record.memo, &record.macchina})
+        query.addBindValue(*field);
+}
+
 ArchiveRecord recordFrom(const QSqlQuery &query)
 {
     ArchiveRecord record;
@@ -312,11 +319,7 @@ bool ArchiveStore::saveReserved(const ArchiveRecord &record)
     QSqlQuery query(database());
     query.prepare(QStringLiteral("UPDATE cicli SET cliente = ?, disegno = ?, descrizione = ?, memo = ?, "
                                  "macchina = ? WHERE progr = ? AND disegno IS NULL AND descrizione IS NULL"));
-    query.addBindValue(record.cliente);
-    query.addBindValue(record.disegno);
-    query.addBindValue(record.descrizione);
-    query.addBindValue(record.memo);
-    query.addBindValue(record.macchina);
+    bindDescriptiveFields(query, record);
     query.addBindValue(record.progr);
     if (!exec(query))
         return false;
@@ -337,11 +340,7 @@ bool ArchiveStore::add(const ArchiveRecord &record)
     query.prepare(QStringLiteral("INSERT INTO cicli (progr, cliente, disegno, descrizione, memo, macchina) "
                                  "VALUES (?, ?, ?, ?, ?, ?)"));
     query.addBindValue(record.progr);
-    query.addBindValue(record.cliente);
-    query.addBindValue(record.disegno);
-    query.addBindValue(record.descrizione);
-    query.addBindValue(record.memo);
-    query.addBindValue(record.macchina);
+    bindDescriptiveFields(query, record);
     return exec(query);
 }
 
@@ -350,11 +349,7 @@ bool ArchiveStore::update(const ArchiveRecord &record)
     QSqlQuery query(database());
     query.prepare(QStringLiteral("UPDATE cicli SET cliente = ?, disegno = ?, descrizione = ?, memo = ?, "
                                  "macchina = ? WHERE progr = ?"));
-    query.addBindValue(record.cliente);
-    query.addBindValue(record.disegno);
-    query.addBindValue(record.descrizione);
-    query.addBindValue(record.memo);
-    query.addBindValue(record.macchina);
+    bindDescriptiveFields(query, record);
     query.addBindValue(record.progr);
     if (!exec(query))
         return false;
