@@ -1,5 +1,6 @@
 // truvnet: the archive, editor and transfer program.
-#include "messages.h"
+#include "machinelisting.h"
+#include "shelltext.h"
 #include "programfolder.h"
 #include "programfoldersetup.h"
 #include "qtdialogs.h"
@@ -35,6 +36,20 @@ int initialise(int argc, char **argv)
     return 0;
 }
 
+int listMachinesCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    QString listing;
+    QString error;
+    if (!listMachines(folder, &listing, &error)) {
+        QTextStream(stderr) << error << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << listing;
+    return 0;
+}
+
 int runWindows(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -52,7 +67,10 @@ int runWindows(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // Subcommands run without windows, so they need no display.
     if (argc > 1 && std::strcmp(argv[1], "--init") == 0)
         return initialise(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "machines") == 0)
+        return listMachinesCommand(argc, argv);
     return runWindows(argc, argv);
 }

@@ -2,7 +2,7 @@
 
 #include "dialogs.h"
 #include "numerictext.h"
-#include "messages.h"
+#include "machinetext.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The flags of one transfer, shared by the machine choice, the send and receive engines and
@@ -9,4 +10,8 @@ struct TransferFlags {
     bool skipConsent = false;
     // Address of the network device to notify after a serial send; empty for an ordinary port.
     QString notifyAddress;
+    // Characters handed to the port in this send, or received in this reception.
+    qint32 byteCounter = 0;
+    // Everything received in the current reception, unfiltered.
+    QByteArray receiveBuffer;
 };

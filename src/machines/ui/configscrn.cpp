@@ -1,7 +1,7 @@
 #include "configscrn.h"
 
 #include "dialogs.h"
-#include "messages.h"
+#include "machinetext.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "xform3.h"
 
-#include "messages.h"
+#include "machinetext.h"
 #include "transferflags.h"
 
 #include <QHBoxLayout>

@@ -6,7 +6,7 @@
 #include "frmlogin.h"
 #include "frmnotepad.h"
 #include "frmsplash.h"
-#include "messages.h"
+#include "shelltext.h"
 #include "picturebutton.h"
 #include "reorganisation.h"
 #include "session.h"

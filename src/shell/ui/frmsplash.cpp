@@ -1,6 +1,6 @@
 #include "frmsplash.h"
 
-#include "messages.h"
+#include "shelltext.h"
 #include "version.h"
 
 #include <QCloseEvent>

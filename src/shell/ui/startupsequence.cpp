@@ -3,7 +3,7 @@
 #include "dialogs.h"
 #include "frmmdi.h"
 #include "frmsplash.h"
-#include "messages.h"
+#include "shelltext.h"
 #include "session.h"
 #include "startupload.h"
 #include "version.h"

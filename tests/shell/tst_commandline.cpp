@@ -1,0 +1,66 @@
+#include "tempprogramfolder.h"
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// truvnet with no display at all: subcommands must not need one.
+Run truvnet(const TempProgramFolder &temp, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TRUVNET_PATH), arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void machinesListedInFileOrder_data();
+    void machinesListedInFileOrder();
+};
+
+void CommandLineTest::machinesListedInFileOrder_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("listing");
+    QTest::newRow("no machine") << QByteArray(" 0 \r\n") << QString();
+    QTest::newRow("serial and Ethernet")
+        << QByteArray(" 1 \r\n\"TORNIO 1\",1,\"9600,E,7,2\",1,\"12\",\"\",0\r\n"
+                      "\"FRESA 2\",2,\"127.0.0.1:8193,\",0,\"\",\"\",0\r\n"
+                      "\"PUNZONATRICE\",3,\"4800,N,8,1\",3,\"\",\"14\",2\r\n")
+        << QStringLiteral("1\tTORNIO 1\tseriale\tCOM1\t9600,E,7,2\tXon/Xoff\tCr + Lf\n"
+                          "2\tFRESA 2\tEthernet\t127.0.0.1:8193\n"
+                          "3\tPUNZONATRICE\tseriale\tCOM3\t4800,N,8,1\tXon/RTS\tCr\n");
+}
+
+void CommandLineTest::machinesListedInFileOrder()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, listing);
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"), file);
+    const Run run = truvnet(temp, {QStringLiteral("machines")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, listing);
+}
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
