@@ -53,4 +53,16 @@ inline const QString CustomerChoiceCaption = QStringLiteral("Scelta del cliente"
 inline const QString ChooseButton = QStringLiteral("Scegli");
 inline const QString NoCustomer = QStringLiteral("Cliente non introdotto");
 
+// Archive list printing (Form3)
+inline const QString ListPrintCaption = QStringLiteral("Stampa lista dei cicli");
+inline const QString ListCustomerLabel = QStringLiteral("Cliente da listare");
+inline const QString ListOrderFrame = QStringLiteral("Ordine di stampa");
+inline const QString ListByCustomerDrawing = QStringLiteral("Cliente+disegno");
+inline const QString ListByCustomerDescription = QStringLiteral("Cliente+descrizione");
+inline const QString ListByDrawingCustomer = QStringLiteral("Disegno+cliente");
+inline const QString ListPrintButton = QStringLiteral("Stampa");
+inline const QString ListCancelButton = QStringLiteral("Annulla");
+inline const QString NothingPrinted = QStringLiteral("Non stampato nulla");
+inline const QString PrintFailed = QStringLiteral("Stampa non riuscita");
+
 } // namespace ArchiveText

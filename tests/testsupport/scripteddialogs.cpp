@@ -56,11 +56,15 @@ QString ScriptedDialogs::saveFileName(const QString &title, const QString &, con
     return {};
 }
 
-bool ScriptedDialogs::setUpPrinter(QPrinter &)
+bool ScriptedDialogs::setUpPrinter(QPrinter &printer)
 {
     record({Kind::Printer, {}, {}, Icon::None, Buttons::OkCancel, 0});
-    if (!printerAnswers.isEmpty())
-        return printerAnswers.dequeue();
+    if (!printerAnswers.isEmpty()) {
+        const bool accepted = printerAnswers.dequeue();
+        if (accepted && printerChoice)
+            printerChoice(printer);
+        return accepted;
+    }
     ++unexpected;
     return false;
 }

@@ -25,6 +25,8 @@ public:
     QQueue<std::optional<QString>> inputAnswers;
     QQueue<QString> fileAnswers;
     QQueue<bool> printerAnswers;
+    // The user's choices in an accepted print dialog, e.g. printing to a PDF file.
+    std::function<void(QPrinter &)> printerChoice;
     // Called while a message is shown, as a modal box would let the event loop run.
     std::function<void(const Shown &)> onShown;
 
