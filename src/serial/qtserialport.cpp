@@ -1,6 +1,6 @@
 #include "qtserialport.h"
 
-#include "messages.h"
+#include "serialtext.h"
 #include "settingsstore.h"
 
 #include <QFileInfo>
@@ -11,6 +11,7 @@
 #include <climits>
 #include <optional>
 
+#include <linux/serial.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 
@@ -90,10 +91,34 @@ bool isPseudoTerminal(const QString &device)
 
 } // namespace
 
+QList<qint16> LineEvents(const LineCounters &before, const LineCounters &after)
+{
+    const std::pair<int LineCounters::*, qint16> kinds[] = {
+        {&LineCounters::breaks, SerialPort::EventBreak},
+        {&LineCounters::frame, SerialPort::EventFrame},
+        {&LineCounters::parity, SerialPort::EventRxParity},
+        {&LineCounters::overrun, SerialPort::EventOverrun},
+        {&LineCounters::bufferOverrun, SerialPort::EventRxOver},
+        {&LineCounters::cts, SerialPort::EvCts},
+        {&LineCounters::dsr, SerialPort::EvDsr},
+        {&LineCounters::cd, SerialPort::EvCd},
+        {&LineCounters::ring, SerialPort::EvRing},
+    };
+    QList<qint16> events;
+    for (const auto &[counter, code] : kinds) {
+        if (after.*counter != before.*counter)
+            events.append(code);
+    }
+    return events;
+}
+
 QtSerialPort::QtSerialPort(QObject *parent) : SerialPort(parent)
 {
     connect(&m_port, &QSerialPort::readyRead, this, &QtSerialPort::whenReadyRead);
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPort::whenError);
+    // Qt reports neither line errors nor modem-line changes: the kernel's counters are read.
+    m_linePoll.setInterval(100);
+    connect(&m_linePoll, &QTimer::timeout, this, &QtSerialPort::pollLine);
 }
 
 QtSerialPort::~QtSerialPort()
@@ -131,6 +156,7 @@ bool QtSerialPort::setPortOpen(bool open)
     // line held by XOFF never allows.
     if (outBufferCount() > 0)
         discardOutput();
+    m_linePoll.stop();
     m_port.close();
     m_port.clearError();
     return true;
@@ -176,6 +202,9 @@ bool QtSerialPort::open()
         return false;
     }
     m_commEvent = 0;
+    m_modemLines = -1;
+    if (readLineCounters(m_lineCounters))
+        m_linePoll.start();
     return true;
 }
 
@@ -293,4 +322,50 @@ void QtSerialPort::whenError(QSerialPort::SerialPortError error)
     }
     fail(ErrorKind::Io, m_port.errorString());
     m_port.clearError();
+}
+
+bool QtSerialPort::readLineCounters(LineCounters &counters)
+{
+    const int fd = int(m_port.handle());
+    serial_icounter_struct icount{};
+    if (::ioctl(fd, TIOCGICOUNT, &icount) == 0) {
+        counters = {icount.cts, icount.dsr, icount.rng, icount.dcd, icount.frame,
+                    icount.parity, icount.overrun, icount.buf_overrun, icount.brk};
+        return true;
+    }
+    // Without counters, a change of a modem line seen between two looks counts once.
+    int lines = 0;
+    if (::ioctl(fd, TIOCMGET, &lines) != 0)
+        return false;
+    if (m_modemLines >= 0) {
+        const int changed = lines ^ m_modemLines;
+        counters.cts += (changed & TIOCM_CTS) ? 1 : 0;
+        counters.dsr += (changed & TIOCM_DSR) ? 1 : 0;
+        counters.cd += (changed & TIOCM_CD) ? 1 : 0;
+        counters.ring += (changed & lines & TIOCM_RI) ? 1 : 0;
+    }
+    m_modemLines = lines;
+    return true;
+}
+
+void QtSerialPort::pollLine()
+{
+    if (!m_port.isOpen()) {
+        m_linePoll.stop();
+        return;
+    }
+    LineCounters now = m_lineCounters;
+    if (!readLineCounters(now)) {
+        m_linePoll.stop();
+        return;
+    }
+    const QList<qint16> events = LineEvents(m_lineCounters, now);
+    // Taken before reporting: a prompt shown for one event lets the poll run again.
+    m_lineCounters = now;
+    for (const qint16 code : events) {
+        if (!m_port.isOpen())
+            return;
+        m_commEvent = code;
+        emit portEvent();
+    }
 }

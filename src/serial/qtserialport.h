@@ -2,7 +2,19 @@
 
 #include "serialport.h"
 
+#include <QList>
 #include <QSerialPort>
+#include <QTimer>
+
+// What the kernel counts on a serial line (TIOCGICOUNT): modem-line changes and line errors.
+struct LineCounters {
+    int cts = 0, dsr = 0, ring = 0, cd = 0;
+    int frame = 0, parity = 0, overrun = 0, bufferOverrun = 0, breaks = 0;
+    bool operator==(const LineCounters &) const = default;
+};
+
+// The CommEvent codes for what happened between two readings, one per kind, errors first.
+QList<qint16> LineEvents(const LineCounters &before, const LineCounters &after);
 
 // The serial port on a device through Qt Serial Port. COMn opens the device that the settings
 // key ports/COMn names (default /dev/ttyS<n-1>), so COM3 can point at /dev/serial/by-id/…
@@ -49,6 +61,9 @@ private:
     void fail(ErrorKind kind, const QString &text);
     void whenReadyRead();
     void whenError(QSerialPort::SerialPortError error);
+    // Counters and modem lines, where the device has them; false on a pseudo-terminal.
+    bool readLineCounters(LineCounters &counters);
+    void pollLine();
 
     QSerialPort m_port;
     QString m_device;  // the device the last opening used
@@ -62,4 +77,7 @@ private:
     qint16 m_commEvent = 0;
     Error m_error;
     bool m_configuring = false;
+    QTimer m_linePoll;
+    LineCounters m_lineCounters;
+    int m_modemLines = -1;  // TIOCMGET bits when the counters are missing; -1 unknown
 };

@@ -1,7 +1,7 @@
 #include "seriallink.h"
 
 #include "dialogs.h"
-#include "messages.h"
+#include "serialtext.h"
 #include "serialport.h"
 
 

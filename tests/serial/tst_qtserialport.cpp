@@ -71,6 +71,8 @@ private slots:
     void onlyXonResumesAStoppedLine();
     void discardingTheHeldOutput();
     void receiveEvents();
+    void lineEvents_data();
+    void lineEvents();
 };
 
 void QtSerialPortTest::devicePathFollowsTheSettings()
@@ -239,6 +241,33 @@ void QtSerialPortTest::receiveEvents()
     QTRY_COMPARE(events.size(), 1);
     QCOMPARE(port.commEvent(), qint16(SerialPort::EvReceive));
     QCOMPARE(port.input(), QByteArray("AB"));
+}
+
+void QtSerialPortTest::lineEvents_data()
+{
+    QTest::addColumn<LineCounters>("after");
+    QTest::addColumn<QList<qint16>>("events");
+    LineCounters overrun;
+    overrun.overrun = 3;
+    LineCounters everything{1, 1, 1, 1, 1, 1, 1, 1, 1};
+    LineCounters modem;
+    modem.cts = 2;
+    modem.ring = 1;
+    QTest::newRow("nothing") << LineCounters{} << QList<qint16>{};
+    QTest::newRow("three overruns report once") << overrun << QList<qint16>{SerialPort::EventOverrun};
+    QTest::newRow("modem lines") << modem << QList<qint16>{SerialPort::EvCts, SerialPort::EvRing};
+    QTest::newRow("errors before line changes")
+        << everything
+        << QList<qint16>{SerialPort::EventBreak, SerialPort::EventFrame, SerialPort::EventRxParity,
+                         SerialPort::EventOverrun, SerialPort::EventRxOver, SerialPort::EvCts, SerialPort::EvDsr,
+                         SerialPort::EvCd, SerialPort::EvRing};
+}
+
+void QtSerialPortTest::lineEvents()
+{
+    QFETCH(LineCounters, after);
+    QFETCH(QList<qint16>, events);
+    QCOMPARE(LineEvents(LineCounters{}, after), events);
 }
 
 QTEST_GUILESS_MAIN(QtSerialPortTest)

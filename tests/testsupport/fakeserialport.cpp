@@ -17,6 +17,12 @@ void FakeSerialPort::drainNow()
     m_queue.clear();
 }
 
+void FakeSerialPort::raiseEvent(qint16 code)
+{
+    m_commEvent = code;
+    emit portEvent();
+}
+
 void FakeSerialPort::setCommPort(qint16 port)
 {
     calls.append(QStringLiteral("CommPort=%1").arg(port));
@@ -77,6 +83,11 @@ bool FakeSerialPort::output(const QByteArray &data)
         m_error = {ErrorKind::NotOpen, QStringLiteral("Port not open")};
         return false;
     }
+    if (refuseOutput) {
+        m_error = *refuseOutput;
+        return false;
+    }
+    outputs.append(data);
     m_queue += data;
     if (drains)
         QTimer::singleShot(0, this, [this] {

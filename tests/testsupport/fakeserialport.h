@@ -5,6 +5,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <optional>
+
 // A serial port for tests: records every setting in order, opens or fails as scripted,
 // keeps what is output in a transmit queue that drains on the next event-loop pass (or
 // never, to play a machine that holds the line), and delivers input the test hands it.
@@ -24,11 +26,18 @@ public:
     QByteArray sent;
     // How often outBufferCount() was read, to see that a waiting loop keeps looking.
     mutable int outBufferCountReads = 0;
+    // Every accepted output() in order, one entry per call.
+    QList<QByteArray> outputs;
+    // Set: output() refuses with this error.
+    std::optional<Error> refuseOutput;
 
     // Characters arriving from the machine; raises EvReceive as the threshold says.
     void receive(const QByteArray &data);
     // Moves the transmit queue to sent now.
     void drainNow();
+    // Reports an event or line error as the device would.
+    void raiseEvent(qint16 code);
+    int rThreshold() const { return m_rThreshold; }
     QByteArray queued() const { return m_queue; }
 
     void setCommPort(qint16 port) override;

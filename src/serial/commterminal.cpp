@@ -1,0 +1,88 @@
+#include "commterminal.h"
+
+#include "dialogs.h"
+#include "serialtext.h"
+#include "programfolder.h"
+#include "serialport.h"
+#include "textfile.h"
+
+
+CommTerminal::CommTerminal(MachineState &machines, const ProgramFolder &folder, SerialPort &port,
+                           Dialogs &dialogs, QObject *parent)
+    : QObject(parent), m_machines(machines), m_folder(folder), m_dialogs(dialogs),
+      m_send(machines, port, dialogs, m_flags), m_receive(machines, port, dialogs, m_flags),
+      m_events(port, dialogs)
+{
+    // The block size of a send is the transmit buffer less 20. Arrivals are reported only while
+    // a transfer collects them.
+    port.setInBufferSize(3000);
+    port.setOutBufferSize(200);
+    port.setInputLen(1);
+    port.setRThreshold(0);
+    connect(&m_receive, &SerialReceive::receptionStarted, this, [this] { m_holdsReceivedData = true; });
+}
+
+MachineList CommTerminal::open(HandBack handBack, bool loadSaveEnabled)
+{
+    m_handBack = std::move(handBack);
+    m_loadSaveEnabled = loadSaveEnabled;
+    m_holdsReceivedData = false;
+    MachineList list = LoadMachineList(m_machines, m_folder);
+    if (!list.error.isEmpty())
+        m_dialogs.message(list.error, {}, Dialogs::Icon::Exclamation);
+    return list;
+}
+
+void CommTerminal::setHooks(const TransferHooks &hooks)
+{
+    m_send.setHooks(hooks);
+    m_receive.setHooks(hooks);
+}
+
+SerialTransfer *CommTerminal::activeTransfer()
+{
+    if (m_send.isActive())
+        return &m_send;
+    if (m_receive.isActive())
+        return &m_receive;
+    return nullptr;
+}
+
+std::optional<QByteArray> CommTerminal::load()
+{
+    const QString path = m_dialogs.openFileName(SerialText::LoadTitle, m_folder.root(), SerialText::AllFiles);
+    if (path.isEmpty())
+        return std::nullopt;
+    QString error;
+    std::optional<QByteArray> bytes = TextFile::read(path, &error);
+    if (!bytes)
+        m_dialogs.message(SerialText::LoadFailed.arg(path, error), {}, Dialogs::Icon::Exclamation);
+    return bytes;
+}
+
+CommTerminal::SaveResult CommTerminal::save(const QByteArray &text)
+{
+    const QString path = m_dialogs.saveFileName(SerialText::SaveTitle, m_folder.root(), SerialText::AllFiles);
+    if (path.isEmpty())
+        return SaveResult::Cancelled;
+    QString error;
+    if (!TextFile::writeAtomically(path, text, &error)) {
+        m_dialogs.message(SerialText::SaveFailed.arg(path, error), {}, Dialogs::Icon::Exclamation);
+        return SaveResult::Failed;
+    }
+    m_dialogs.message(SerialText::Saved);
+    return SaveResult::Saved;
+}
+
+bool CommTerminal::keepReceivedData(const QByteArray &text)
+{
+    if (!m_holdsReceivedData)
+        return true;
+    if (m_dialogs.question(SerialText::KeepReceivedData, Dialogs::Buttons::YesNo) != Dialogs::Button::Yes)
+        return true;
+    if (m_loadSaveEnabled)
+        return save(text) != SaveResult::Failed;
+    if (m_handBack)
+        m_handBack(text);
+    return true;
+}
