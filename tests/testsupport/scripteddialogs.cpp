@@ -28,9 +28,10 @@ Dialogs::Button ScriptedDialogs::question(const QString &text, Buttons buttons, 
     }
 }
 
-std::optional<QString> ScriptedDialogs::inputText(const QString &prompt, const QString &title, const QString &,
+std::optional<QString> ScriptedDialogs::inputText(const QString &prompt, const QString &title, const QString &initial,
                                                   bool)
 {
+    inputInitials.append(initial);
     record({Kind::Input, prompt, title, Icon::None, Buttons::OkCancel, 0});
     if (!inputAnswers.isEmpty())
         return inputAnswers.dequeue();
@@ -100,5 +101,6 @@ QStringList ScriptedDialogs::messageTexts() const
 void ScriptedDialogs::clear()
 {
     shown.clear();
+    inputInitials.clear();
     unexpected = 0;
 }

@@ -31,6 +31,8 @@ public:
     std::function<void(const Shown &)> onShown;
 
     QList<Shown> shown;
+    // The proposed answers of the input boxes shown, in order.
+    QStringList inputInitials;
     int unexpected = 0;
 
     void message(const QString &text, const QString &title, Icon icon) override;
