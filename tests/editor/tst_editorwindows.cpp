@@ -1,8 +1,4 @@
-#include "accesspassword.h"
-#include "archivestore.h"
-#include "editorsession.h"
-#include "editorworkspace.h"
-#include "frmnotepad.h"
+#include "editorfixture.h"
 #include "programtextarea.h"
 #include "scripteddialogs.h"
 #include "settingsstore.h"
@@ -15,51 +11,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QTest>
 
-namespace {
-
-ArchiveRecord record(qint32 progr, const QString &cliente = QStringLiteral("ROSSI"))
-{
-    ArchiveRecord r;
-    r.progr = progr;
-    r.cliente = cliente;
-    r.disegno = QStringLiteral("471");
-    r.descrizione = QStringLiteral("FLANGIA");
-    return r;
-}
-
-// An editor workspace in a frame, over a temporary program folder holding programs 1 and 2.
-struct Fixture {
-    TempProgramFolder temp;
-    std::unique_ptr<ArchiveStore> archive = temp.openArchive();
-    AccessPassword password;
-    SettingsStore settings;
-    ScriptedDialogs dialogs;
-    EditorSession session;
-    QMdiArea area;
-    std::optional<ArchiveRecord> nextChoice;
-    EditorWorkspace workspace{area, EditorContext{*archive, temp.folder(), password, settings, dialogs, session},
-                              [this] { return std::exchange(nextChoice, std::nullopt); }};
-
-    Fixture()
-    {
-        archive->add(record(1));
-        archive->add(record(2, QString()));
-        temp.writeProgramText(1, "O0001\r\nG00 X0\r\n");
-        area.window()->setWindowTitle(QStringLiteral("Gestione programmi C.N. Rel 1.0.0"));
-        area.resize(800, 600);
-        area.show();
-    }
-    frmNotePad *open(qint32 progr)
-    {
-        nextChoice = *archive->seek(progr);
-        workspace.openArchivedProgram();
-        return workspace.activeEditor();
-    }
-};
-
-} // namespace
+using Fixture = EditorFixture;
 
 class EditorWindowsTest : public QObject {
     Q_OBJECT
@@ -74,6 +29,17 @@ private slots:
     void lastWindowClosedHidesEditButtons();
     void cutWithNothingSelected();
     void iconizzaMinimisesOpenWindows();
+    void commandEntriesEnabled();
+    void typedLettersInUpperCase();
+    void sequenceNumbersOnEnter();
+    void deleteAndSelectAll();
+    void importMarksModifiedEvenWhenCancelled_data();
+    void importMarksModifiedEvenWhenCancelled();
+    void exportKeepsModifiedState();
+    void textAreaFontSize_data();
+    void textAreaFontSize();
+    void storedFontsAppliedOnLoad();
+    void printCharSizeAndListPrinting();
 };
 
 void EditorWindowsTest::browserClosedWithoutChoiceOpensNothing()
@@ -211,6 +177,175 @@ void EditorWindowsTest::iconizzaMinimisesOpenWindows()
     QVERIFY(a->parentWidget()->isMinimized());
     QVERIFY(c->parentWidget()->isMinimized());
     QVERIFY(!b->parentWidget()->isVisible());
+}
+
+void EditorWindowsTest::commandEntriesEnabled()
+{
+    Fixture f;
+    frmNotePad *window = f.open(1);
+    for (const char *entry : {"intestazioni", "completa", "Commenti", "listacicli", "export", "import", "mnuEDelete",
+                              "mnuESelectAll", "mnuSFind", "mnuSFindNext", "Rimpiazza", "Alto", "altst", "autoseq"})
+        QVERIFY2(window->findChild<QAction *>(QString::fromLatin1(entry))->isEnabled(), entry);
+    QCOMPARE(window->findChild<QAction *>(QStringLiteral("mnuEDelete"))->shortcut(), QKeySequence(Qt::Key_Delete));
+    QVERIFY(!window->findChild<QAction *>(QStringLiteral("autoseq"))->isChecked());
+}
+
+void EditorWindowsTest::typedLettersInUpperCase()
+{
+    Fixture f;
+    frmNotePad *window = f.open(2);
+    window->textArea()->setFocus();
+    QTest::keyClicks(window->textArea(), QStringLiteral("g0 x1.5 (piano)"));
+    QCOMPARE(window->textArea()->bytes(), QByteArray("G0 X1.5 (PIANO)"));
+}
+
+void EditorWindowsTest::sequenceNumbersOnEnter()
+{
+    Fixture f;
+    frmNotePad *window = f.open(2);
+    QAction *autoseq = window->findChild<QAction *>(QStringLiteral("autoseq"));
+    autoseq->trigger();
+    QVERIFY(autoseq->isChecked());
+    QTest::keyClicks(window->textArea(), QStringLiteral("o1"));
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(window->textArea(), Qt::Key_Return);
+    QCOMPARE(window->textArea()->bytes(), QByteArray("O1\r\nN10\r\nN20\r\nN30"));
+
+    autoseq->trigger();
+    QVERIFY(!autoseq->isChecked());
+    QTest::keyClick(window->textArea(), Qt::Key_Return);
+    autoseq->trigger();
+    QTest::keyClick(window->textArea(), Qt::Key_Enter);
+    QCOMPARE(window->textArea()->bytes(), QByteArray("O1\r\nN10\r\nN20\r\nN30\r\n\r\nN40"));
+
+    // The counter belongs to the window: a program opened in it later continues the numbers.
+    f.dialogs.questionAnswers.enqueue(Dialogs::Button::No);
+    f.workspace.closeWindow(window);
+    frmNotePad *again = f.open(1);
+    QCOMPARE(again, window);
+    again->textArea()->setCursorPosition(2, 0);
+    QTest::keyClick(again->textArea(), Qt::Key_Return);
+    QCOMPARE(again->textArea()->bytes(), QByteArray("O0001\r\nG00 X0\r\n\r\nN50"));
+}
+
+void EditorWindowsTest::deleteAndSelectAll()
+{
+    Fixture f;
+    frmNotePad *window = f.open(1);
+    window->textArea()->setSelection(5, 0);
+    Fixture::trigger(window, "mnuEDelete");
+    QCOMPARE(window->textArea()->bytes(), QByteArray("O0001G00 X0\r\n"));
+    window->textArea()->setSelection(13, 0);
+    Fixture::trigger(window, "mnuEDelete");
+    QCOMPARE(window->textArea()->bytes(), QByteArray("O0001G00 X0\r\n"));
+    Fixture::trigger(window, "mnuESelectAll");
+    QCOMPARE(window->textArea()->selectionStart(), 0);
+    QCOMPARE(window->textArea()->selectionLength(), 13);
+    Fixture::trigger(window, "mnuEDelete");
+    QCOMPARE(window->textArea()->byteLength(), 0);
+}
+
+void EditorWindowsTest::importMarksModifiedEvenWhenCancelled_data()
+{
+    QTest::addColumn<bool>("chooseFile");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("file chosen") << true << QByteArray("O7\nM30");
+    QTest::newRow("cancelled") << false << QByteArray("O0001\r\nG00 X0\r\n");
+}
+
+void EditorWindowsTest::importMarksModifiedEvenWhenCancelled()
+{
+    QFETCH(bool, chooseFile);
+    QFETCH(QByteArray, text);
+    Fixture f;
+    f.temp.writeFile(QStringLiteral("other.nc"), "O7\nM30");
+    frmNotePad *window = f.open(1);
+    f.dialogs.fileAnswers.enqueue(chooseFile ? f.temp.path(QStringLiteral("other.nc")) : QString());
+    Fixture::trigger(window, "import");
+    QCOMPARE(window->textArea()->bytes(), text);
+    QVERIFY(f.session.windows.state(1).dirty);
+
+    f.dialogs.questionAnswers.enqueue(Dialogs::Button::Yes);
+    Fixture::trigger(window, "mnuFClose");
+    QCOMPARE(f.dialogs.shown.last().kind, ScriptedDialogs::Kind::Question);
+    // Saved through the archive with CR LF line ends.
+    QCOMPARE(*TextFile::read(f.temp.folder().programTextPath(1)),
+             chooseFile ? QByteArray("O7\r\nM30\r\n") : QByteArray("O0001\r\nG00 X0\r\n"));
+}
+
+void EditorWindowsTest::exportKeepsModifiedState()
+{
+    Fixture f;
+    frmNotePad *window = f.open(1);
+    f.dialogs.fileAnswers.enqueue(f.temp.path(QStringLiteral("out.nc")));
+    Fixture::trigger(window, "export");
+    QCOMPARE(f.dialogs.messageTexts(), QStringList{QStringLiteral("Esportato")});
+    QCOMPARE(*TextFile::read(f.temp.path(QStringLiteral("out.nc"))), QByteArray("O0001\r\nG00 X0\r\n"));
+    QVERIFY(!f.session.windows.state(1).dirty);
+}
+
+void EditorWindowsTest::textAreaFontSize_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("size"); // 0: refused, the font stays
+    QTest::newRow("7") << QStringLiteral("7") << 0;
+    QTest::newRow("8") << QStringLiteral("8") << 8;
+    QTest::newRow("30") << QStringLiteral("30") << 30;
+    QTest::newRow("31") << QStringLiteral("31") << 0;
+}
+
+void EditorWindowsTest::textAreaFontSize()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, size);
+    Fixture f;
+    frmNotePad *window = f.open(1);
+    const QFont before = window->textArea()->font();
+    f.dialogs.inputAnswers.enqueue(answer);
+    Fixture::trigger(window, "Alto");
+    const QString section = QStringLiteral("character");
+    if (size == 0) {
+        QCOMPARE(f.dialogs.messageTexts(), QStringList{QStringLiteral("Valori non compresi tra 8 e 30")});
+        QCOMPARE(window->textArea()->font(), before);
+        QCOMPARE(f.settings.text(section, QStringLiteral("nome")), QString());
+        return;
+    }
+    QCOMPARE(window->textArea()->font().pointSize(), size);
+    QCOMPARE(f.settings.text(section, QStringLiteral("nome")), before.family());
+    QCOMPARE(f.settings.text(section, QStringLiteral("size")), QString::number(size));
+}
+
+void EditorWindowsTest::storedFontsAppliedOnLoad()
+{
+    Fixture f;
+    const QString section = QStringLiteral("character");
+    f.settings.setValue(section, QStringLiteral("nome"), QStringLiteral("DejaVu Serif"));
+    f.settings.setValue(section, QStringLiteral("size"), QStringLiteral("14"));
+    f.settings.setValue(section, QStringLiteral("printsize"), QStringLiteral("12"));
+    frmNotePad *window = f.open(1);
+    QCOMPARE(window->textArea()->font().family(), QStringLiteral("DejaVu Serif"));
+    QCOMPARE(window->textArea()->font().pointSize(), 14);
+    QCOMPARE(f.session.printCharSize, 12);
+}
+
+void EditorWindowsTest::printCharSizeAndListPrinting()
+{
+    Fixture f;
+    frmNotePad *window = f.open(1);
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("8"));
+    Fixture::trigger(window, "altst");
+    QCOMPARE(f.session.printCharSize, 8);
+
+    // The list window is modal; it is closed as soon as it shows.
+    QString listCaption;
+    QTimer::singleShot(0, &f.area, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        QVERIFY(modal);
+        listCaption = modal->windowTitle();
+        modal->close();
+    });
+    Fixture::trigger(window, "listacicli");
+    QCOMPARE(listCaption, QStringLiteral("Stampa lista dei cicli"));
 }
 
 QTEST_MAIN(EditorWindowsTest)

@@ -1,17 +1,25 @@
 #include "editorworkspace.h"
 
+#include "archivestore.h"
 #include "dialogs.h"
 #include "editorsession.h"
 #include "editorsettings.h"
+#include "form3.h"
+#include "frmfind.h"
 #include "frmnotepad.h"
+#include "importexport.h"
+#include "messages.h"
+#include "pageprinter.h"
 #include "programfolder.h"
 #include "programtext.h"
 #include "programtextarea.h"
+#include "settingsstore.h"
 #include "textfile.h"
 
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 
 EditorWorkspace::EditorWorkspace(QMdiArea &area, EditorContext context, ProgramChooser chooser)
     : m_area(area), m_context(context), m_chooser(std::move(chooser))
@@ -180,4 +188,111 @@ void EditorWorkspace::arrangeIcons()
 void EditorWorkspace::showHelp()
 {
     m_context.dialogs.showHelp(105);
+}
+
+void EditorWorkspace::focusActiveText()
+{
+    if (frmNotePad *editor = activeEditor())
+        editor->textArea()->setFocus();
+}
+
+void EditorWorkspace::openFindWindow()
+{
+    frmNotePad *editor = activeEditor();
+    if (!m_findWindow) {
+        m_findWindow = new frmFind(
+            m_context.session.search, m_context.dialogs,
+            [this]() -> EditableText * {
+                frmNotePad *active = activeEditor();
+                return active ? &active->editableText() : nullptr;
+            },
+            [this] { focusActiveText(); }, m_area.window());
+    }
+    m_findWindow->start(editor ? editor->textArea()->selectedBytes() : QByteArray());
+    m_findWindow->show();
+    m_findWindow->raise();
+    m_findWindow->activateWindow();
+}
+
+frmFind *EditorWorkspace::findWindow() const
+{
+    return m_findWindow;
+}
+
+void EditorWorkspace::findAgain()
+{
+    frmNotePad *editor = activeEditor();
+    if (!editor)
+        return;
+    Finder finder(m_context.session.search, m_context.dialogs);
+    if (!finder.findAgain(editor->editableText()))
+        openFindWindow();
+}
+
+void EditorWorkspace::replace()
+{
+    frmNotePad *editor = activeEditor();
+    if (!editor)
+        return;
+    editor->textArea()->setFocus();
+    Finder(m_context.session.search, m_context.dialogs).replace(editor->editableText());
+}
+
+void EditorWorkspace::importText(frmNotePad *window)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    importProgramText(window->editableText(), m_context.dialogs);
+    QApplication::restoreOverrideCursor();
+    // Modified even when the user chose no file.
+    markDirty(window->slot());
+}
+
+void EditorWorkspace::exportText(frmNotePad *window)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    exportProgramText(window->editableText(), m_context.dialogs);
+    QApplication::restoreOverrideCursor();
+}
+
+void EditorWorkspace::printProgram(frmNotePad *window, PrintMode mode)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const EditableText &text = window->editableText();
+    if (text.selectionLength() > 0)
+        printer.setPrintRange(QPrinter::Selection);
+    if (!m_context.dialogs.setUpPrinter(printer))
+        return;
+    const qint32 number = m_context.session.windows.program(window->slot());
+    const std::optional<ArchiveRecord> record = m_context.archive.seek(number);
+    if (!record)
+        m_context.dialogs.message(EditorText::RecordNotFound);
+    PagePrinter pages(printer, m_context.session.printCharSize);
+    const QByteArrayView printed =
+        text.selectionLength() > 0 ? text.bytes().sliced(text.selectionStart(), text.selectionLength()) : text.bytes();
+    PageComposer composer(pages.metrics());
+    composer.addLines(programPrintLines(mode, number, record, printed, QDateTime::currentDateTime()));
+    if (!pages.print(composer.pages()))
+        m_context.dialogs.message(EditorText::PrintFailed, {}, Dialogs::Icon::Exclamation);
+}
+
+void EditorWorkspace::askTextAreaFontSize(frmNotePad *window)
+{
+    const std::optional<int> size = ::askTextAreaFontSize(m_context.dialogs);
+    if (!size)
+        return;
+    QFont font = window->textArea()->font();
+    font.setPointSize(*size);
+    window->textArea()->setFont(font);
+    storeTextAreaFont(m_context.settings, TextAreaFont{font.family(), font.pointSize()});
+}
+
+void EditorWorkspace::askPrintCharSize()
+{
+    ::askPrintCharSize(m_context.settings, m_context.session, m_context.dialogs);
+}
+
+void EditorWorkspace::showListPrinting()
+{
+    Form3 list(m_context.archive, m_context.session.printCharSize, m_context.dialogs, m_area.window());
+    list.exec();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "archiverecord.h"
+#include "programprint.h"
 #include "programsaver.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
@@ -15,6 +17,7 @@ class ProgramFolder;
 class QMdiArea;
 class QMdiSubWindow;
 class SettingsStore;
+class frmFind;
 class frmNotePad;
 struct EditorSession;
 
@@ -54,6 +57,23 @@ public:
     void arrangeIcons();
     void showHelp();
 
+    // Find and replace in the active editor window ("&Trova", "Trova &successivo", "&Rimpiazza").
+    void openFindWindow();
+    void findAgain();
+    void replace();
+    frmFind *findWindow() const;
+
+    // ImportProgramText and ExportProgramText for a window.
+    void importText(frmNotePad *window);
+    void exportText(frmNotePad *window);
+    // PrintProgram for a window: its selection, or its whole text, under its record's header.
+    void printProgram(frmNotePad *window, PrintMode mode);
+    // "A&ltezza carattere" for a window, "Alte&zza car. stampa mm." for the run.
+    void askTextAreaFontSize(frmNotePad *window);
+    void askPrintCharSize();
+    // "&Lista cicli": the archive list printing window, modal.
+    void showListPrinting();
+
     // Called by the editor windows.
     void markDirty(int slot);
     bool mayClose(frmNotePad *window);
@@ -68,8 +88,10 @@ signals:
 private:
     void applyStoredFonts(frmNotePad *window);
     QMdiSubWindow *subWindowOf(frmNotePad *window) const;
+    void focusActiveText();
 
     QMdiArea &m_area;
     EditorContext m_context;
     ProgramChooser m_chooser;
+    QPointer<frmFind> m_findWindow;
 };

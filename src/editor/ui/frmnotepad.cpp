@@ -8,11 +8,13 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 frmNotePad::frmNotePad(EditorWorkspace &workspace, int slot, QWidget *parent)
-    : QWidget(parent), m_workspace(workspace), m_slot(slot), m_text(new ProgramTextArea(this))
+    : QWidget(parent), m_workspace(workspace), m_slot(slot), m_text(new ProgramTextArea(this)), m_editable(*m_text)
 {
     setObjectName(QStringLiteral("frmNotePad"));
     setWindowTitle(QStringLiteral("Senza titolo"));
@@ -24,6 +26,30 @@ frmNotePad::frmNotePad(EditorWorkspace &workspace, int slot, QWidget *parent)
     resize(640, 420);
     buildMenus();
     connect(m_text, &ProgramTextArea::textChanged, this, [this] { m_workspace.markDirty(m_slot); });
+    m_text->setKeyPressHandler([this](QKeyEvent *event) { return typeKey(event); });
+}
+
+bool frmNotePad::typeKey(QKeyEvent *event)
+{
+    if (m_retyping)
+        return false;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QString typed = typedText(event->text());
+    if (typed == event->text() && !(enter && m_numbering.isOn()))
+        return false;
+    {
+        // The key goes to the text area again, now in upper case, and is inserted as usual.
+        const QScopedValueRollback retyping(m_retyping, true);
+        QKeyEvent retyped(event->type(), event->key(), event->modifiers(), typed, event->isAutoRepeat(),
+                          ushort(event->count()));
+        QCoreApplication::sendEvent(m_text, &retyped);
+    }
+    if (enter) {
+        const QByteArray number = m_numbering.afterEnter();
+        if (!number.isEmpty())
+            m_text->replaceSelectionWith(number);
+    }
+    return true;
 }
 
 QMenu *frmNotePad::addMenu(const char *name, const QString &caption)
@@ -55,14 +81,21 @@ void frmNotePad::buildMenus()
     file->addSeparator();
     QMenu *print = file->addMenu(QStringLiteral("&Stampa ciclo"));
     print->setObjectName(QStringLiteral("Stampaw"));
-    addEntry(print, "intestazioni", QStringLiteral("Stampa &intestazioni"), false);
-    addEntry(print, "completa", QStringLiteral("Stam&pa Completa"), false);
-    addEntry(print, "Commenti", QStringLiteral("Stampa &Commenti"), false);
-    addEntry(file, "listacicli", QStringLiteral("&Lista cicli"), false);
+    const std::pair<const char *, QString> printEntries[] = {{"intestazioni", QStringLiteral("Stampa &intestazioni")},
+                                                             {"completa", QStringLiteral("Stam&pa Completa")},
+                                                             {"Commenti", QStringLiteral("Stampa &Commenti")}};
+    for (int mode = 0; mode < 3; ++mode) {
+        connect(addEntry(print, printEntries[mode].first, printEntries[mode].second), &QAction::triggered, this,
+                [this, mode] { m_workspace.printProgram(this, PrintMode(mode)); });
+    }
+    connect(addEntry(file, "listacicli", QStringLiteral("&Lista cicli")), &QAction::triggered, &m_workspace,
+            &EditorWorkspace::showListPrinting);
     addEntry(file, "showimm", QStringLiteral("&Immagini"), false);
     file->addSeparator();
-    addEntry(file, "export", QStringLiteral("&Esporta"), false);
-    addEntry(file, "import", QStringLiteral("&Importa"), false);
+    connect(addEntry(file, "export", QStringLiteral("&Esporta")), &QAction::triggered, this,
+            [this] { m_workspace.exportText(this); });
+    connect(addEntry(file, "import", QStringLiteral("&Importa")), &QAction::triggered, this,
+            [this] { m_workspace.importText(this); });
     addEntry(file, "invior", QStringLiteral("&Invio/ricezione non schedulata"), false);
     file->addSeparator();
     QAction *exit = addEntry(file, "mnuFExit", QStringLiteral("Esci"));
@@ -76,9 +109,12 @@ void frmNotePad::buildMenus()
             &frmNotePad::copyToClipboard);
     connect(addEntry(edit, "mnuEPaste", QStringLiteral("&Incolla")), &QAction::triggered, this,
             &frmNotePad::pasteFromClipboard);
-    addEntry(edit, "mnuEDelete", QStringLiteral("&Elimina"), false);
+    QAction *remove = addEntry(edit, "mnuEDelete", QStringLiteral("&Elimina"));
+    remove->setShortcut(QKeySequence(Qt::Key_Delete));
+    connect(remove, &QAction::triggered, this, &frmNotePad::deleteSelection);
     edit->addSeparator();
-    addEntry(edit, "mnuESelectAll", QStringLiteral("&Seleziona tutto"), false);
+    connect(addEntry(edit, "mnuESelectAll", QStringLiteral("&Seleziona tutto")), &QAction::triggered, this,
+            &frmNotePad::selectAllText);
 
     auto *transfer = new QAction(QStringLiteral("&Trasmissione/ricezione"), this);
     transfer->setObjectName(QStringLiteral("Trasmiss"));
@@ -86,17 +122,29 @@ void frmNotePad::buildMenus()
     m_menuActions.append(transfer);
 
     QMenu *search = addMenu("mnuSearch", QStringLiteral("&Cerca"));
-    addEntry(search, "mnuSFind", QStringLiteral("&Trova"), false);
-    addEntry(search, "mnuSFindNext", QStringLiteral("Trova &successivo"), false);
-    addEntry(search, "Rimpiazza", QStringLiteral("&Rimpiazza"), false);
+    connect(addEntry(search, "mnuSFind", QStringLiteral("&Trova")), &QAction::triggered, &m_workspace,
+            &EditorWorkspace::openFindWindow);
+    QAction *findNext = addEntry(search, "mnuSFindNext", QStringLiteral("Trova &successivo"));
+    findNext->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(findNext, &QAction::triggered, &m_workspace, &EditorWorkspace::findAgain);
+    QAction *replace = addEntry(search, "Rimpiazza", QStringLiteral("&Rimpiazza"));
+    replace->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    connect(replace, &QAction::triggered, &m_workspace, &EditorWorkspace::replace);
 
     QMenu *options = addMenu("mnuOptions", QStringLiteral("&Opzioni"));
     QMenu *fonts = options->addMenu(QStringLiteral("&Carattere"));
     fonts->setObjectName(QStringLiteral("mnuFont"));
     fillFontMenu(fonts);
-    addEntry(options, "Alto", QStringLiteral("A&ltezza carattere"), false);
-    addEntry(options, "altst", QStringLiteral("Alte&zza car. stampa mm."), false);
-    addEntry(options, "autoseq", QStringLiteral("&Sequenza automatica"), false);
+    connect(addEntry(options, "Alto", QStringLiteral("A&ltezza carattere")), &QAction::triggered, this,
+            [this] { m_workspace.askTextAreaFontSize(this); });
+    connect(addEntry(options, "altst", QStringLiteral("Alte&zza car. stampa mm.")), &QAction::triggered,
+            &m_workspace, &EditorWorkspace::askPrintCharSize);
+    QAction *autoseq = addEntry(options, "autoseq", QStringLiteral("&Sequenza automatica"));
+    autoseq->setCheckable(true);
+    connect(autoseq, &QAction::triggered, this, [this, autoseq] {
+        m_numbering.toggle();
+        autoseq->setChecked(m_numbering.isOn());
+    });
 
     QMenu *windows = addMenu("mnuWindow", QStringLiteral("Fi&nestra"));
     connect(addEntry(windows, "mnuWCascade", QStringLiteral("&Sovrapponi")), &QAction::triggered, &m_workspace,
@@ -143,6 +191,16 @@ void frmNotePad::cutToClipboard()
 void frmNotePad::pasteFromClipboard()
 {
     m_text->replaceSelectionWith(QApplication::clipboard()->text().toLatin1());
+}
+
+void frmNotePad::deleteSelection()
+{
+    deleteForward(m_editable);
+}
+
+void frmNotePad::selectAllText()
+{
+    selectAll(m_editable);
 }
 
 void frmNotePad::closeEvent(QCloseEvent *event)
