@@ -1,10 +1,13 @@
 // Editor benchmark: open and save a 30 MB, 650,000-line program through an editor window,
-// beside a plain read and a plain write of the same bytes in the same run.
+// beside a plain read and a plain write of the same bytes in the same run; then find-next in
+// the window's text (a hit near the end and a miss, case kept and case blind) beside memmem
+// over the same bytes.
 #include "accesspassword.h"
 #include "archivestore.h"
 #include "dialogs.h"
 #include "editorsession.h"
 #include "editorworkspace.h"
+#include "finder.h"
 #include "frmnotepad.h"
 #include "programfoldersetup.h"
 #include "programtextarea.h"
@@ -20,7 +23,9 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -29,7 +34,14 @@ constexpr int kLines = 650'000;
 // No user is there to answer: every question says Yes, nothing is shown.
 class SilentDialogs : public Dialogs {
 public:
-    void message(const QString &text, const QString &, Icon) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    bool quiet = false;
+    int messages = 0;
+    void message(const QString &text, const QString &, Icon) override
+    {
+        ++messages;
+        if (!quiet)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
     Button question(const QString &, Buttons, const QString &, Icon) override { return Button::Yes; }
     std::optional<QString> inputText(const QString &, const QString &, const QString &, bool) override { return {}; }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
@@ -63,6 +75,53 @@ long peakMegabytes()
 double milliseconds(const QElapsedTimer &timer)
 {
     return timer.nsecsElapsed() / 1e6;
+}
+
+// The best of a few runs, in milliseconds.
+template <typename Run>
+double best(Run run)
+{
+    double fastest = 1e9;
+    for (int i = 0; i < 7; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        fastest = std::min(fastest, milliseconds(timer));
+    }
+    return fastest;
+}
+
+// Find-next from the start of the text as "&Trova" runs it; false when the result is not the expected one.
+bool benchFindNext(const char *label, const QByteArray &needle, bool matchCase, qsizetype expected,
+                   frmNotePad *window, SilentDialogs &dialogs)
+{
+    SearchState state;
+    state.findText = QString::fromLatin1(needle);
+    state.matchCase = matchCase;
+    Finder finder(state, dialogs);
+    EditableText &text = window->editableText();
+    qsizetype found = -1;
+    const int messagesBefore = dialogs.messages;
+    const double find = best([&] {
+        text.setSelection(0, 0);
+        state.firstTime = true;
+        finder.findNext(text);
+        found = text.selectionLength() > 0 ? text.selectionStart() : -1;
+    });
+    const QByteArrayView bytes = text.bytes();
+    const QByteArray exact = matchCase ? needle : needle.toUpper();
+    const void *hit = nullptr;
+    const double plain =
+        best([&] { hit = memmem(bytes.data(), size_t(bytes.size()), exact.constData(), size_t(exact.size())); });
+    const qsizetype plainFound = hit ? static_cast<const char *>(hit) - bytes.data() : -1;
+    std::printf("find-next %-26s %7.2f ms   memmem %6.2f ms   ratio %5.2f\n", label, find, plain, find / plain);
+    const bool missReported = expected >= 0 || dialogs.messages > messagesBefore;
+    if (found != expected || plainFound != expected || !missReported) {
+        std::fprintf(stderr, "%s: found %lld, memmem %lld, expected %lld\n", label, static_cast<long long>(found),
+                     static_cast<long long>(plainFound), static_cast<long long>(expected));
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -138,6 +197,18 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "saved text differs\n");
         return 1;
     }
+
+    // The hit is the last numbered line but ten; the miss runs through the whole text.
+    const QByteArray lastLines = QByteArray("N") + QByteArray::number((kLines - 12) * 10) + " G01";
+    const qsizetype hitAt = QByteArrayView(window->editableText().bytes()).lastIndexOf(lastLines);
+    dialogs.quiet = true;
+    const bool found = benchFindNext("hit near the end, case", lastLines, true, hitAt, window, dialogs)
+                       && benchFindNext("hit near the end, no case", lastLines.toLower(), false, hitAt, window, dialogs)
+                       && benchFindNext("miss, case", "N7000000 G01", true, -1, window, dialogs)
+                       && benchFindNext("miss, no case", "n7000000 g01", false, -1, window, dialogs);
+    dialogs.quiet = false;
+    if (!found)
+        return 1;
 
     std::printf("open into the editor   %8.1f ms   plain read  %7.1f ms   ratio %6.1f\n", open, plainRead,
                 open / plainRead);
