@@ -83,12 +83,14 @@ private slots:
 void Form3Test::controlsAsOpened()
 {
     Fixture f;
+    const auto option = [&f](int index) {
+        return f.window.findChild<QRadioButton *>(QStringLiteral("SSOption1_%1").arg(index));
+    };
     QCOMPARE(f.window.windowTitle(), QStringLiteral("Stampa lista dei cicli"));
-    QVERIFY(f.window.findChild<QRadioButton *>(QStringLiteral("SSOption1_0"))->isChecked());
-    QCOMPARE(f.window.findChild<QRadioButton *>(QStringLiteral("SSOption1_0"))->text(), QStringLiteral("Cliente+disegno"));
-    QCOMPARE(f.window.findChild<QRadioButton *>(QStringLiteral("SSOption1_1"))->text(),
-             QStringLiteral("Cliente+descrizione"));
-    QCOMPARE(f.window.findChild<QRadioButton *>(QStringLiteral("SSOption1_2"))->text(), QStringLiteral("Disegno+cliente"));
+    QVERIFY(option(0)->isChecked());
+    QCOMPARE(option(0)->text(), QStringLiteral("Cliente+disegno"));
+    QCOMPARE(option(1)->text(), QStringLiteral("Cliente+descrizione"));
+    QCOMPARE(option(2)->text(), QStringLiteral("Disegno+cliente"));
     QCOMPARE(f.window.findChild<QPushButton *>(QStringLiteral("Command1"))->text(), QStringLiteral("Stampa"));
     QCOMPARE(f.window.findChild<QPushButton *>(QStringLiteral("Command2"))->text(), QStringLiteral("Annulla"));
 }
@@ -130,8 +132,9 @@ void Form3Test::printedLinesAndTitle()
     const QList<QStringList> pages = pdfPages(f.pdf, monospaceWidth(f.printCharSize));
     QCOMPARE(pages.size(), 1);
     QCOMPARE(pages[0].size(), 4);
-    const QStringList titles{QStringLiteral("Lista cicli           ") + before.toString(QStringLiteral("dd/MM/yy  hh:mm")),
-                             QStringLiteral("Lista cicli           ") + after.toString(QStringLiteral("dd/MM/yy  hh:mm"))};
+    const QString title = QStringLiteral("Lista cicli           ");
+    const QString format = QStringLiteral("dd/MM/yy  hh:mm");
+    const QStringList titles{title + before.toString(format), title + after.toString(format)};
     QVERIFY2(titles.contains(pages[0][0]), qPrintable(pages[0][0]));
     QCOMPARE(pages[0][1], QString());
     QCOMPARE(pages[0][2], QString());

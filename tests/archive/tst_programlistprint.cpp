@@ -83,10 +83,12 @@ void ProgramListPrintTest::titleAndEmptyLines()
     const ProgramListPrint::Listing none = ProgramListPrint::compose({}, kNow, a4);
     QVERIFY(none.empty);
     QCOMPARE(none.pages.size(), size_t(1));
-    QCOMPARE(none.pages[0], (PrintedPage{{QStringLiteral("Lista cicli           07/03/24  09:05"), 0}, {QString(), 0}}));
+    const PrintedLine title{QStringLiteral("Lista cicli           07/03/24  09:05"), 0};
+    QCOMPARE(none.pages[0], (PrintedPage{title, {QString(), 0}}));
 
     const ProgramListPrint::Listing one =
-        ProgramListPrint::compose({record(42, QStringLiteral("ROSSI"), QStringLiteral("A"), QStringLiteral("B"))}, kNow, a4);
+        ProgramListPrint::compose({record(42, QStringLiteral("ROSSI"), QStringLiteral("A"), QStringLiteral("B"))},
+                                  kNow, a4);
     QVERIFY(!one.empty);
     QCOMPARE(one.pages[0].size(), 4);
     QCOMPARE(one.pages[0][1].text, QString());
