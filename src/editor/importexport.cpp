@@ -7,11 +7,8 @@
 
 #include <QDir>
 
-bool importProgramText(EditableText &text, Dialogs &dialogs)
+bool importProgramFile(EditableText &text, const QString &path)
 {
-    const QString path = dialogs.openFileName({}, {}, {});
-    if (path.isEmpty())
-        return false;
     const std::optional<QByteArray> bytes = TextFile::read(path);
     if (!bytes)
         return false;
@@ -19,11 +16,8 @@ bool importProgramText(EditableText &text, Dialogs &dialogs)
     return true;
 }
 
-void exportProgramText(const EditableText &text, Dialogs &dialogs)
+void exportProgramFile(const EditableText &text, const QString &path, Dialogs &dialogs)
 {
-    const QString path = dialogs.saveFileName({}, {}, {});
-    if (path.isEmpty())
-        return;
     const QByteArrayView bytes = text.bytes();
     QString error;
     if (TextFile::writeAtomically(path, QByteArray::fromRawData(bytes.data(), bytes.size()), &error))

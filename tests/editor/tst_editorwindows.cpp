@@ -262,6 +262,7 @@ void EditorWindowsTest::importMarksModifiedEvenWhenCancelled()
     frmNotePad *window = f.open(1);
     f.dialogs.fileAnswers.enqueue(chooseFile ? f.temp.path(QStringLiteral("other.nc")) : QString());
     Fixture::trigger(window, "import");
+    QCOMPARE(f.dialogs.shown[0].kind, ScriptedDialogs::Kind::OpenFile);
     QCOMPARE(window->textArea()->bytes(), text);
     QVERIFY(f.session.windows.state(1).dirty);
 
@@ -277,6 +278,10 @@ void EditorWindowsTest::exportKeepsModifiedState()
 {
     Fixture f;
     frmNotePad *window = f.open(1);
+    f.dialogs.fileAnswers.enqueue(QString());
+    Fixture::trigger(window, "export");
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown[0].kind, ScriptedDialogs::Kind::SaveFile);
     f.dialogs.fileAnswers.enqueue(f.temp.path(QStringLiteral("out.nc")));
     Fixture::trigger(window, "export");
     QCOMPARE(f.dialogs.messageTexts(), QStringList{QStringLiteral("Esportato")});
@@ -311,6 +316,8 @@ void EditorWindowsTest::textAreaFontSize()
         return;
     }
     QCOMPARE(window->textArea()->font().pointSize(), size);
+    // The text itself is drawn in the new size, not only the widget's font.
+    QCOMPARE(int(window->textArea()->SendScintilla(QsciScintilla::SCI_STYLEGETSIZE, 0UL)), size);
     QCOMPARE(f.settings.text(section, QStringLiteral("nome")), before.family());
     QCOMPARE(f.settings.text(section, QStringLiteral("size")), QString::number(size));
 }

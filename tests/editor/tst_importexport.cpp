@@ -14,16 +14,14 @@ private slots:
     void import();
     void exportWritesTheTextAsItIs_data();
     void exportWritesTheTextAsItIs();
-    void exportCancelled();
     void exportToAFileThatCannotBeWritten();
 };
 
 void ImportExportTest::import_data()
 {
-    QTest::addColumn<QString>("chosen"); // empty: cancelled
+    QTest::addColumn<QString>("chosen");
     QTest::addColumn<bool>("replaced");
     QTest::addColumn<QByteArray>("text");
-    QTest::newRow("cancelled") << QString() << false << QByteArray("OLD\r\n");
     QTest::newRow("LF-only file shown as loaded") << QStringLiteral("lf.nc") << true << QByteArray("O1\nG0\n\xb0");
     QTest::newRow("empty file") << QStringLiteral("empty.nc") << true << QByteArray();
     QTest::newRow("unreadable file leaves the text") << QStringLiteral("missing.nc") << false << QByteArray("OLD\r\n");
@@ -37,13 +35,9 @@ void ImportExportTest::import()
     QTemporaryDir dir;
     TextFile::writeAtomically(dir.filePath(QStringLiteral("lf.nc")), "O1\nG0\n\xb0");
     TextFile::writeAtomically(dir.filePath(QStringLiteral("empty.nc")), QByteArray());
-    ScriptedDialogs dialogs;
-    dialogs.fileAnswers.enqueue(chosen.isEmpty() ? QString() : dir.filePath(chosen));
     MemoryText memory("OLD\r\n", 2);
-    QCOMPARE(importProgramText(memory, dialogs), replaced);
+    QCOMPARE(importProgramFile(memory, dir.filePath(chosen)), replaced);
     QCOMPARE(memory.text(), text);
-    QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown[0].kind, ScriptedDialogs::Kind::OpenFile);
 }
 
 void ImportExportTest::exportWritesTheTextAsItIs_data()
@@ -61,21 +55,10 @@ void ImportExportTest::exportWritesTheTextAsItIs()
     const QString path = dir.filePath(QStringLiteral("out.nc"));
     TextFile::writeAtomically(path, "previous content, overwritten");
     ScriptedDialogs dialogs;
-    dialogs.fileAnswers.enqueue(path);
     MemoryText memory(text, 1);
-    exportProgramText(memory, dialogs);
+    exportProgramFile(memory, path, dialogs);
     QCOMPARE(*TextFile::read(path), text);
     QCOMPARE(dialogs.messageTexts(), QStringList{QStringLiteral("Esportato")});
-    QCOMPARE(dialogs.shown[0].kind, ScriptedDialogs::Kind::SaveFile);
-}
-
-void ImportExportTest::exportCancelled()
-{
-    ScriptedDialogs dialogs;
-    dialogs.fileAnswers.enqueue(QString());
-    MemoryText memory("O1\r\n");
-    exportProgramText(memory, dialogs);
-    QCOMPARE(dialogs.shown.size(), 1);
 }
 
 void ImportExportTest::exportToAFileThatCannotBeWritten()
@@ -83,9 +66,8 @@ void ImportExportTest::exportToAFileThatCannotBeWritten()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("no-such-folder/out.nc"));
     ScriptedDialogs dialogs;
-    dialogs.fileAnswers.enqueue(path);
     MemoryText memory("O1\r\n");
-    exportProgramText(memory, dialogs);
+    exportProgramFile(memory, path, dialogs);
     const QStringList messages = dialogs.messageTexts();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith(QStringLiteral("Esportazione non riuscita: ") + QDir::toNativeSeparators(path)

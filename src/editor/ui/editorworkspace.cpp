@@ -240,17 +240,24 @@ void EditorWorkspace::replace()
 
 void EditorWorkspace::importText(frmNotePad *window)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    importProgramText(window->editableText(), m_context.dialogs);
-    QApplication::restoreOverrideCursor();
+    // The platform's dialog title and folder; every file may be chosen.
+    const QString path = m_context.dialogs.openFileName({}, {}, {});
+    if (!path.isEmpty()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        importProgramFile(window->editableText(), path);
+        QApplication::restoreOverrideCursor();
+    }
     // Modified even when the user chose no file.
     markDirty(window->slot());
 }
 
 void EditorWorkspace::exportText(frmNotePad *window)
 {
+    const QString path = m_context.dialogs.saveFileName({}, {}, {});
+    if (path.isEmpty())
+        return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    exportProgramText(window->editableText(), m_context.dialogs);
+    exportProgramFile(window->editableText(), path, m_context.dialogs);
     QApplication::restoreOverrideCursor();
 }
 
