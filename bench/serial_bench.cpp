@@ -1,0 +1,207 @@
+// Serial send benchmark: TRUV's send engine against serialcnc on a pseudo-terminal, paced at
+// 9600, 38400 and 115200 baud, beside a plain blocking write() of the same bytes to the same
+// kind of line in the same run. Prints characters per second over the line rate and the CPU
+// time of this process over the wall time. A last run has the machine hold the line with XOFF
+// most of the time, to show what waiting costs.
+//
+// serial_bench [KB at 115200] (default 1024; the slower rates send a quarter and a sixteenth
+// of it, so that each run takes about as long).
+
+#include "dialogs.h"
+#include "machinestate.h"
+#include "qtserialport.h"
+#include "serialsend.h"
+#include "settingsstore.h"
+#include "transferflags.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class QuietDialogs : public Dialogs {
+public:
+    void message(const QString &text, const QString &, Icon) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    Button question(const QString &, Buttons, const QString &, Icon) override { return Button::Cancel; }
+    std::optional<QString> inputText(const QString &, const QString &, const QString &, bool) override
+    {
+        return std::nullopt;
+    }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    bool setUpPrinter(QPrinter &) override { return false; }
+    void showHelp(int) override {}
+    void beep() override {}
+};
+
+double cpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct Figures {
+    double wall = 0;
+    double cpu = 0;
+};
+
+// serialcnc receiving into a file; device() is its line.
+class Machine {
+public:
+    Machine(const QString &file, long baud, const QStringList &extra = {})
+    {
+        m_process.start(QStringLiteral(SERIALCNC),
+                        QStringList{QStringLiteral("receive"), QStringLiteral("--baud"), QString::number(baud),
+                                    QStringLiteral("--out"), file}
+                            + extra);
+        if (!m_process.waitForReadyRead(5000))
+            qFatal("serialcnc does not start");
+        m_device = QString::fromLocal8Bit(m_process.readLine().trimmed());
+    }
+    ~Machine()
+    {
+        m_process.terminate();
+        m_process.waitForFinished();
+    }
+    QString device() const { return m_device; }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+// Waits, sleeping, until the machine has all the bytes.
+void waitForFile(const QString &file, qint64 size)
+{
+    while (QFileInfo(file).size() < size)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+QByteArray program(qint64 size)
+{
+    QByteArray text;
+    text.reserve(size + 64);
+    for (int n = 10; text.size() < size; n += 10)
+        text += "N" + QByteArray::number(n) + " G1 X" + QByteArray::number(n % 997) + ".125 Y-"
+                + QByteArray::number(n % 463) + ".5 F1200\r\n";
+    return text;
+}
+
+Figures sendWithTruv(const QByteArray &text, long baud, int handshaking, const QStringList &machineOptions)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("received"));
+    Machine machine(file, baud, machineOptions);
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM1"), machine.device());
+
+    MachineState machines;
+    MachineRecord &record = machines.table.at(1);
+    record.name = QStringLiteral("BENCH");
+    record.comPort = 1;
+    record.settings = QStringLiteral("%1,N,8,1").arg(baud);
+    record.handshaking = qint16(handshaking);
+    record.lineEnd = 1;
+    QtSerialPort port;
+    port.setOutBufferSize(200);
+    QuietDialogs dialogs;
+    TransferFlags flags;
+    SerialSend send(machines, port, dialogs, flags);
+    send.setHooks({[&] { ApplyMachineToPort(machines.currentRecord(), port); }, {}, {}});
+
+    QEventLoop loop;
+    QObject::connect(&send, &SerialTransfer::activeChanged, &loop, [&](bool active) {
+        if (!active)
+            loop.quit();
+    });
+    const double cpu = cpuSeconds();
+    const Clock::time_point start = Clock::now();
+    send.start(text);
+    if (send.isActive())
+        loop.exec();
+    waitForFile(file, text.size());
+    return {std::chrono::duration<double>(Clock::now() - start).count(), cpuSeconds() - cpu};
+}
+
+Figures writeBlocking(const QByteArray &text, long baud)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("received"));
+    Machine machine(file, baud);
+    const int fd = ::open(machine.device().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        qFatal("cannot open %s", qPrintable(machine.device()));
+    termios t{};
+    ::tcgetattr(fd, &t);
+    ::cfmakeraw(&t);
+    t.c_cflag |= CLOCAL | CREAD;
+    ::tcsetattr(fd, TCSANOW, &t);
+
+    const double cpu = cpuSeconds();
+    const Clock::time_point start = Clock::now();
+    for (qsizetype done = 0; done < text.size();) {
+        const ssize_t n = ::write(fd, text.constData() + done, size_t(text.size() - done));
+        if (n <= 0)
+            qFatal("write failed");
+        done += n;
+    }
+    waitForFile(file, text.size());
+    const Figures figures{std::chrono::duration<double>(Clock::now() - start).count(), cpuSeconds() - cpu};
+    ::close(fd);
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QCoreApplication app(argc, argv);
+    const qint64 largest = (argc > 1 ? QByteArray(argv[1]).toLongLong() : 1024) * 1024;
+
+    std::printf("serial send over a pseudo-terminal to serialcnc (10 bits a character)\n");
+    std::printf("%8s %9s | %-28s | %-28s\n", "baud", "bytes", "TRUV send engine", "blocking write()");
+    std::printf("%8s %9s | %13s %14s | %13s %14s\n", "", "", "chars/s/line", "cpu/wall", "chars/s/line",
+                "cpu/wall");
+    for (const auto &[baud, size] : {std::pair{9600L, largest / 16}, std::pair{38400L, largest / 4},
+                                     std::pair{115200L, largest}}) {
+        const QByteArray text = program(size);
+        const double lineRate = double(baud) / 10.0;
+        const Figures truv = sendWithTruv(text, baud, SerialPort::NoHandshaking, {});
+        const Figures plain = writeBlocking(text, baud);
+        std::printf("%8ld %9lld | %13.3f %13.4f%% | %13.3f %13.4f%%\n", baud, static_cast<long long>(text.size()),
+                    double(text.size()) / truv.wall / lineRate, 100.0 * truv.cpu / truv.wall,
+                    double(text.size()) / plain.wall / lineRate, 100.0 * plain.cpu / plain.wall);
+        std::fflush(stdout);
+    }
+
+    // A machine that takes 100 characters a second into a 256-character buffer holds the line
+    // with XOFF most of the time; the send waits for it.
+    const QByteArray held = program(2000);
+    const Figures waiting = sendWithTruv(held, 115200, SerialPort::XonXoff,
+                                         {QStringLiteral("--buffer"), QStringLiteral("256"),
+                                          QStringLiteral("--process"), QStringLiteral("100"),
+                                          QStringLiteral("--consent"), QStringLiteral("11")});
+    std::printf("held by XOFF at 115200: %lld bytes in %.1f s, cpu/wall %.4f%%\n",
+                static_cast<long long>(held.size()), waiting.wall, 100.0 * waiting.cpu / waiting.wall);
+    return 0;
+}
