@@ -26,7 +26,6 @@ private slots:
     void programLine_data();
     void programLine();
     void titleAndEmptyLines();
-    void longListBreaksIntoNumberedPages();
 };
 
 void ProgramListPrintTest::customerPattern_data()
@@ -94,22 +93,6 @@ void ProgramListPrintTest::titleAndEmptyLines()
     QCOMPARE(one.pages[0][1].text, QString());
     QCOMPARE(one.pages[0][2].text, QString());
     QVERIFY(one.pages[0][3].text.startsWith(QStringLiteral("    42 ROSSI")));
-}
-
-void ProgramListPrintTest::longListBreaksIntoNumberedPages()
-{
-    std::vector<ArchiveRecord> records;
-    for (int i = 1; i <= 20; ++i)
-        records.push_back(record(i, QStringLiteral("ROSSI"), QStringLiteral("D%1").arg(i), QStringLiteral("X")));
-    // Ten lines fit a page: title, two empty lines and seven programs on page 1.
-    const ProgramListPrint::Listing listing = ProgramListPrint::compose(records, kNow, PageMetrics{190, 42, 4});
-    QCOMPARE(listing.pages.size(), size_t(3));
-    QCOMPARE(listing.pages[0].size(), 10);
-    QVERIFY(listing.pages[0].last().text.startsWith(QStringLiteral("     7 ")));
-    QCOMPARE(listing.pages[1].first(), (PrintedLine{QStringLiteral("2"), 95}));
-    QVERIFY(listing.pages[1][1].text.startsWith(QStringLiteral("     8 ")));
-    QCOMPARE(listing.pages[2].first().text, QStringLiteral("3"));
-    QVERIFY(listing.pages[2].last().text.startsWith(QStringLiteral("    20 ")));
 }
 
 QTEST_GUILESS_MAIN(ProgramListPrintTest)
