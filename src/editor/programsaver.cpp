@@ -7,13 +7,25 @@
 #include "programtext.h"
 #include "textfile.h"
 
+bool mayWriteProgramText(const AccessPassword &password, Dialogs &dialogs)
+{
+    if (password.check(dialogs))
+        return true;
+    dialogs.beep();
+    return false;
+}
+
 SaveOutcome saveProgramText(const QByteArray &text, qint32 number, ArchiveStore &archive,
                             const ProgramFolder &folder, const AccessPassword &password, Dialogs &dialogs)
 {
-    if (!password.check(dialogs)) {
-        dialogs.beep();
+    if (!mayWriteProgramText(password, dialogs))
         return SaveOutcome::PasswordRefused;
-    }
+    return writeProgramText(text, number, archive, folder, dialogs);
+}
+
+SaveOutcome writeProgramText(const QByteArray &text, qint32 number, ArchiveStore &archive, const ProgramFolder &folder,
+                             Dialogs &dialogs)
+{
     if (!archive.seek(number)) {
         // Without its row there is no number to name the file: writing it anywhere could
         // overwrite another program.

@@ -69,6 +69,7 @@ private slots:
     void archiveBrowserHandsOverTheChosenProgram();
     void communicationSettingsWindowKeptWhileOpen();
     void reorganisationEndsTheProgram();
+    void printerFontSizeAndListPrintingCommands();
     void passwordWindow_data();
     void passwordWindow();
 };
@@ -197,6 +198,24 @@ void MainWindowTest::reorganisationEndsTheProgram()
     QCOMPARE(end.at(0).at(0).toInt(), 0);
     QVERIFY(QFile::exists(f.temp.path(QStringLiteral("miodb.mdb"))));
     QVERIFY(f.temp.openArchive()->contains(7));
+}
+
+void MainWindowTest::printerFontSizeAndListPrintingCommands()
+{
+    Fixture f;
+    f.dialogs.inputAnswers.enqueue(QStringLiteral("12"));
+    f.main->findChild<QAction *>(QStringLiteral("altchrzz"))->trigger();
+    QCOMPARE(f.dialogs.shown.first().text, QStringLiteral("Altezza carattere stampante in mm."));
+    QCOMPARE(f.session.editor.printCharSize, 12);
+    QCOMPARE(f.session.settings.text(QStringLiteral("character"), QStringLiteral("printsize")), QStringLiteral("12"));
+
+    QTimer::singleShot(0, f.main.get(), [&f] {
+        auto *list = f.main->findChild<QDialog *>(QStringLiteral("Form3"));
+        QVERIFY(list && list->isVisible());
+        QCOMPARE(list->windowTitle(), QStringLiteral("Stampa lista dei cicli"));
+        list->reject();
+    });
+    f.main->findChild<QAction *>(QStringLiteral("listacicli"))->trigger();
 }
 
 void MainWindowTest::passwordWindow_data()

@@ -96,10 +96,12 @@ SaveOutcome EditorWorkspace::saveWindow(frmNotePad *window)
 {
     m_area.setActiveSubWindow(subWindowOf(window));
     const int slot = window->slot();
+    if (!mayWriteProgramText(m_context.password, m_context.dialogs))
+        return SaveOutcome::PasswordRefused;
+    // The hourglass comes after the password box, while the file is written.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SaveOutcome outcome =
-        saveProgramText(window->textArea()->bytes(), m_context.session.windows.program(slot), m_context.archive,
-                        m_context.folder, m_context.password, m_context.dialogs);
+    const SaveOutcome outcome = writeProgramText(window->textArea()->bytes(), m_context.session.windows.program(slot),
+                                                 m_context.archive, m_context.folder, m_context.dialogs);
     QApplication::restoreOverrideCursor();
     if (outcome == SaveOutcome::Saved)
         m_context.session.windows.state(slot).dirty = false;

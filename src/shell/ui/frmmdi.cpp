@@ -78,12 +78,14 @@ void frmMDI::buildMenus()
     // Commands whose windows are not part of this build yet stay visibly disabled.
     connect(addTopCommand("Apri", QStringLiteral("&Ricerca programmi C.N.")), &QAction::triggered, this,
             &frmMDI::openFromMenu);
-    addTopCommand("listacicli", QStringLiteral("&Stampa lista cicli"))->setEnabled(false);
+    connect(addTopCommand("listacicli", QStringLiteral("&Stampa lista cicli")), &QAction::triggered,
+            m_workspace.get(), &EditorWorkspace::showListPrinting);
 
     QMenu *parameters = addTopMenu("cfcomm", QStringLiteral("&Parametri"));
     connect(addCommand(parameters, "prcomm", QStringLiteral("Parametri di &comunicazione")), &QAction::triggered,
             this, &frmMDI::showCommunicationSettings);
-    addCommand(parameters, "altchrzz", QStringLiteral("&Altezza carattere di stampa"))->setEnabled(false);
+    connect(addCommand(parameters, "altchrzz", QStringLiteral("&Altezza carattere di stampa")), &QAction::triggered,
+            m_workspace.get(), &EditorWorkspace::askPrintCharSize);
 
     connect(addTopCommand("ENDLAV", QStringLiteral("&Fine")), &QAction::triggered, this, [this] { emit endRequested(0); });
     connect(addTopCommand("Crediti", QStringLiteral("&Crediti")), &QAction::triggered, this, &frmMDI::showCredits);
