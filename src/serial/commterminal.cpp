@@ -54,7 +54,9 @@ std::optional<QByteArray> CommTerminal::load()
     if (path.isEmpty())
         return std::nullopt;
     QString error;
+    busy(true);
     std::optional<QByteArray> bytes = TextFile::read(path, &error);
+    busy(false);
     if (!bytes)
         m_dialogs.message(SerialText::LoadFailed.arg(path, error), {}, Dialogs::Icon::Exclamation);
     return bytes;
@@ -66,12 +68,21 @@ CommTerminal::SaveResult CommTerminal::save(const QByteArray &text)
     if (path.isEmpty())
         return SaveResult::Cancelled;
     QString error;
-    if (!TextFile::writeAtomically(path, text, &error)) {
+    busy(true);
+    const bool written = TextFile::writeAtomically(path, text, &error);
+    busy(false);
+    if (!written) {
         m_dialogs.message(SerialText::SaveFailed.arg(path, error), {}, Dialogs::Icon::Exclamation);
         return SaveResult::Failed;
     }
     m_dialogs.message(SerialText::Saved);
     return SaveResult::Saved;
+}
+
+void CommTerminal::busy(bool busy) const
+{
+    if (m_busy)
+        m_busy(busy);
 }
 
 bool CommTerminal::keepReceivedData(const QByteArray &text)

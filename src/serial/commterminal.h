@@ -36,6 +36,8 @@ public:
     bool holdsReceivedData() const { return m_holdsReceivedData; }
 
     void setHooks(const TransferHooks &hooks);
+    // Shows (true) and ends (false) the busy pointer around reading and writing a file.
+    void setBusyIndicator(std::function<void(bool busy)> indicator) { m_busy = std::move(indicator); }
     SerialSend &sender() { return m_send; }
     SerialReceive &receiver() { return m_receive; }
     PortEventHandler &portEvents() { return m_events; }
@@ -52,6 +54,8 @@ public:
     bool keepReceivedData(const QByteArray &text);
 
 private:
+    void busy(bool busy) const;
+
     MachineState &m_machines;
     const ProgramFolder &m_folder;
     Dialogs &m_dialogs;
@@ -60,6 +64,7 @@ private:
     SerialReceive m_receive;
     PortEventHandler m_events;
     HandBack m_handBack;
+    std::function<void(bool)> m_busy;
     bool m_loadSaveEnabled = true;
     bool m_holdsReceivedData = false;
 };

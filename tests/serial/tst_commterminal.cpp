@@ -162,7 +162,14 @@ void CommTerminalTest::saving()
     f.open(false);
     const QByteArray bytes("G1\x00\xff\n", 5);
     f.dialogs.fileAnswers << f.temp.path(QStringLiteral("out.nc")) << QString();
+    // The busy pointer shows while the file is written, neither over the file dialog nor the box.
+    QStringList steps;
+    f.terminal.setBusyIndicator([&](bool busy) { steps.append(busy ? "busy" : "idle"); });
+    f.dialogs.onShown = [&](const ScriptedDialogs::Shown &shown) {
+        steps.append(shown.text.isEmpty() ? shown.title : shown.text);
+    };
     QCOMPARE(f.terminal.save(bytes), CommTerminal::SaveResult::Saved);
+    QCOMPARE(steps, (QStringList{"Salva", "busy", "idle", "Salvato..."}));
     QFile file(f.temp.path(QStringLiteral("out.nc")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);

@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QScopeGuard>
 
 namespace {
 
@@ -60,6 +59,13 @@ xForm1::xForm1(MachineState &machines, const ProgramFolder &folder, Dialogs &dia
     m_hooks.chooseMachine = [this] { chooseMachine(); };
     m_hooks.openEthernet = [this](int direzione, const QString &nomecnc) { return openEthernet(direzione, nomecnc); };
     m_terminal.setHooks(m_hooks);
+    // The hourglass while a file is read or written, not over the file dialog.
+    m_terminal.setBusyIndicator([](bool busy) {
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    });
 
     for (SerialTransfer *transfer : {static_cast<SerialTransfer *>(&m_terminal.sender()),
                                      static_cast<SerialTransfer *>(&m_terminal.receiver())}) {
@@ -203,16 +209,12 @@ void xForm1::whenProgressChanged(SerialTransfer &transfer)
 
 void xForm1::load()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     if (const std::optional<QByteArray> bytes = m_terminal.load())
         setText(*bytes);
 }
 
 void xForm1::save()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restore = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     m_terminal.save(text());
 }
 
