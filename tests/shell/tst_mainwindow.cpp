@@ -2,6 +2,7 @@
 #include "frmmdi.h"
 #include "frmnotepad.h"
 #include "picturebutton.h"
+#include "programtextarea.h"
 #include "scripteddialogs.h"
 #include "session.h"
 #include "tempprogramfolder.h"
@@ -70,6 +71,7 @@ private slots:
     void communicationSettingsWindowKeptWhileOpen();
     void reorganisationEndsTheProgram();
     void printerFontSizeAndListPrintingCommands();
+    void terminalFromMainWindowAndFromEditor();
     void passwordWindow_data();
     void passwordWindow();
 };
@@ -216,6 +218,48 @@ void MainWindowTest::printerFontSizeAndListPrintingCommands()
         list->reject();
     });
     f.main->findChild<QAction *>(QStringLiteral("listacicli"))->trigger();
+}
+
+void MainWindowTest::terminalFromMainWindowAndFromEditor()
+{
+    Fixture f;
+    f.temp.writeProgramText(7, "O0007\r\nM30\r\n");
+    auto action = [](QWidget *window, const char *name) {
+        return window->findChild<QAction *>(QString::fromLatin1(name));
+    };
+
+    action(f.main.get(), "inviaric")->trigger();
+    QVERIFY(!f.main->isVisible());
+    QMainWindow *fromMain = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QStringLiteral("xForm1") && top->isVisible())
+            fromMain = qobject_cast<QMainWindow *>(top);
+    }
+    QVERIFY(fromMain);
+    QCOMPARE(fromMain->windowTitle(), QStringLiteral("Terminale di comunicazione TRUV"));
+    QVERIFY(action(fromMain, "carica")->isEnabled());
+    QVERIFY(action(fromMain, "Salva")->isEnabled());
+    QCOMPARE(fromMain->findChild<ProgramTextArea *>(QStringLiteral("term"))->byteLength(), 0);
+    action(fromMain, "MFileExit")->trigger();
+    QTRY_VERIFY(f.main->isVisible());
+
+    action(f.main.get(), "Apri")->trigger();
+    frmNotePad *editor = f.main->workspace().activeEditor();
+    action(editor, "Trasmiss")->trigger();
+    QVERIFY(!f.main->isVisible());
+    QMainWindow *fromEditor = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QStringLiteral("xForm1") && top->isVisible())
+            fromEditor = qobject_cast<QMainWindow *>(top);
+    }
+    QVERIFY(fromEditor);
+    QVERIFY(!action(fromEditor, "carica")->isEnabled());
+    QVERIFY(!action(fromEditor, "Salva")->isEnabled());
+    QCOMPARE(fromEditor->findChild<ProgramTextArea *>(QStringLiteral("term"))->bytes(),
+             QByteArray("O0007\r\nM30\r\n"));
+    action(fromEditor, "MFileExit")->trigger();
+    QTRY_VERIFY(f.main->isVisible());
+    QVERIFY(!f.session.editor.windows.state(editor->slot()).dirty);
 }
 
 void MainWindowTest::passwordWindow_data()

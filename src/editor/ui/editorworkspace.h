@@ -84,6 +84,11 @@ signals:
     // Emitted when the last editor window has closed: the main window hides its edit buttons.
     void lastEditorClosed();
     void exitRequested();
+    // "&Trasmissione/ricezione": the terminal opens with this window's text and hands received
+    // text back to it.
+    void terminalRequested(frmNotePad *source);
+    // "&Invio/ricezione non schedulata": the main window's own send/receive command.
+    void sendReceiveRequested();
 
 private:
     void applyStoredFonts(frmNotePad *window);

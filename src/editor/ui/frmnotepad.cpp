@@ -96,7 +96,8 @@ void frmNotePad::buildMenus()
             [this] { m_workspace.exportText(this); });
     connect(addEntry(file, "import", QStringLiteral("&Importa")), &QAction::triggered, this,
             [this] { m_workspace.importText(this); });
-    addEntry(file, "invior", QStringLiteral("&Invio/ricezione non schedulata"), false);
+    connect(addEntry(file, "invior", QStringLiteral("&Invio/ricezione non schedulata")), &QAction::triggered,
+            &m_workspace, &EditorWorkspace::sendReceiveRequested);
     file->addSeparator();
     QAction *exit = addEntry(file, "mnuFExit", QStringLiteral("Esci"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -118,7 +119,7 @@ void frmNotePad::buildMenus()
 
     auto *transfer = new QAction(QStringLiteral("&Trasmissione/ricezione"), this);
     transfer->setObjectName(QStringLiteral("Trasmiss"));
-    transfer->setEnabled(false);
+    connect(transfer, &QAction::triggered, this, [this] { emit m_workspace.terminalRequested(this); });
     m_menuActions.append(transfer);
 
     QMenu *search = addMenu("mnuSearch", QStringLiteral("&Cerca"));

@@ -2,6 +2,7 @@
 
 #include "commterminal.h"
 #include "seriallink.h"
+#include "serialport.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -6,11 +6,13 @@
 #include "frmlogin.h"
 #include "frmnotepad.h"
 #include "frmsplash.h"
+#include "programtextarea.h"
 #include "shelltext.h"
 #include "picturebutton.h"
 #include "reorganisation.h"
 #include "session.h"
 #include "toolbarpictures.h"
+#include "xform1.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -37,6 +39,8 @@ frmMDI::frmMDI(Session &session, Dialogs &dialogs, EditorWorkspace::ProgramChoos
     connect(m_workspace.get(), &EditorWorkspace::programOpened, this, [this] { setEditButtonsShown(true); });
     connect(m_workspace.get(), &EditorWorkspace::lastEditorClosed, this, [this] { setEditButtonsShown(false); });
     connect(m_workspace.get(), &EditorWorkspace::exitRequested, this, &QWidget::close);
+    connect(m_workspace.get(), &EditorWorkspace::terminalRequested, this, &frmMDI::openTerminal);
+    connect(m_workspace.get(), &EditorWorkspace::sendReceiveRequested, this, [this] { openTerminal(nullptr); });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::showMenusOf);
 
     buildMenus();
@@ -93,7 +97,8 @@ void frmMDI::buildMenus()
     QMenu *tools = addTopMenu("Utilita", QStringLiteral("&Utilità"));
     m_reorganise = addCommand(tools, "reorga", QStringLiteral("Ri&organizza database"));
     connect(m_reorganise, &QAction::triggered, this, &frmMDI::reorganise);
-    addCommand(tools, "inviaric", QStringLiteral("&Invia/ricevi dati al C.N. "))->setEnabled(false);
+    connect(addCommand(tools, "inviaric", QStringLiteral("&Invia/ricevi dati al C.N. ")), &QAction::triggered, this,
+            [this] { openTerminal(nullptr); });
     tools->addSeparator();
     connect(addCommand(tools, "passwor", QStringLiteral("Gestione password")), &QAction::triggered, this,
             &frmMDI::changePassword);
@@ -203,6 +208,28 @@ void frmMDI::reorganise()
     const ReorganisationResult result = reorganiseArchive(m_session.archive, m_session.folder);
     m_dialogs.message(result.message());
     emit endRequested(result.stage == ReorganisationResult::Stage::Done ? 0 : 1);
+}
+
+void frmMDI::openTerminal(frmNotePad *source)
+{
+    auto *terminal = new xForm1(m_session.machines, m_session.folder, m_dialogs);
+    // Shown again before the terminal is gone, so the program never runs without a window.
+    connect(terminal, &xForm1::closedToMainWindow, this, [this] {
+        show();
+        raise();
+        activateWindow();
+    });
+    hide();
+    if (!source) {
+        terminal->openFromMainWindow();
+        return;
+    }
+    // Received text goes back into the editor window that opened the terminal, if it is still open.
+    QPointer<frmNotePad> target = source;
+    terminal->openFor(source->textArea()->bytes(), [target](const QByteArray &received) {
+        if (target)
+            target->textArea()->setBytes(received);
+    }, false);
 }
 
 void frmMDI::showCredits()

@@ -10,6 +10,7 @@
 class ConfigScrn;
 class Dialogs;
 class Form1;
+class frmNotePad;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -49,6 +50,8 @@ private:
     void changePassword();
     void showCommunicationSettings();
     void reorganise();
+    // The communication terminal, fed from an editor window or, without one, empty.
+    void openTerminal(frmNotePad *source);
     std::optional<ArchiveRecord> chooseInBrowser();
 
     Session &m_session;
