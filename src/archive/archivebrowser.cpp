@@ -2,7 +2,7 @@
 
 #include "archivestore.h"
 #include "dialogs.h"
-#include "messages.h"
+#include "archivetext.h"
 #include "programremoval.h"
 
 #include <QDateTime>

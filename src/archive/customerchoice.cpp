@@ -2,7 +2,7 @@
 
 #include "archivestore.h"
 #include "dialogs.h"
-#include "messages.h"
+#include "archivetext.h"
 
 CustomerChoice::CustomerChoice(const ArchiveStore &archive, Dialogs &dialogs) : m_archive(archive), m_dialogs(dialogs) {}
 

@@ -2,7 +2,7 @@
 
 #include "dialogs.h"
 #include "editorsession.h"
-#include "messages.h"
+#include "editortext.h"
 #include "numerictext.h"
 #include "settingsstore.h"
 

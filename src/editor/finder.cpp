@@ -2,7 +2,7 @@
 
 #include "dialogs.h"
 #include "editabletext.h"
-#include "messages.h"
+#include "editortext.h"
 #include "textsearch.h"
 
 Finder::WindowFields Finder::open(const QByteArray &selected)

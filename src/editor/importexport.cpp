@@ -2,7 +2,7 @@
 
 #include "dialogs.h"
 #include "editabletext.h"
-#include "messages.h"
+#include "editortext.h"
 #include "textfile.h"
 
 #include <QDir>

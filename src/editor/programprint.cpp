@@ -1,6 +1,6 @@
 #include "programprint.h"
 
-#include "messages.h"
+#include "editortext.h"
 
 #include <QRegularExpression>
 

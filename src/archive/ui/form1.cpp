@@ -2,7 +2,7 @@
 
 #include "dialogs.h"
 #include "frmcliente.h"
-#include "messages.h"
+#include "archivetext.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #include "form3.h"
 
 #include "dialogs.h"
-#include "messages.h"
+#include "archivetext.h"
 #include "pageprinter.h"
 #include "programlistprint.h"
 

@@ -1,6 +1,6 @@
 #include "frmcliente.h"
 
-#include "messages.h"
+#include "archivetext.h"
 
 #include <QLineEdit>
 #include <QListWidget>

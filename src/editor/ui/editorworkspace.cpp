@@ -8,7 +8,7 @@
 #include "frmfind.h"
 #include "frmnotepad.h"
 #include "importexport.h"
-#include "messages.h"
+#include "editortext.h"
 #include "pageprinter.h"
 #include "programfolder.h"
 #include "programtext.h"

@@ -1,6 +1,6 @@
 #include "frmfind.h"
 
-#include "messages.h"
+#include "editortext.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
