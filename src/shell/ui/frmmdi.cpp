@@ -125,10 +125,10 @@ void frmMDI::buildToolbar()
         {"imgPasteButton", ToolbarPicture::Paste,
          [this] { if (frmNotePad *editor = m_workspace->activeEditor()) editor->pasteFromClipboard(); }},
     };
-    for (const Button &spec : buttons) {
-        const QString name = QString::fromLatin1(spec.name);
-        const QPixmap released = toolbarPicture(spec.picture, false);
-        const QPixmap pressed = toolbarPicture(spec.picture, true);
+    for (const Button &entry : buttons) {
+        const QString name = QString::fromLatin1(entry.name);
+        const QPixmap released = toolbarPicture(entry.picture, false);
+        const QPixmap pressed = toolbarPicture(entry.picture, true);
         // The hidden holders of the two pictures.
         for (const auto &[suffix, pixmap] : {std::pair{QStringLiteral("Up"), released},
                                              std::pair{QStringLiteral("Dn"), pressed}}) {
@@ -140,8 +140,8 @@ void frmMDI::buildToolbar()
         auto *button = new PictureButton(released, pressed, toolbar);
         button->setObjectName(name);
         QAction *place = toolbar->addWidget(button);
-        connect(button, &PictureButton::clicked, this, spec.command);
-        if (spec.picture != ToolbarPicture::NewDocument)
+        connect(button, &PictureButton::clicked, this, entry.command);
+        if (entry.picture != ToolbarPicture::NewDocument)
             m_editButtons.append(place);
     }
     setEditButtonsShown(false);
