@@ -114,12 +114,15 @@ void Form1::buildControls()
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The program list is what the window is for: room for a dozen lines at least.
+    List1->setMinimumHeight(QFontMetrics(List1->font()).lineSpacing() * 12 + 2 * List1->frameWidth());
 
     auto *dataFrame = new QGroupBox(ArchiveText::DataFrame, this);
     Text1 = named(new QLineEdit(dataFrame), "Text1");
     Text2 = named(new QLineEdit(dataFrame), "Text2");
     Text3 = named(new QLineEdit(dataFrame), "Text3");
     Text4 = named(new QPlainTextEdit(dataFrame), "Text4");
+    Text4->setMaximumHeight(QFontMetrics(Text4->font()).lineSpacing() * 6);
     Text7 = named(new QLineEdit(dataFrame), "Text7");
     Text7->setMaxLength(3);
     Label4 = named(new QLabel(dataFrame), "Label4");
