@@ -1,18 +1,26 @@
 // truvnet: the archive, editor and transfer program.
+#include "commandlinetext.h"
+#include "consoleoutput.h"
+#include "interruptsignals.h"
 #include "machinelisting.h"
 #include "shelltext.h"
 #include "programfolder.h"
 #include "programfoldersetup.h"
 #include "qtdialogs.h"
+#include "qtserialport.h"
 #include "session.h"
 #include "startupsequence.h"
+#include "transfercommands.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
@@ -50,6 +58,29 @@ int listMachinesCommand(int argc, char **argv)
     return 0;
 }
 
+int transferCommand(int argc, char **argv)
+{
+    // Before QCoreApplication, so that no thread can take Ctrl+C the default way.
+    InterruptSignals::block();
+    QCoreApplication app(argc, argv);
+    const std::optional<TransferRequest> request = parseTransferRequest(app.arguments().mid(1));
+    if (!request) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return TransferCommand::UsageError;
+    }
+    QFile standardError;
+    if (!standardError.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return TransferCommand::Failure;
+    ConsoleOutput output(standardError, ::isatty(STDERR_FILENO) == 1);
+    QtSerialPort port;
+    TransferCommand command(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()), port, output);
+    InterruptSignals interrupts;
+    QObject::connect(&interrupts, &InterruptSignals::received, &command, &TransferCommand::interrupt);
+    QObject::connect(&command, &TransferCommand::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+    command.start(*request);
+    return app.exec();
+}
+
 int runWindows(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -72,5 +103,7 @@ int main(int argc, char **argv)
         return initialise(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "machines") == 0)
         return listMachinesCommand(argc, argv);
+    if (argc > 1 && (std::strcmp(argv[1], "send") == 0 || std::strcmp(argv[1], "receive") == 0))
+        return transferCommand(argc, argv);
     return runWindows(argc, argv);
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The texts of truvnet's subcommands at the command line.
+namespace CommandLineText {
+
+inline const QString Usage = QStringLiteral(
+    "uso: truvnet machines\n"
+    "     truvnet send MACCHINA FILE [--no-consent]\n"
+    "     truvnet send MACCHINA --program N [--no-consent]\n"
+    "     truvnet receive MACCHINA FILE [--idle SECONDI]\n"
+    "     truvnet --init [CARTELLA]\n");
+inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
+inline const QString KnownMachines = QStringLiteral("Macchine in %1: %2");
+inline const QString NoMachines = QStringLiteral("Nessuna macchina in %1.");
+inline const QString EthernetNotAvailable =
+    QStringLiteral("La trasmissione via Ethernet non è ancora disponibile da riga di comando: "
+                   "usare il terminale di comunicazione.");
+// Before a port status message, as the terminal's status line shows it.
+inline const QString Status = QStringLiteral("Stato - %1");
+
+} // namespace CommandLineText

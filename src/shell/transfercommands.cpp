@@ -1,0 +1,306 @@
+#include "transfercommands.h"
+
+#include "commandlinetext.h"
+#include "commterminal.h"
+#include "consoledialogs.h"
+#include "consoleoutput.h"
+#include "machinechoice.h"
+#include "machinefile.h"
+#include "serialport.h"
+#include "serialtext.h"
+#include "textfile.h"
+#include "transferflags.h"
+#include "transfertext.h"
+
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+// What QTimer can wait for.
+constexpr double LongestIdleSeconds = 2000000.0;
+constexpr qint32 LargestProgramNumber = 9999999;
+
+} // namespace
+
+std::optional<TransferRequest> parseTransferRequest(const QStringList &words)
+{
+    if (words.isEmpty())
+        return std::nullopt;
+    TransferRequest request;
+    if (words.first() == u"send")
+        request.kind = TransferRequest::Kind::Send;
+    else if (words.first() == u"receive")
+        request.kind = TransferRequest::Kind::Receive;
+    else
+        return std::nullopt;
+    const bool send = request.kind == TransferRequest::Kind::Send;
+
+    QStringList positional;
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const QString &word = words.at(i);
+        if (optionsEnded || !word.startsWith(u"--")) {
+            positional.append(word);
+            continue;
+        }
+        if (word == u"--") {
+            optionsEnded = true;
+        } else if (send && word == u"--no-consent") {
+            request.noConsent = true;
+        } else if (send && word == u"--program" && i + 1 < words.size() && !request.program) {
+            bool ok = false;
+            const int number = words.at(++i).toInt(&ok);
+            if (!ok || number < 1 || number > LargestProgramNumber)
+                return std::nullopt;
+            request.program = number;
+        } else if (!send && word == u"--idle" && i + 1 < words.size() && !request.idleSeconds) {
+            bool ok = false;
+            const double seconds = words.at(++i).toDouble(&ok);
+            if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > LongestIdleSeconds)
+                return std::nullopt;
+            request.idleSeconds = seconds;
+        } else {
+            return std::nullopt;
+        }
+    }
+    const qsizetype wanted = request.program ? 1 : 2;
+    if (positional.size() != wanted || positional.first().trimmed().isEmpty())
+        return std::nullopt;
+    request.machine = positional.first();
+    if (!request.program) {
+        request.file = positional.at(1);
+        if (request.file.isEmpty())
+            return std::nullopt;
+    }
+    return request;
+}
+
+int findMachine(const MachineList &list, const QString &name)
+{
+    const QString wanted = name.trimmed();
+    for (qsizetype i = 0; i < list.entries.size(); ++i) {
+        if (list.entries.at(i).name.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+TransferCommand::TransferCommand(const ProgramFolder &folder, SerialPort &port, ConsoleOutput &output,
+                                 QObject *parent)
+    : QObject(parent), m_folder(folder), m_port(port), m_output(output),
+      m_dialogs(std::make_unique<ConsoleDialogs>(output)),
+      m_terminal(std::make_unique<CommTerminal>(m_machines, m_folder, port, *m_dialogs))
+{
+    // Every message of a transfer is a reason it did not go as asked.
+    m_dialogs->onMessage = [this](const QString &) { m_failed = true; };
+    m_dialogs->onQuestion = [this](const QString &) { lineError(); };
+    m_terminal->setHooks({[this] { chooseMachineForEngine(); }, {}, {}});
+    connect(&m_terminal->portEvents(), &PortEventHandler::statusShown, this,
+            [this](const QString &text) { m_output.line(CommandLineText::Status.arg(text)); });
+    m_idle.setSingleShot(true);
+    connect(&m_idle, &QTimer::timeout, this, [this] {
+        if (m_transfer && m_transfer->isActive())
+            m_transfer->terminate();
+    });
+}
+
+TransferCommand::~TransferCommand() = default;
+
+void TransferCommand::start(const TransferRequest &request)
+{
+    m_request = request;
+    if (!chooseSerialMachine())
+        return;
+    if (request.kind == TransferRequest::Kind::Send)
+        startSend();
+    else
+        startReceive();
+}
+
+bool TransferCommand::chooseSerialMachine()
+{
+    const MachineList list = LoadMachineList(m_machines, m_folder);
+    if (!list.error.isEmpty()) {
+        m_output.line(list.error);
+        finish(Failure);
+        return false;
+    }
+    const int position = findMachine(list, m_request.machine);
+    if (position < 0) {
+        m_output.line(CommandLineText::UnknownMachine.arg(m_request.machine.trimmed()));
+        QStringList names;
+        for (const MachineListEntry &entry : list.entries)
+            names.append(entry.name);
+        m_output.line(names.isEmpty() ? CommandLineText::NoMachines.arg(m_folder.machineFilePath())
+                                      : CommandLineText::KnownMachines.arg(m_folder.machineFilePath(),
+                                                                           names.join(QStringLiteral(", "))));
+        finish(Failure);
+        return false;
+    }
+    if (m_machines.table.at(list.entries.at(position).recordIndex).isEthernet()) {
+        m_output.line(CommandLineText::EthernetNotAvailable);
+        finish(Failure);
+        return false;
+    }
+    return true;
+}
+
+void TransferCommand::chooseMachineForEngine()
+{
+    // The machine choice of the windows, with the machine named on the command line selected.
+    MachineChoice choice(m_machines, m_folder, m_port, m_terminal->flags(), *m_dialogs);
+    const MachineList list = choice.open();
+    const int position = findMachine(list, m_request.machine);
+    if (position < 0) {
+        m_output.line(CommandLineText::UnknownMachine.arg(m_request.machine.trimmed()));
+        m_failed = true;
+        choice.cancel();
+        return;
+    }
+    choice.select(position);
+    choice.confirm();
+}
+
+void TransferCommand::startSend()
+{
+    const QString path = m_request.program ? m_folder.programTextPath(*m_request.program) : m_request.file;
+    QString error;
+    const std::optional<QByteArray> text = TextFile::read(path, &error);
+    if (!text) {
+        m_output.line(SerialText::LoadFailed.arg(path, error));
+        finish(Failure);
+        return;
+    }
+    SerialSend &send = m_terminal->sender();
+    watch(send);
+    send.start(*text);
+    if (m_done)
+        return;
+    if (!send.isActive()) {
+        finish(Failure);
+        return;
+    }
+    if (m_request.noConsent && send.isWaitingForConsent())
+        send.continueWithoutConsent();
+}
+
+void TransferCommand::startReceive()
+{
+    // A program that has arrived must not be lost for want of a place to put it.
+    {
+        QSaveFile probe(m_request.file);
+        probe.setDirectWriteFallback(false);
+        if (!probe.open(QIODevice::WriteOnly)) {
+            m_output.line(SerialText::SaveFailed.arg(m_request.file, probe.errorString()));
+            finish(Failure);
+            return;
+        }
+        probe.cancelWriting();
+    }
+    SerialReceive &receive = m_terminal->receiver();
+    connect(&receive, &SerialTransfer::terminalTextChanged, this,
+            [this](const QByteArray &text) { m_received = text; });
+    connect(&receive, &SerialTransfer::progressChanged, this, &TransferCommand::whenCountMoves);
+    watch(receive);
+    receive.start();
+    if (m_done)
+        return;
+    if (!receive.isActive())
+        finish(Failure);
+}
+
+void TransferCommand::watch(SerialTransfer &transfer)
+{
+    m_transfer = &transfer;
+    connect(&transfer, &SerialTransfer::progressChanged, this, [this, &transfer] { showProgress(transfer); });
+    connect(&transfer, &SerialTransfer::activeChanged, this, [this](bool active) {
+        if (!active)
+            transferEnded();
+    });
+}
+
+void TransferCommand::showProgress(const SerialTransfer &transfer)
+{
+    const TransferProgress &progress = transfer.progress();
+    // The dialog is unloaded at the end: its emptied lines are no news.
+    if (!progress.shown)
+        return;
+    if (progress.message != m_lastMessage) {
+        m_lastMessage = progress.message;
+        if (!progress.message.isEmpty())
+            m_output.line(progress.message);
+    }
+    // The dialog's "0" before anything moves stays off the screen; the final count shows it.
+    if (progress.count != m_lastCount) {
+        m_lastCount = progress.count;
+        if (!progress.count.isEmpty() && progress.count != u"0")
+            m_output.count(progress.count);
+    }
+}
+
+void TransferCommand::whenCountMoves()
+{
+    const qint32 counter = m_terminal->flags().byteCounter;
+    if (counter == m_lastCounter)
+        return;
+    m_lastCounter = counter;
+    // Silence counts from the last character, and only once something has arrived.
+    if (m_request.idleSeconds && counter > 0 && m_transfer && m_transfer->isActive())
+        m_idle.start(int(std::ceil(*m_request.idleSeconds * 1000.0)));
+}
+
+void TransferCommand::lineError()
+{
+    // Answered Cancel: the error ends the transfer, and what came or went cannot be trusted.
+    m_failed = true;
+    if (m_transfer && m_transfer->isActive())
+        m_transfer->terminate();
+}
+
+void TransferCommand::interrupt(int signalNumber)
+{
+    if (m_done || !m_transfer || !m_transfer->isActive())
+        return;
+    if (m_signal == 0)
+        m_signal = signalNumber;
+    m_transfer->terminate();
+}
+
+void TransferCommand::transferEnded()
+{
+    if (m_done)
+        return;
+    m_idle.stop();
+    const QString count = FormatTransferCount(m_terminal->flags().byteCounter);
+    m_output.count(count.isEmpty() ? QStringLiteral("0") : count);
+    m_output.endCount();
+
+    if (m_request.kind == TransferRequest::Kind::Send) {
+        if (m_signal != 0)
+            finish(128 + m_signal);
+        else
+            finish(m_failed ? Failure : Success);
+        return;
+    }
+    if (m_failed) {
+        finish(Failure);
+        return;
+    }
+    QString error;
+    if (!TextFile::writeAtomically(m_request.file, m_received, &error)) {
+        m_output.line(SerialText::SaveFailed.arg(m_request.file, error));
+        finish(Failure);
+        return;
+    }
+    finish(Success);
+}
+
+void TransferCommand::finish(int exitCode)
+{
+    if (m_done)
+        return;
+    m_done = true;
+    emit finished(exitCode);
+}

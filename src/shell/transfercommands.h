@@ -1,0 +1,91 @@
+#pragma once
+
+#include "machinestate.h"
+#include "programfolder.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class CommTerminal;
+class ConsoleDialogs;
+class ConsoleOutput;
+class SerialPort;
+class SerialTransfer;
+struct MachineList;
+
+// A transfer asked for on truvnet's command line.
+struct TransferRequest {
+    enum class Kind { Send, Receive };
+    Kind kind = Kind::Send;
+    QString machine;
+    // Send: the program file (empty with program). Receive: the file the program goes to.
+    QString file;
+    std::optional<qint32> program;  // send --program N: the archived program's text
+    bool noConsent = false;         // send --no-consent: "Continua" at once
+    std::optional<double> idleSeconds;  // receive --idle: silence that ends the reception
+
+    bool operator==(const TransferRequest &) const = default;
+};
+
+// The words after "truvnet" of a send or a receive; nullopt when they do not fit the usage.
+std::optional<TransferRequest> parseTransferRequest(const QStringList &words);
+
+// The position of the machine in the list, its name compared trimmed and without regard to
+// case; -1 when there is none.
+int findMachine(const MachineList &list, const QString &name);
+
+// truvnet send / receive: the communication terminal's own engines driven from the command
+// line, with their messages and the count on standard error. The port is configured exactly
+// as the terminal's, and the machine is chosen through the same machine choice.
+class TransferCommand : public QObject {
+    Q_OBJECT
+public:
+    enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+
+    TransferCommand(const ProgramFolder &folder, SerialPort &port, ConsoleOutput &output,
+                    QObject *parent = nullptr);
+    ~TransferCommand() override;
+
+    // finished() follows, before this returns when nothing could start.
+    void start(const TransferRequest &request);
+    // Ctrl+C or SIGTERM: "Termina". A send ends with 128 + the signal's number; a reception
+    // ends as it normally does, and its program is written.
+    void interrupt(int signalNumber);
+
+signals:
+    void finished(int exitCode);
+
+private:
+    bool chooseSerialMachine();
+    void chooseMachineForEngine();
+    void startSend();
+    void startReceive();
+    void watch(SerialTransfer &transfer);
+    void showProgress(const SerialTransfer &transfer);
+    void whenCountMoves();
+    void lineError();
+    void transferEnded();
+    void finish(int exitCode);
+
+    ProgramFolder m_folder;
+    SerialPort &m_port;
+    ConsoleOutput &m_output;
+    MachineState m_machines;
+    std::unique_ptr<ConsoleDialogs> m_dialogs;
+    std::unique_ptr<CommTerminal> m_terminal;
+    TransferRequest m_request;
+    SerialTransfer *m_transfer = nullptr;
+    QTimer m_idle;
+    QByteArray m_received;
+    QString m_lastMessage;
+    QString m_lastCount;
+    qint32 m_lastCounter = 0;
+    int m_signal = 0;
+    bool m_failed = false;
+    bool m_done = false;
+};

@@ -1,0 +1,526 @@
+#include "commandlinetext.h"
+#include "consoleoutput.h"
+#include "fakeserialport.h"
+#include "serialtext.h"
+#include "settingsstore.h"
+#include "tempprogramfolder.h"
+#include "transfercommands.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <csignal>
+
+// truvnet send and receive as a script runs them, with the simulated machine serialcnc on a
+// real pseudo-terminal, and a line error on a fake port.
+
+namespace {
+
+constexpr int ComPort = 7;
+const QString MachineName = QStringLiteral("CNC SERIALE");
+
+// serialcnc running in a mode; device() is what COM7 maps to.
+class SerialCnc {
+public:
+    explicit SerialCnc(const QStringList &arguments)
+    {
+        m_process.start(QStringLiteral(SERIALCNC), arguments);
+        if (!m_process.waitForStarted())
+            qFatal("serialcnc does not start");
+    }
+    ~SerialCnc()
+    {
+        m_process.terminate();
+        m_process.waitForFinished();
+    }
+    bool ready()
+    {
+        if (m_device.isEmpty() && m_process.canReadLine())
+            m_device = QString::fromLocal8Bit(m_process.readLine().trimmed());
+        return !m_device.isEmpty();
+    }
+    QString device() const { return m_device; }
+    // Its --verbose event lines so far.
+    QStringList events()
+    {
+        m_events += QString::fromLatin1(m_process.readAllStandardOutput());
+        return m_events.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+private:
+    QProcess m_process;
+    QString m_device;
+    QString m_events;
+};
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void mapComPort(const QString &device)
+{
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort), device);
+}
+
+// truvnet in its own process, without any display, on the program folder of the test.
+class Truvnet {
+public:
+    Truvnet(const TempProgramFolder &temp, const QStringList &arguments)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
+        // Counts are grouped as the locale says.
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+        m_process.setProcessEnvironment(env);
+        m_process.start(QStringLiteral(TRUVNET_PATH), arguments);
+    }
+    ~Truvnet()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+    bool finish(int timeout = 20000) { return m_process.waitForFinished(timeout); }
+    bool running() const { return m_process.state() == QProcess::Running; }
+    void signal(int number) { ::kill(pid_t(m_process.processId()), number); }
+    int exitCode() const { return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1; }
+    // Standard error so far.
+    QString err()
+    {
+        m_err += QString::fromUtf8(m_process.readAllStandardError());
+        return m_err;
+    }
+
+private:
+    QProcess m_process;
+    QString m_err;
+};
+
+// cncsett.dat with the serial machine on COM7 and an Ethernet one.
+QByteArray machineFile(const QString &settings, int handshaking, int lineEnd, const QString &preamble = {},
+                       const QString &postamble = {})
+{
+    return QStringLiteral(" 0 \r\n\"%1\",%2,\"%3\",%4,\"%5\",\"%6\",%7\r\n"
+                          "\"FRESA ETH\",1,\"127.0.0.1:8193,\",0,\"\",\"\",0\r\n")
+        .arg(MachineName)
+        .arg(ComPort)
+        .arg(settings)
+        .arg(handshaking)
+        .arg(preamble, postamble)
+        .arg(lineEnd)
+        .toLatin1();
+}
+
+// A program with tape marks, a blank line and padded lines, and its lines as the machine gets
+// them, each ended by lineEnd.
+std::pair<QByteArray, QByteArray> programAndLines(int lines, const QByteArray &lineEnd)
+{
+    QByteArray program = "%\r\nO0042\r\n\r\n";
+    QByteArray cleaned = "O0042" + lineEnd;
+    for (int i = 1; i <= lines; ++i) {
+        const QByteArray line = "N" + QByteArray::number(i * 10) + " G1 X" + QByteArray::number(i % 97) + ".5 F800";
+        program += "  " + line + "  \r\n";
+        cleaned += line + lineEnd;
+    }
+    program += "M30\r\n%\r\n";
+    cleaned += "M30" + lineEnd;
+    return {program, cleaned};
+}
+
+QString sendLines(const QString &count)
+{
+    return SerialText::WaitingForConsent + u'\n' + SerialText::SendingProgram + u'\n' + count + u'\n';
+}
+
+QStringList receiverOptions(const QString &out, const QString &baud, const QStringList &extra = {})
+{
+    return QStringList{QStringLiteral("receive"), QStringLiteral("--baud"), baud, QStringLiteral("--out"), out}
+           + extra;
+}
+
+} // namespace
+
+class TransferCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sendPutsTheMachinesBytesOnTheWire_data();
+    void sendPutsTheMachinesBytesOnTheWire();
+    void sendWaitsForConsent_data();
+    void sendWaitsForConsent();
+    void sendPacedByXoffAndXon();
+    void interruptEndsSend_data();
+    void interruptEndsSend();
+    void receptionEnds_data();
+    void receptionEnds();
+    void refusedWithTheReason_data();
+    void refusedWithTheReason();
+    void usageErrors_data();
+    void usageErrors();
+    void lineErrorEndsTransfer_data();
+    void lineErrorEndsTransfer();
+};
+
+void TransferCommandsTest::sendPutsTheMachinesBytesOnTheWire_data()
+{
+    QTest::addColumn<int>("lineEnd");
+    QTest::addColumn<QByteArray>("ending");
+    QTest::addColumn<QByteArray>("postambleEnd");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("archived");
+    QTest::newRow("Cr + Lf, a file") << 0 << QByteArray("\r\r\n") << QByteArray("\r\n") << MachineName << false;
+    QTest::newRow("Lf, an archived program, name in other case")
+        << 1 << QByteArray("\r\n") << QByteArray("\n") << QStringLiteral("  cnc Seriale ") << true;
+    QTest::newRow("Cr, a file") << 2 << QByteArray("\r\r") << QByteArray("\r") << MachineName << false;
+}
+
+void TransferCommandsTest::sendPutsTheMachinesBytesOnTheWire()
+{
+    QFETCH(int, lineEnd);
+    QFETCH(QByteArray, ending);
+    QFETCH(QByteArray, postambleEnd);
+    QFETCH(QString, name);
+    QFETCH(bool, archived);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   machineFile(QStringLiteral("115200,N,8,1"), 0, lineEnd, QStringLiteral("12"),
+                               QStringLiteral("0A14")));
+    const auto [program, lines] = programAndLines(60, ending);
+    if (archived)
+        temp.writeProgramText(42, program);
+    else
+        temp.writeFile(QStringLiteral("O0042.nc"), program);
+    const QString out = temp.path(QStringLiteral("received"));
+    SerialCnc cnc(receiverOptions(out, QStringLiteral("115200")));
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+    // The postamble's line feed takes the machine's line end too.
+    const QByteArray wire = "\x12" + lines + postambleEnd + "\x14";
+    QVERIFY(wire.size() > 1000);
+
+    Truvnet truvnet(temp, archived ? QStringList{QStringLiteral("send"), name, QStringLiteral("--program"),
+                                                 QStringLiteral("42")}
+                                   : QStringList{QStringLiteral("send"), name, temp.path(QStringLiteral("O0042.nc"))});
+    QVERIFY(truvnet.finish());
+    QCOMPARE(truvnet.err(), sendLines(QLocale(QStringLiteral("it_IT")).toString(wire.size())));
+    QCOMPARE(truvnet.exitCode(), 0);
+    QTRY_COMPARE(fileBytes(out).size(), wire.size());
+    QCOMPARE(fileBytes(out), wire);
+}
+
+void TransferCommandsTest::sendWaitsForConsent_data()
+{
+    QTest::addColumn<QStringList>("machineOptions");
+    QTest::addColumn<QStringList>("truvnetOptions");
+    QTest::addColumn<bool>("consentGiven");
+    QTest::newRow("DC1 from the machine") << QStringList{QStringLiteral("--consent"), QStringLiteral("11")}
+                                          << QStringList{} << true;
+    QTest::newRow("--no-consent, a silent machine") << QStringList{} << QStringList{QStringLiteral("--no-consent")}
+                                                    << false;
+}
+
+void TransferCommandsTest::sendWaitsForConsent()
+{
+    QFETCH(QStringList, machineOptions);
+    QFETCH(QStringList, truvnetOptions);
+    QFETCH(bool, consentGiven);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("38400,N,8,1"), 1, 1));
+    const auto [program, lines] = programAndLines(5, "\r\n");
+    temp.writeFile(QStringLiteral("O0042.nc"), program);
+    const QString out = temp.path(QStringLiteral("received"));
+    SerialCnc cnc(receiverOptions(out, QStringLiteral("38400"), machineOptions + QStringList{QStringLiteral("--verbose")}));
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+
+    Truvnet truvnet(temp, QStringList{QStringLiteral("send"), MachineName, temp.path(QStringLiteral("O0042.nc"))}
+                              + truvnetOptions);
+    QVERIFY(truvnet.finish());
+    QCOMPARE(truvnet.err(), sendLines(QString::number(lines.size())));
+    QCOMPARE(truvnet.exitCode(), 0);
+    QTRY_COMPARE(fileBytes(out), lines);
+    // A silent machine gives nothing: the send went without waiting.
+    if (consentGiven)
+        QTRY_VERIFY(cnc.events().contains(QStringLiteral("consent")));
+}
+
+void TransferCommandsTest::sendPacedByXoffAndXon()
+{
+    // The machine takes 2000 characters a second off a 38400 line into a 256-character
+    // buffer: it stops the line again and again.
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("38400,N,8,1"), 1, 1));
+    const auto [program, lines] = programAndLines(150, "\r\n");
+    temp.writeFile(QStringLiteral("O0042.nc"), program);
+    const QString out = temp.path(QStringLiteral("received"));
+    SerialCnc cnc(receiverOptions(out, QStringLiteral("38400"),
+                                  {QStringLiteral("--buffer"), QStringLiteral("256"), QStringLiteral("--process"),
+                                   QStringLiteral("2000"), QStringLiteral("--consent"), QStringLiteral("11"),
+                                   QStringLiteral("--verbose")}));
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+
+    Truvnet truvnet(temp, {QStringLiteral("send"), MachineName, temp.path(QStringLiteral("O0042.nc"))});
+    QVERIFY(truvnet.finish());
+    QCOMPARE(truvnet.exitCode(), 0);
+    QVERIFY(truvnet.err().endsWith(QLocale(QStringLiteral("it_IT")).toString(lines.size()) + u'\n'));
+    QTRY_COMPARE_WITH_TIMEOUT(fileBytes(out).size(), lines.size(), 10000);
+    QCOMPARE(fileBytes(out), lines);
+    const QStringList events = cnc.events();
+    QVERIFY2(events.count(QStringLiteral("xoff")) >= 2, qPrintable(events.join(u' ')));
+    QCOMPARE(events.count(QStringLiteral("xon")), events.count(QStringLiteral("xoff")));
+}
+
+void TransferCommandsTest::interruptEndsSend_data()
+{
+    QTest::addColumn<QStringList>("machineOptions");
+    QTest::addColumn<QStringList>("truvnetOptions");
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<int>("exitCode");
+    // No consent ever comes.
+    QTest::newRow("Ctrl+C while waiting for consent") << QStringList{} << QStringList{} << SIGINT << 130;
+    // 50 characters a second into a 64-character buffer: the line is held most of the time.
+    const QStringList slow{QStringLiteral("--buffer"), QStringLiteral("64"), QStringLiteral("--process"),
+                           QStringLiteral("50")};
+    QTest::newRow("Ctrl+C while the line is held") << slow << QStringList{QStringLiteral("--no-consent")} << SIGINT
+                                                   << 130;
+    QTest::newRow("SIGTERM while the line is held") << slow << QStringList{QStringLiteral("--no-consent")}
+                                                    << SIGTERM << 143;
+}
+
+void TransferCommandsTest::interruptEndsSend()
+{
+    QFETCH(QStringList, machineOptions);
+    QFETCH(QStringList, truvnetOptions);
+    QFETCH(int, signalNumber);
+    QFETCH(int, exitCode);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("38400,N,8,1"), 1, 1));
+    const auto [program, lines] = programAndLines(100, "\r\n");
+    temp.writeFile(QStringLiteral("O0042.nc"), program);
+    const QString out = temp.path(QStringLiteral("received"));
+    SerialCnc cnc(receiverOptions(out, QStringLiteral("38400"), machineOptions));
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+
+    Truvnet truvnet(temp, QStringList{QStringLiteral("send"), MachineName, temp.path(QStringLiteral("O0042.nc"))}
+                              + truvnetOptions);
+    const bool consentWait = truvnetOptions.isEmpty();
+    if (consentWait)
+        QTRY_COMPARE(truvnet.err(), SerialText::WaitingForConsent + u'\n');
+    else
+        QTRY_VERIFY(fileBytes(out).size() > 0);
+    QVERIFY(truvnet.running());
+    truvnet.signal(signalNumber);
+    QVERIFY(truvnet.finish(5000));
+    QCOMPARE(truvnet.exitCode(), exitCode);
+    QVERIFY(fileBytes(out).size() < lines.size());
+    if (consentWait) {
+        QCOMPARE(truvnet.err(), SerialText::WaitingForConsent + QStringLiteral("\n0\n"));
+        QCOMPARE(fileBytes(out), QByteArray());
+    } else {
+        QVERIFY2(truvnet.err().startsWith(sendLines({}).chopped(1)), qPrintable(truvnet.err()));
+    }
+}
+
+void TransferCommandsTest::receptionEnds_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("--idle") << QStringList{QStringLiteral("--idle"), QStringLiteral("0.3")};
+    QTest::newRow("Ctrl+C") << QStringList{};
+}
+
+void TransferCommandsTest::receptionEnds()
+{
+    QFETCH(QStringList, options);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("38400,N,8,1"), 0, 1));
+    QByteArray tape("%\r\nO0042\r\nG1 X1\x00\r\n\x11M30\r\n%\r\n", 27);
+    for (int i = 0; i < 150; ++i)
+        tape.insert(tape.size() - 9, "N" + QByteArray::number(i) + " G0 Z5\r\n");
+    temp.writeFile(QStringLiteral("tape"), tape);
+    SerialCnc cnc({QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("38400"), QStringLiteral("--in"),
+                   temp.path(QStringLiteral("tape")), QStringLiteral("--start-delay"), QStringLiteral("100"),
+                   QStringLiteral("--verbose")});
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+    const QString out = temp.path(QStringLiteral("O0042.nc"));
+
+    Truvnet truvnet(temp, QStringList{QStringLiteral("receive"), MachineName, out} + options);
+    const bool interrupted = options.isEmpty();
+    if (interrupted) {
+        QTRY_VERIFY_WITH_TIMEOUT(cnc.events().contains(QStringLiteral("punched %1").arg(tape.size())), 10000);
+        truvnet.signal(SIGINT);
+    }
+    QVERIFY(truvnet.finish());
+    QCOMPARE(truvnet.exitCode(), 0);
+    // The count of what arrived, and what the program is made of. Ctrl+C may come before the
+    // last characters on their way have been read.
+    const QStringList lines = truvnet.err().split(u'\n');
+    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.at(0), SerialText::Receiving);
+    QCOMPARE(lines.at(2), QString());
+    const QLocale italian(QStringLiteral("it_IT"));
+    const qsizetype count = italian.toLongLong(lines.at(1));
+    QVERIFY2(count > 0 && (interrupted || count == tape.size()), qPrintable(lines.at(1)));
+    QCOMPARE(lines.at(1), italian.toString(count));
+    QByteArray expected = tape.left(count);
+    expected.replace("\r", "").replace(QByteArray("\x00", 1), "").replace("\x11", "");
+    QCOMPARE(fileBytes(out), expected);
+}
+
+void TransferCommandsTest::refusedWithTheReason_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("machines");
+    // %1: the program folder.
+    QTest::addColumn<QString>("message");
+    const QByteArray serial = machineFile(QStringLiteral("38400,N,8,1"), 0, 1);
+    QTest::newRow("unknown machine") << QStringList{QStringLiteral("send"), QStringLiteral("TORNIO"),
+                                                    QStringLiteral("O0042.nc")}
+                                     << serial
+                                     << CommandLineText::UnknownMachine.arg(QStringLiteral("TORNIO")) + u'\n'
+                                            + CommandLineText::KnownMachines.arg(QStringLiteral("%1/cncsett.dat"),
+                                                                                 MachineName + QStringLiteral(", FRESA ETH"))
+                                            + u'\n';
+    QTest::newRow("no machine file") << QStringList{QStringLiteral("receive"), QStringLiteral("TORNIO"),
+                                                    QStringLiteral("out.nc")}
+                                     << QByteArray()
+                                     << CommandLineText::UnknownMachine.arg(QStringLiteral("TORNIO")) + u'\n'
+                                            + CommandLineText::NoMachines.arg(QStringLiteral("%1/cncsett.dat"))
+                                            + u'\n';
+    QTest::newRow("Ethernet machine") << QStringList{QStringLiteral("send"), QStringLiteral("fresa eth"),
+                                                     QStringLiteral("O0042.nc")}
+                                      << serial << CommandLineText::EthernetNotAvailable + u'\n';
+    QTest::newRow("missing device") << QStringList{QStringLiteral("send"), MachineName, QStringLiteral("O0042.nc")}
+                                    << serial
+                                    << QStringLiteral("COM7 (%1/nodevice): No such file or directory\n");
+    QTest::newRow("missing device, reception")
+        << QStringList{QStringLiteral("receive"), MachineName, QStringLiteral("out.nc")} << serial
+        << QStringLiteral("COM7 (%1/nodevice): No such file or directory\n");
+    QTest::newRow("missing program file")
+        << QStringList{QStringLiteral("send"), MachineName, QStringLiteral("O0043.nc")} << serial
+        << SerialText::LoadFailed.arg(QStringLiteral("%1/O0043.nc"), QStringLiteral("No such file or directory"))
+               + u'\n';
+    QTest::newRow("missing archived program")
+        << QStringList{QStringLiteral("send"), MachineName, QStringLiteral("--program"), QStringLiteral("43")}
+        << serial
+        << SerialText::LoadFailed.arg(QStringLiteral("%1/dati/P0000043"), QStringLiteral("No such file or directory"))
+               + u'\n';
+    QTest::newRow("empty program") << QStringList{QStringLiteral("send"), MachineName, QStringLiteral("empty.nc")}
+                                   << serial << SerialText::ProgramNotSent + u'\n';
+    QTest::newRow("reception into a missing folder")
+        << QStringList{QStringLiteral("receive"), MachineName, QStringLiteral("nofolder/out.nc")} << serial
+        << SerialText::SaveFailed.arg(QStringLiteral("%1/nofolder/out.nc"), QStringLiteral("No such file or directory"))
+               + u'\n';
+}
+
+void TransferCommandsTest::refusedWithTheReason()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, machines);
+    QFETCH(QString, message);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    if (!machines.isEmpty())
+        temp.writeFile(QStringLiteral("cncsett.dat"), machines);
+    temp.writeFile(QStringLiteral("O0042.nc"), "O0042\r\nM30\r\n");
+    temp.writeFile(QStringLiteral("empty.nc"), {});
+    mapComPort(temp.path(QStringLiteral("nodevice")));
+    // File names relative to the program folder.
+    for (QString &argument : arguments) {
+        if (argument.contains(u'.'))
+            argument = temp.path(argument);
+    }
+
+    Truvnet truvnet(temp, arguments);
+    QVERIFY(truvnet.finish());
+    QCOMPARE(truvnet.err(), message.contains(u"%1") ? message.arg(temp.folder().root()) : message);
+    QCOMPARE(truvnet.exitCode(), 1);
+    QVERIFY(!QFile::exists(temp.path(QStringLiteral("out.nc"))));
+}
+
+void TransferCommandsTest::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    auto row = [](const char *name, const QString &words) {
+        QTest::newRow(name) << words.split(u' ', Qt::SkipEmptyParts);
+    };
+    row("send alone", QStringLiteral("send"));
+    row("send without a file", QStringLiteral("send CNC"));
+    row("send with two files", QStringLiteral("send CNC a.nc b.nc"));
+    row("send with a file and a program", QStringLiteral("send CNC a.nc --program 4"));
+    row("program number not a number", QStringLiteral("send CNC --program x"));
+    row("program number 0", QStringLiteral("send CNC --program 0"));
+    row("program number too long", QStringLiteral("send CNC --program 10000000"));
+    row("program number missing", QStringLiteral("send CNC --program"));
+    row("idle on a send", QStringLiteral("send CNC a.nc --idle 3"));
+    row("receive without a file", QStringLiteral("receive CNC"));
+    row("idle of 0", QStringLiteral("receive CNC out.nc --idle 0"));
+    row("idle not a number", QStringLiteral("receive CNC out.nc --idle abc"));
+    row("no-consent on a reception", QStringLiteral("receive CNC out.nc --no-consent"));
+    row("unknown option", QStringLiteral("send CNC a.nc --fast"));
+}
+
+void TransferCommandsTest::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    Truvnet truvnet(temp, arguments);
+    QVERIFY(truvnet.finish());
+    QCOMPARE(truvnet.err(), CommandLineText::Usage);
+    QCOMPARE(truvnet.exitCode(), 2);
+}
+
+void TransferCommandsTest::lineErrorEndsTransfer_data()
+{
+    QTest::addColumn<bool>("send");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("send") << true
+                          << sendLines(QStringLiteral("180")).replace(QStringLiteral("180"),
+                                                                      SerialText::OverrunError + QStringLiteral("\n180"));
+    QTest::newRow("reception") << false << SerialText::Receiving + u'\n' + SerialText::OverrunError + QStringLiteral("\n5\n");
+}
+
+void TransferCommandsTest::lineErrorEndsTransfer()
+{
+    // Nobody can answer the OK/Cancel prompt of a line error: it ends the transfer, which
+    // has failed, and a reception's program is not written.
+    QFETCH(bool, send);
+    QFETCH(QString, err);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("38400,N,8,1"), 0, 1));
+    temp.writeFile(QStringLiteral("O0042.nc"), QByteArray(400, 'X') + "\r\n");
+    FakeSerialPort port;
+    port.drains = false;
+    QBuffer errors;
+    errors.open(QIODevice::WriteOnly);
+    ConsoleOutput output(errors, false);
+    TransferCommand command(temp.folder(), port, output);
+    QSignalSpy finished(&command, &TransferCommand::finished);
+    TransferRequest request;
+    request.kind = send ? TransferRequest::Kind::Send : TransferRequest::Kind::Receive;
+    request.machine = MachineName;
+    request.file = temp.path(send ? QStringLiteral("O0042.nc") : QStringLiteral("out.nc"));
+
+    command.start(request);
+    QVERIFY(port.portOpen());
+    if (!send)
+        port.receive("O0042");
+    port.raiseEvent(SerialPort::EventOverrun);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).toInt(), 1);
+    QCOMPARE(QString::fromUtf8(errors.data()), err);
+    QVERIFY(!port.portOpen());
+    QVERIFY(!QFile::exists(temp.path(QStringLiteral("out.nc"))));
+}
+
+QTEST_GUILESS_MAIN(TransferCommandsTest)
+#include "tst_transfercommands.moc"
