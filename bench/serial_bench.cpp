@@ -1,21 +1,17 @@
-// Serial send benchmark: TRUV's send engine against serialcnc on a pseudo-terminal, paced at
-// 9600, 38400 and 115200 baud, beside a plain blocking write() of the same bytes to the same
-// kind of line in the same run. Prints characters per second over the line rate and the CPU
-// time of this process over the wall time. A last run has the machine hold the line with XOFF
-// most of the time, to show what waiting costs.
+// Serial send benchmark: `truvnet send` (the whole program, started as a process) against
+// serialcnc on a pseudo-terminal, paced at 9600, 38400 and 115200 baud, beside a plain blocking
+// write() of the same bytes to the same kind of line in the same run. Prints characters per
+// second over the line rate and the CPU time of the sender over the wall time, from the start
+// of the sender until the machine has every byte. A last run has the machine hold the line
+// with XOFF most of the time, to show what waiting costs.
 //
 // serial_bench [KB at 115200] (default 1024; the slower rates send a quarter and a sixteenth
 // of it, so that each run takes about as long).
 
-#include "dialogs.h"
-#include "machinestate.h"
-#include "qtserialport.h"
-#include "serialsend.h"
 #include "settingsstore.h"
-#include "transferflags.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -33,28 +29,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class QuietDialogs : public Dialogs {
-public:
-    void message(const QString &text, const QString &, Icon) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-    }
-    Button question(const QString &, Buttons, const QString &, Icon) override { return Button::Cancel; }
-    std::optional<QString> inputText(const QString &, const QString &, const QString &, bool) override
-    {
-        return std::nullopt;
-    }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
-    bool setUpPrinter(QPrinter &) override { return false; }
-    void showHelp(int) override {}
-    void beep() override {}
-};
+constexpr int NoHandshaking = 0;
+constexpr int XonXoff = 1;
 
-double cpuSeconds()
+// CPU time of this process, or of its finished children.
+double cpuSeconds(int who = RUSAGE_SELF)
 {
     rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
+    ::getrusage(who, &usage);
     auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
@@ -106,39 +88,42 @@ QByteArray program(qint64 size)
     return text;
 }
 
-Figures sendWithTruv(const QByteArray &text, long baud, int handshaking, const QStringList &machineOptions)
+Figures sendWithTruvnet(const QByteArray &text, long baud, int handshaking, const QStringList &machineOptions)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("received"));
     Machine machine(file, baud, machineOptions);
     SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM1"), machine.device());
 
-    MachineState machines;
-    MachineRecord &record = machines.table.at(1);
-    record.name = QStringLiteral("BENCH");
-    record.comPort = 1;
-    record.settings = QStringLiteral("%1,N,8,1").arg(baud);
-    record.handshaking = qint16(handshaking);
-    record.lineEnd = 1;
-    QtSerialPort port;
-    port.setOutBufferSize(200);
-    QuietDialogs dialogs;
-    TransferFlags flags;
-    SerialSend send(machines, port, dialogs, flags);
-    send.setHooks({[&] { ApplyMachineToPort(machines.currentRecord(), port); }, {}, {}});
+    // A program folder with one machine on COM1 and the program to send.
+    QFile machines(dir.filePath(QStringLiteral("cncsett.dat")));
+    QFile programFile(dir.filePath(QStringLiteral("BENCH.nc")));
+    if (!machines.open(QIODevice::WriteOnly) || !programFile.open(QIODevice::WriteOnly))
+        qFatal("cannot write the program folder");
+    machines.write(QStringLiteral(" 0 \r\n\"BENCH\",1,\"%1,N,8,1\",%2,\"\",\"\",1\r\n")
+                       .arg(baud)
+                       .arg(handshaking)
+                       .toLatin1());
+    machines.close();
+    programFile.write(text);
+    programFile.close();
 
-    QEventLoop loop;
-    QObject::connect(&send, &SerialTransfer::activeChanged, &loop, [&](bool active) {
-        if (!active)
-            loop.quit();
-    });
-    const double cpu = cpuSeconds();
+    QProcess truvnet;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TRUV_HOME"), dir.path());
+    truvnet.setProcessEnvironment(env);
+    truvnet.setStandardOutputFile(QProcess::nullDevice());
+
+    const double cpu = cpuSeconds(RUSAGE_CHILDREN);
     const Clock::time_point start = Clock::now();
-    send.start(text);
-    if (send.isActive())
-        loop.exec();
+    truvnet.start(QStringLiteral(TRUVNET),
+                  {QStringLiteral("send"), QStringLiteral("BENCH"), programFile.fileName()});
+    if (!truvnet.waitForFinished(-1) || truvnet.exitStatus() != QProcess::NormalExit || truvnet.exitCode() != 0)
+        qFatal("truvnet send failed: %s", truvnet.readAllStandardError().constData());
+    // The finished child's time is counted once it has been waited for.
+    const double used = cpuSeconds(RUSAGE_CHILDREN) - cpu;
     waitForFile(file, text.size());
-    return {std::chrono::duration<double>(Clock::now() - start).count(), cpuSeconds() - cpu};
+    return {std::chrono::duration<double>(Clock::now() - start).count(), used};
 }
 
 Figures writeBlocking(const QByteArray &text, long baud)
@@ -179,14 +164,14 @@ int main(int argc, char **argv)
     const qint64 largest = (argc > 1 ? QByteArray(argv[1]).toLongLong() : 1024) * 1024;
 
     std::printf("serial send over a pseudo-terminal to serialcnc (10 bits a character)\n");
-    std::printf("%8s %9s | %-28s | %-28s\n", "baud", "bytes", "TRUV send engine", "blocking write()");
+    std::printf("%8s %9s | %-28s | %-28s\n", "baud", "bytes", "truvnet send", "blocking write()");
     std::printf("%8s %9s | %13s %14s | %13s %14s\n", "", "", "chars/s/line", "cpu/wall", "chars/s/line",
                 "cpu/wall");
     for (const auto &[baud, size] : {std::pair{9600L, largest / 16}, std::pair{38400L, largest / 4},
                                      std::pair{115200L, largest}}) {
         const QByteArray text = program(size);
         const double lineRate = double(baud) / 10.0;
-        const Figures truv = sendWithTruv(text, baud, SerialPort::NoHandshaking, {});
+        const Figures truv = sendWithTruvnet(text, baud, NoHandshaking, {});
         const Figures plain = writeBlocking(text, baud);
         std::printf("%8ld %9lld | %13.3f %13.4f%% | %13.3f %13.4f%%\n", baud, static_cast<long long>(text.size()),
                     double(text.size()) / truv.wall / lineRate, 100.0 * truv.cpu / truv.wall,
@@ -197,7 +182,7 @@ int main(int argc, char **argv)
     // A machine that takes 100 characters a second into a 256-character buffer holds the line
     // with XOFF most of the time; the send waits for it.
     const QByteArray held = program(2000);
-    const Figures waiting = sendWithTruv(held, 115200, SerialPort::XonXoff,
+    const Figures waiting = sendWithTruvnet(held, 115200, XonXoff,
                                          {QStringLiteral("--buffer"), QStringLiteral("256"),
                                           QStringLiteral("--process"), QStringLiteral("100"),
                                           QStringLiteral("--consent"), QStringLiteral("11")});
