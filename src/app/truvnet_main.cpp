@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <csignal>
 #include <cstring>
 
 #include <unistd.h>
@@ -62,6 +63,8 @@ int transferCommand(int argc, char **argv)
 {
     // Before QCoreApplication, so that no thread can take Ctrl+C the default way.
     InterruptSignals::block();
+    // A reader of the messages that goes away (a pipe into head) must not end a transfer.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     const std::optional<TransferRequest> request = parseTransferRequest(app.arguments().mid(1));
     if (!request) {
