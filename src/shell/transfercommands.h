@@ -28,8 +28,6 @@ struct TransferRequest {
     std::optional<qint32> program;  // send --program N: the archived program's text
     bool noConsent = false;         // send --no-consent: "Continua" at once
     std::optional<double> idleSeconds;  // receive --idle: silence that ends the reception
-
-    bool operator==(const TransferRequest &) const = default;
 };
 
 // The words after "truvnet" of a send or a receive; nullopt when they do not fit the usage.
