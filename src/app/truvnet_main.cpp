@@ -16,7 +16,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstring>
@@ -88,6 +91,11 @@ int runWindows(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ShellText::ProgramTitle);
+    // The program speaks Italian; Qt's own buttons and dialogs ("Sì", "Annulla") follow it.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     Session session(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()));
     QtDialogs dialogs(ShellText::ProgramTitle);
     StartupSequence startup(session, dialogs);
@@ -108,5 +116,10 @@ int main(int argc, char **argv)
         return listMachinesCommand(argc, argv);
     if (argc > 1 && (std::strcmp(argv[1], "send") == 0 || std::strcmp(argv[1], "receive") == 0))
         return transferCommand(argc, argv);
+    // Options such as Qt's -platform go to the windows; any other word is a mistyped subcommand.
+    if (argc > 1 && argv[1][0] != '-') {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return 2;
+    }
     return runWindows(argc, argv);
 }

@@ -35,6 +35,7 @@ class CommandLineTest : public QObject {
 private slots:
     void machinesListedInFileOrder_data();
     void machinesListedInFileOrder();
+    void mistypedSubcommandRefused();
 };
 
 void CommandLineTest::machinesListedInFileOrder_data()
@@ -60,6 +61,14 @@ void CommandLineTest::machinesListedInFileOrder()
     const Run run = truvnet(temp, {QStringLiteral("machines")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, listing);
+}
+
+void CommandLineTest::mistypedSubcommandRefused()
+{
+    TempProgramFolder temp;
+    const Run run = truvnet(temp, {QStringLiteral("sned"), QStringLiteral("TORNIO"), QStringLiteral("P1")});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.startsWith(QStringLiteral("uso: truvnet machines")), qPrintable(run.err));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
