@@ -2,7 +2,9 @@
 #include "consoleoutput.h"
 #include "fakeserialport.h"
 #include "serialtext.h"
+#include "serialcncprocess.h"
 #include "settingsstore.h"
+#include "textfile.h"
 #include "tempprogramfolder.h"
 #include "transfercommands.h"
 
@@ -23,43 +25,14 @@ constexpr int ComPort = 7;
 const QString MachineName = QStringLiteral("CNC SERIALE");
 
 // serialcnc running in a mode; device() is what COM7 maps to.
-class SerialCnc {
+class SerialCnc : public SerialCncProcess {
 public:
-    explicit SerialCnc(const QStringList &arguments)
-    {
-        m_process.start(QStringLiteral(SERIALCNC), arguments);
-        if (!m_process.waitForStarted())
-            qFatal("serialcnc does not start");
-    }
-    ~SerialCnc()
-    {
-        m_process.terminate();
-        m_process.waitForFinished();
-    }
-    bool ready()
-    {
-        if (m_device.isEmpty() && m_process.canReadLine())
-            m_device = QString::fromLocal8Bit(m_process.readLine().trimmed());
-        return !m_device.isEmpty();
-    }
-    QString device() const { return m_device; }
-    // Its --verbose event lines so far.
-    QStringList events()
-    {
-        m_events += QString::fromLatin1(m_process.readAllStandardOutput());
-        return m_events.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
-private:
-    QProcess m_process;
-    QString m_device;
-    QString m_events;
+    explicit SerialCnc(const QStringList &arguments) : SerialCncProcess(QStringLiteral(SERIALCNC), arguments) {}
 };
 
 QByteArray fileBytes(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TextFile::read(path).value_or(QByteArray());
 }
 
 void mapComPort(const QString &device)
