@@ -1,6 +1,7 @@
 #include "archivestore.h"
 #include "programremoval.h"
 #include "tempprogramfolder.h"
+#include "testrecords.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -8,17 +9,6 @@
 #include <QTest>
 
 namespace {
-
-ArchiveRecord record(qint32 progr, const QString &cliente, const QString &disegno = QStringLiteral("D"),
-                     const QString &descrizione = QStringLiteral("descr"))
-{
-    ArchiveRecord r;
-    r.progr = progr;
-    r.cliente = cliente;
-    r.disegno = disegno;
-    r.descrizione = descrizione;
-    return r;
-}
 
 void exec(ArchiveStore &store, const QString &statement)
 {
@@ -195,7 +185,7 @@ void ArchiveStoreTest::lowestFreeNumber()
     TempProgramFolder temp;
     auto store = temp.openArchive();
     for (qint32 n : numbers)
-        QVERIFY(store->add(record(n, QStringLiteral("C"))));
+        QVERIFY(store->add(archiveRecord(n, QStringLiteral("C"))));
     QCOMPARE(store->lowestFreeNumber(), proposal);
 }
 
@@ -216,7 +206,7 @@ void ArchiveStoreTest::numberAfterLast()
     TempProgramFolder temp;
     auto store = temp.openArchive();
     for (qint32 n : numbers)
-        QVERIFY(store->add(record(n, QStringLiteral("C"))));
+        QVERIFY(store->add(archiveRecord(n, QStringLiteral("C"))));
     QCOMPARE(store->numberAfterLast(), next);
     QVERIFY(!store->contains(store->automaticNumber()));
 }
@@ -230,8 +220,8 @@ void ArchiveStoreTest::customerList()
                                    QStringLiteral("D'ANGELO")};
     qint32 n = 1;
     for (const QString &c : customers)
-        QVERIFY(store->add(record(n++, c)));
-    QVERIFY(store->add(record(n++, QString()))); // Null customer
+        QVERIFY(store->add(archiveRecord(n++, c)));
+    QVERIFY(store->add(archiveRecord(n++, QString()))); // Null customer
     QCOMPARE(store->customers(),
              (QStringList{QStringLiteral("."), QStringLiteral("BIANCHI"), QStringLiteral("D'ANGELO"),
                           QStringLiteral("ROSSI")}));
@@ -264,7 +254,7 @@ void ArchiveStoreTest::prefixSearches()
                                   QStringLiteral("ABCX"), QStringLiteral("O'BRIEN 1"), QStringLiteral("A_B"),
                                   QStringLiteral("AXB"), QStringLiteral("AB ")};
     for (int i = 0; i < drawings.size(); ++i)
-        QVERIFY(store->add(record(i + 1, QStringLiteral("C"), drawings.at(i), drawings.at(i))));
+        QVERIFY(store->add(archiveRecord(i + 1, QStringLiteral("C"), drawings.at(i), drawings.at(i))));
     QCOMPARE(toList(store->searchByDrawing(text)), byDrawing);
     QCOMPARE(toList(store->searchByDescription(text)), byDrawing);
 }
@@ -318,11 +308,11 @@ void ArchiveStoreTest::printedListOrdersAndPattern()
     QFETCH(QList<qint32>, expected);
     TempProgramFolder temp;
     auto store = temp.openArchive();
-    QVERIFY(store->add(record(1, QStringLiteral("ROSSI"), QStringLiteral("B"), QStringLiteral("y"))));
-    QVERIFY(store->add(record(2, QStringLiteral("ROSSI"), QStringLiteral("A"), QStringLiteral("z"))));
-    QVERIFY(store->add(record(3, QStringLiteral("BIANCHI"), QStringLiteral("C"), QStringLiteral("x"))));
-    QVERIFY(store->add(record(4, QStringLiteral("."), QStringLiteral("A"), QStringLiteral("a"))));
-    QVERIFY(store->add(record(5, QStringLiteral("ROSSINI"), QStringLiteral("A"), QStringLiteral("b"))));
+    QVERIFY(store->add(archiveRecord(1, QStringLiteral("ROSSI"), QStringLiteral("B"), QStringLiteral("y"))));
+    QVERIFY(store->add(archiveRecord(2, QStringLiteral("ROSSI"), QStringLiteral("A"), QStringLiteral("z"))));
+    QVERIFY(store->add(archiveRecord(3, QStringLiteral("BIANCHI"), QStringLiteral("C"), QStringLiteral("x"))));
+    QVERIFY(store->add(archiveRecord(4, QStringLiteral("."), QStringLiteral("A"), QStringLiteral("a"))));
+    QVERIFY(store->add(archiveRecord(5, QStringLiteral("ROSSINI"), QStringLiteral("A"), QStringLiteral("b"))));
     QList<qint32> numbers;
     for (const ArchiveRecord &r : store->printedList(ArchiveStore::ListOrder(order), pattern))
         numbers.append(r.progr);
@@ -333,7 +323,7 @@ void ArchiveStoreTest::addUpdateSeekRemove()
 {
     TempProgramFolder temp;
     auto store = temp.openArchive();
-    ArchiveRecord r = record(42, QStringLiteral("D'ANGELO"), QStringLiteral("DIS-1"), QStringLiteral("albero"));
+    ArchiveRecord r = archiveRecord(42, QStringLiteral("D'ANGELO"), QStringLiteral("DIS-1"), QStringLiteral("albero"));
     r.memo = QStringLiteral("riga 1\r\nriga 2");
     r.macchina = QStringLiteral("T1");
     QVERIFY(store->add(r));
@@ -342,7 +332,7 @@ void ArchiveStoreTest::addUpdateSeekRemove()
     r.descrizione = QStringLiteral("albero motore");
     QVERIFY(store->update(r));
     QCOMPARE(store->seek(42)->descrizione, QStringLiteral("albero motore"));
-    QVERIFY(!store->update(record(43, QStringLiteral("X"))));
+    QVERIFY(!store->update(archiveRecord(43, QStringLiteral("X"))));
     QVERIFY(store->remove(42));
     QVERIFY(!store->seek(42));
     QVERIFY(store->isEmpty());
@@ -352,14 +342,14 @@ void ArchiveStoreTest::reservedNumberHeldUntilSaved()
 {
     TempProgramFolder temp;
     auto store = temp.openArchive();
-    QVERIFY(store->add(record(1, QStringLiteral("ROSSI"))));
-    QVERIFY(store->add(record(2, QStringLiteral("ROSSI"))));
+    QVERIFY(store->add(archiveRecord(1, QStringLiteral("ROSSI"))));
+    QVERIFY(store->add(archiveRecord(2, QStringLiteral("ROSSI"))));
     QCOMPARE(store->reserveAutomatic(), std::optional<qint32>(3));
     QVERIFY(store->reserve(5));
     QVERIFY2(!store->reserve(2), "a saved number cannot be reserved");
 
     // Held numbers are given to nobody else, and no list shows them.
-    QVERIFY(!store->add(record(3, QStringLiteral("X"))));
+    QVERIFY(!store->add(archiveRecord(3, QStringLiteral("X"))));
     QCOMPARE(store->lowestFreeNumber(), 4);
     QCOMPARE(store->numberAfterLast(), 6);
     QCOMPARE(toList(store->searchByDrawing(QString())), (QList<qint32>{1, 2}));
@@ -367,17 +357,17 @@ void ArchiveStoreTest::reservedNumberHeldUntilSaved()
     QCOMPARE(store->customers(), QStringList{QStringLiteral("ROSSI")});
     QCOMPARE(store->printedList(ArchiveStore::ListOrder::CustomerDrawing, QStringLiteral("*")).size(), size_t(2));
 
-    ArchiveRecord saved = record(3, QStringLiteral("D'ANGELO"), QStringLiteral("D-3"), QStringLiteral("perno"));
+    ArchiveRecord saved = archiveRecord(3, QStringLiteral("D'ANGELO"), QStringLiteral("D-3"), QStringLiteral("perno"));
     QVERIFY(store->saveReserved(saved));
     QCOMPARE(*store->seek(3), saved);
-    QVERIFY2(!store->saveReserved(record(2, QStringLiteral("X"))), "a saved row is never overwritten");
+    QVERIFY2(!store->saveReserved(archiveRecord(2, QStringLiteral("X"))), "a saved row is never overwritten");
     QCOMPARE(store->seek(2)->cliente, QStringLiteral("ROSSI"));
     QVERIFY(store->releaseReservation(3));
     QVERIFY2(store->contains(3), "releasing leaves a saved row alone");
     QVERIFY(store->releaseReservation(5));
     QVERIFY(!store->contains(5));
     // A reservation that went meanwhile is added again under the same number.
-    QVERIFY(store->saveReserved(record(5, QStringLiteral("B"))));
+    QVERIFY(store->saveReserved(archiveRecord(5, QStringLiteral("B"))));
     QCOMPARE(store->seek(5)->cliente, QStringLiteral("B"));
 }
 
@@ -396,8 +386,8 @@ void ArchiveStoreTest::removalOf42LeavesProgram420()
 {
     TempProgramFolder temp;
     auto store = temp.openArchive();
-    QVERIFY(store->add(record(42, QStringLiteral("A"))));
-    QVERIFY(store->add(record(420, QStringLiteral("A"))));
+    QVERIFY(store->add(archiveRecord(42, QStringLiteral("A"))));
+    QVERIFY(store->add(archiveRecord(420, QStringLiteral("A"))));
     temp.writeProgramText(42, "O0042\r\n");
     temp.writeProgramText(420, "O0420\r\n");
     for (const char *name : {"imm/M0000042N0001.jpg", "imm/M0000042N0002.bmp", "imm/M0000420N0001.jpg"})
@@ -433,7 +423,7 @@ void ArchiveStoreTest::removalStepsIndependent()
     // No text file and no catalogue: the row still goes, and the result says what failed.
     TempProgramFolder temp;
     auto store = temp.openArchive();
-    QVERIFY(store->add(record(5, QStringLiteral("A"))));
+    QVERIFY(store->add(archiveRecord(5, QStringLiteral("A"))));
     temp.writeFile(QStringLiteral("imm/M0000005N0001.tif"), "picture");
     QVERIFY(QFile::remove(temp.folder().catalogPath()));
 

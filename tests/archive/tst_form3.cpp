@@ -3,6 +3,7 @@
 #include "pdftext.h"
 #include "scripteddialogs.h"
 #include "tempprogramfolder.h"
+#include "testrecords.h"
 
 #include <QLineEdit>
 #include <QPrinter>
@@ -12,16 +13,6 @@
 #include <QTest>
 
 namespace {
-
-ArchiveRecord record(qint32 progr, const QString &cliente, const QString &disegno, const QString &descrizione)
-{
-    ArchiveRecord r;
-    r.progr = progr;
-    r.cliente = cliente;
-    r.disegno = disegno;
-    r.descrizione = descrizione;
-    return r;
-}
 
 // The list window over an archive of five programs, printing to a PDF file.
 struct Fixture {
@@ -34,11 +25,11 @@ struct Fixture {
 
     Fixture()
     {
-        archive->add(record(1, QStringLiteral("ROSSI"), QStringLiteral("B-2"), QStringLiteral("FLANGIA")));
-        archive->add(record(2, QStringLiteral("ROSSI"), QStringLiteral("A-1"), QStringLiteral("ZOCCOLO")));
-        archive->add(record(3, QStringLiteral("BIANCHI"), QStringLiteral("C-3"), QStringLiteral("ALBERO")));
-        archive->add(record(4, QStringLiteral("."), QStringLiteral("A-0"), QStringLiteral("NASCOSTO")));
-        archive->add(record(42, QStringLiteral("ROSSINI"), QStringLiteral("A-2"), QStringLiteral("BOCCOLA")));
+        archive->add(archiveRecord(1, QStringLiteral("ROSSI"), QStringLiteral("B-2"), QStringLiteral("FLANGIA")));
+        archive->add(archiveRecord(2, QStringLiteral("ROSSI"), QStringLiteral("A-1"), QStringLiteral("ZOCCOLO")));
+        archive->add(archiveRecord(3, QStringLiteral("BIANCHI"), QStringLiteral("C-3"), QStringLiteral("ALBERO")));
+        archive->add(archiveRecord(4, QStringLiteral("."), QStringLiteral("A-0"), QStringLiteral("NASCOSTO")));
+        archive->add(archiveRecord(42, QStringLiteral("ROSSINI"), QStringLiteral("A-2"), QStringLiteral("BOCCOLA")));
         dialogs.printerChoice = [this](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
@@ -190,7 +181,7 @@ void Form3Test::longListNumbersPages()
 {
     Fixture f;
     for (int i = 100; i < 260; ++i)
-        f.archive->add(record(i, QStringLiteral("VERDI"), QStringLiteral("D%1").arg(i), QStringLiteral("X")));
+        f.archive->add(archiveRecord(i, QStringLiteral("VERDI"), QStringLiteral("D%1").arg(i), QStringLiteral("X")));
     f.print(QStringLiteral("VERDI"));
     const QList<QStringList> pages = pdfPages(f.pdf, monospaceWidth(f.printCharSize));
     QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));

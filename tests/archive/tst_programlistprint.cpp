@@ -1,18 +1,9 @@
 #include "programlistprint.h"
+#include "testrecords.h"
 
 #include <QTest>
 
 namespace {
-
-ArchiveRecord record(qint32 progr, const QString &cliente, const QString &disegno, const QString &descrizione)
-{
-    ArchiveRecord r;
-    r.progr = progr;
-    r.cliente = cliente;
-    r.disegno = disegno;
-    r.descrizione = descrizione;
-    return r;
-}
 
 const QDateTime kNow(QDate(2024, 3, 7), QTime(9, 5));
 
@@ -51,21 +42,21 @@ void ProgramListPrintTest::programLine_data()
     QTest::addColumn<ArchiveRecord>("record");
     QTest::addColumn<QString>("line");
     QTest::newRow("42, short drawing: description 25 after the drawing column")
-        << record(42, QStringLiteral("ROSSI"), QStringLiteral("A471"), QStringLiteral("FLANGIA"))
+        << archiveRecord(42, QStringLiteral("ROSSI"), QStringLiteral("A471"), QStringLiteral("FLANGIA"))
         << QStringLiteral("    42 ROSSI") + QString(30, ' ') + QStringLiteral("A471") + QString(21, ' ')
                + QStringLiteral("FLANGIA");
     QTest::newRow("12-character drawing padded to 31")
-        << record(7, QStringLiteral("BIANCHI"), QStringLiteral("12-4410-A/03"), QStringLiteral("PIASTRA"))
+        << archiveRecord(7, QStringLiteral("BIANCHI"), QStringLiteral("12-4410-A/03"), QStringLiteral("PIASTRA"))
         << QStringLiteral("     7 BIANCHI") + QString(28, ' ') + QStringLiteral("12-4410-A/03") + QString(19, ' ')
                + QStringLiteral("PIASTRA");
     QTest::newRow("long customer cut to 21, long drawing cut to 31")
-        << record(123456, QStringLiteral("OFFICINE MECCANICHE ROSSI"), QString(40, 'D'), QStringLiteral("X"))
+        << archiveRecord(123456, QStringLiteral("OFFICINE MECCANICHE ROSSI"), QString(40, 'D'), QStringLiteral("X"))
         << QStringLiteral("123456 OFFICINE MECCANICHE R") + QString(14, ' ') + QString(31, 'D') + QStringLiteral("X");
     QTest::newRow("seven digits keep the drawing column")
-        << record(1234567, QStringLiteral("ROSSI"), QStringLiteral("B"), QStringLiteral("Y"))
+        << archiveRecord(1234567, QStringLiteral("ROSSI"), QStringLiteral("B"), QStringLiteral("Y"))
         << QStringLiteral("1234567 ROSSI") + QString(29, ' ') + QStringLiteral("B") + QString(21, ' ')
                + QStringLiteral("Y");
-    QTest::newRow("empty fields") << record(1, QString(), QString(), QString())
+    QTest::newRow("empty fields") << archiveRecord(1, QString(), QString(), QString())
                                   << QStringLiteral("     1") + QString(36, ' ') + QString(21, ' ');
 }
 
@@ -86,7 +77,7 @@ void ProgramListPrintTest::titleAndEmptyLines()
     QCOMPARE(none.pages[0], (PrintedPage{title, {QString(), 0}}));
 
     const ProgramListPrint::Listing one =
-        ProgramListPrint::compose({record(42, QStringLiteral("ROSSI"), QStringLiteral("A"), QStringLiteral("B"))},
+        ProgramListPrint::compose({archiveRecord(42, QStringLiteral("ROSSI"), QStringLiteral("A"), QStringLiteral("B"))},
                                   kNow, a4);
     QVERIFY(!one.empty);
     QCOMPARE(one.pages[0].size(), 4);
