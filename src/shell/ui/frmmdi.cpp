@@ -180,8 +180,8 @@ std::optional<ArchiveRecord> frmMDI::chooseInBrowser()
 {
     if (!m_browser) {
         // One browser for the run: it keeps its lists between openings.
+        // The edit buttons appear when the chosen program opens (EditorWorkspace::programOpened).
         m_browser = new Form1(*m_session.archive, m_session.folder, m_dialogs, m_session.archiveChoice, this);
-        connect(m_browser, &Form1::programConfirmed, this, [this] { setEditButtonsShown(true); });
     }
     m_session.archiveChoice.programChosen = false;
     m_browser->exec();
