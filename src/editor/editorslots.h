@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textcommands.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -12,6 +14,8 @@ public:
     struct State {
         bool deleted = false;
         bool dirty = false;
+        // The slot's sequence numbering, handed from one window of the slot to the next.
+        SequenceNumbering numbering = SequenceNumbering();
     };
 
     EditorSlots();

@@ -218,11 +218,12 @@ void EditorWindowsTest::sequenceNumbersOnEnter()
     QTest::keyClick(window->textArea(), Qt::Key_Enter);
     QCOMPARE(window->textArea()->bytes(), QByteArray("O1\r\nN10\r\nN20\r\nN30\r\n\r\nN40"));
 
-    // The counter belongs to the window: a program opened in it later continues the numbers.
+    // The counter goes with the slot: a program opened in it later continues the numbers.
     f.dialogs.questionAnswers.enqueue(Dialogs::Button::No);
     f.workspace.closeWindow(window);
     frmNotePad *again = f.open(1);
-    QCOMPARE(again, window);
+    QCOMPARE(again->slot(), 1);
+    QVERIFY(again->findChild<QAction *>(QStringLiteral("autoseq"))->isChecked());
     again->textArea()->setCursorPosition(2, 0);
     QTest::keyClick(again->textArea(), Qt::Key_Return);
     QCOMPARE(again->textArea()->bytes(), QByteArray("O0001\r\nG00 X0\r\n\r\nN50"));

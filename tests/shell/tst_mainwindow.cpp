@@ -6,12 +6,15 @@
 #include "scripteddialogs.h"
 #include "session.h"
 #include "tempprogramfolder.h"
+#include "textfile.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QQueue>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -23,21 +26,35 @@ struct Fixture {
     Session session{temp.folder()};
     ScriptedDialogs dialogs;
     int browserOpenings = 0;
+    // The programs the browser hands over, in turn; program 7 when none is queued.
+    QQueue<qint32> choices;
     std::unique_ptr<frmMDI> main;
 
     Fixture()
     {
         session.archive = temp.openArchive();
-        ArchiveRecord record;
-        record.progr = 7;
-        record.disegno = QStringLiteral("D7");
-        record.descrizione = QStringLiteral("PERNO");
-        session.archive->add(record);
+        for (const auto &[number, description] : {std::pair{5, "BOCCOLA"}, std::pair{7, "PERNO"}}) {
+            ArchiveRecord record;
+            record.progr = number;
+            record.disegno = QStringLiteral("D%1").arg(number);
+            record.descrizione = QString::fromLatin1(description);
+            session.archive->add(record);
+        }
         main = std::make_unique<frmMDI>(session, dialogs, [this] {
             ++browserOpenings;
-            return session.archive->seek(7);
+            return session.archive->seek(choices.isEmpty() ? 7 : choices.dequeue());
         });
         main->show();
+    }
+    void clickToolbar(const char *name) const
+    {
+        PictureButton *target = button(name);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
     }
     QStringList menuNames() const
     {
@@ -64,7 +81,10 @@ void mouse(QWidget *target, QEvent::Type type, QPoint position, Qt::MouseButtons
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void editorMenuBarTakesOver_data();
     void editorMenuBarTakesOver();
+    void closedWindowNeverAnswersForTheNextProgram_data();
+    void closedWindowNeverAnswersForTheNextProgram();
     void apriDisablesReorganisationAndShowsEditButtons();
     void toolbarButtonDraggedOff();
     void archiveBrowserHandsOverTheChosenProgram();
@@ -76,19 +96,93 @@ private slots:
     void passwordWindow();
 };
 
+void MainWindowTest::editorMenuBarTakesOver_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::addColumn<bool>("maximised");
+    QTest::newRow("Chiudi") << false << false;
+    QTest::newRow("close box") << true << false;
+    QTest::newRow("close box, maximised") << true << true;
+}
+
 void MainWindowTest::editorMenuBarTakesOver()
 {
+    QFETCH(bool, closeBox);
+    QFETCH(bool, maximised);
     Fixture f;
+    // With an active frame, as under a window manager, the area reports activation changes.
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
     const QStringList own = {QStringLiteral("Apri"), QStringLiteral("listacicli"), QStringLiteral("cfcomm"),
                              QStringLiteral("ENDLAV"), QStringLiteral("Crediti"), QStringLiteral("Utilita")};
     QCOMPARE(f.menuNames(), own);
     f.main->findChild<QAction *>(QStringLiteral("Apri"))->trigger();
-    QCOMPARE(f.menuNames(),
-             (QStringList{QStringLiteral("mnuFile"), QStringLiteral("mnuEdit"), QStringLiteral("Trasmiss"),
-                          QStringLiteral("mnuSearch"), QStringLiteral("mnuOptions"), QStringLiteral("mnuWindow"),
-                          QStringLiteral("hlp")}));
-    f.main->workspace().activeEditor()->findChild<QAction *>(QStringLiteral("mnuFClose"))->trigger();
+    const QStringList editorMenus = {QStringLiteral("mnuFile"),   QStringLiteral("mnuEdit"),
+                                     QStringLiteral("Trasmiss"),  QStringLiteral("mnuSearch"),
+                                     QStringLiteral("mnuOptions"), QStringLiteral("mnuWindow"),
+                                     QStringLiteral("hlp")};
+    QCOMPARE(f.menuNames(), editorMenus);
+    frmNotePad *editor = f.main->workspace().activeEditor();
+    auto *sub = qobject_cast<QMdiSubWindow *>(editor->parentWidget());
+    if (maximised)
+        sub->showMaximized();
+    // A box over the frame takes the activation away for a moment: the editor's menus stay.
+    QWidget box;
+    box.show();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QCOMPARE(f.menuNames(), editorMenus);
+    box.close();
+    f.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+
+    if (closeBox)
+        sub->close();
+    else
+        editor->findChild<QAction *>(QStringLiteral("mnuFClose"))->trigger();
+    QCoreApplication::processEvents();
     QCOMPARE(f.menuNames(), own);
+}
+
+void MainWindowTest::closedWindowNeverAnswersForTheNextProgram_data()
+{
+    QTest::addColumn<bool>("fromToolbar");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QByteArray>("program7After");
+    const QByteArray edited("XO0007\r\n");
+    const QByteArray original("O0007\r\n");
+    QTest::newRow("menu, Yes") << false << int(Dialogs::Button::Yes) << edited;
+    QTest::newRow("menu, No") << false << int(Dialogs::Button::No) << original;
+    QTest::newRow("tool bar, Yes") << true << int(Dialogs::Button::Yes) << edited;
+    QTest::newRow("tool bar, No") << true << int(Dialogs::Button::No) << original;
+}
+
+void MainWindowTest::closedWindowNeverAnswersForTheNextProgram()
+{
+    QFETCH(bool, fromToolbar);
+    QFETCH(int, answer);
+    QFETCH(QByteArray, program7After);
+    Fixture f;
+    f.temp.writeProgramText(5, "O0005\r\n");
+    f.temp.writeProgramText(7, "O0007\r\n");
+    auto open = [&](qint32 number) {
+        f.choices.enqueue(number);
+        if (fromToolbar)
+            f.clickToolbar("imgFileNewButton");
+        else
+            f.main->findChild<QAction *>(QStringLiteral("Apri"))->trigger();
+        return f.main->workspace().activeEditor();
+    };
+    open(5)->findChild<QAction *>(QStringLiteral("mnuFClose"))->trigger();
+    frmNotePad *second = open(7);
+    QCOMPARE(second->slot(), 1);
+    QTest::keyClicks(second->textArea(), QStringLiteral("X"));
+
+    f.dialogs.questionAnswers.enqueue(Dialogs::Button(answer));
+    f.main->close();
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral("Il testo in [1# ::D7:PERNO] è stato modificato.\n\rSalvare le modifiche?")});
+    QCOMPARE(*TextFile::read(f.temp.folder().programTextPath(7)), program7After);
+    QCOMPARE(*TextFile::read(f.temp.folder().programTextPath(5)), QByteArray("O0005\r\n"));
+    QVERIFY(!f.main->isVisible());
 }
 
 void MainWindowTest::apriDisablesReorganisationAndShowsEditButtons()

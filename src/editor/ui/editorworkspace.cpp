@@ -37,16 +37,14 @@ frmNotePad *EditorWorkspace::openProgram(const ArchiveRecord &record)
 {
     EditorSlots &table = m_context.session.windows;
     const int slot = table.findFreeSlot();
-    auto *window = qobject_cast<frmNotePad *>(table.window(slot));
-    if (!window) {
-        window = new frmNotePad(*this, slot);
-        // Closed windows are hidden, not destroyed: their slot reuses them.
-        m_area.addSubWindow(window)->setAttribute(Qt::WA_DeleteOnClose, false);
-        table.setWindow(slot, window);
-    }
+    // A fresh window for every opening: a closed window is destroyed, so it can never answer
+    // for the program that takes its slot later.
+    auto *window = new frmNotePad(*this, slot, table.state(slot).numbering);
+    QMdiSubWindow *sub = m_area.addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    table.setWindow(slot, window);
     window->setWindowTitle(editorCaption(slot, record));
     applyStoredFonts(window);
-    QMdiSubWindow *sub = subWindowOf(window);
     window->show();
     sub->show();
     m_area.setActiveSubWindow(sub);
@@ -94,6 +92,9 @@ frmNotePad *EditorWorkspace::editorInSlot(int slot) const
 
 SaveOutcome EditorWorkspace::saveWindow(frmNotePad *window)
 {
+    // A window that no longer holds its slot must never write the slot's new program.
+    if (!ownsItsSlot(window))
+        return SaveOutcome::NotSaved;
     m_area.setActiveSubWindow(subWindowOf(window));
     const int slot = window->slot();
     if (!mayWriteProgramText(m_context.password, m_context.dialogs))
@@ -121,11 +122,18 @@ void EditorWorkspace::markDirty(int slot)
         table.state(slot).dirty = true;
 }
 
+bool EditorWorkspace::ownsItsSlot(const frmNotePad *window) const
+{
+    const EditorSlots &table = m_context.session.windows;
+    const int slot = window->slot();
+    return table.isValid(slot) && !table.state(slot).deleted && table.window(slot) == window;
+}
+
 bool EditorWorkspace::mayClose(frmNotePad *window)
 {
     const EditorSlots &table = m_context.session.windows;
     const int slot = window->slot();
-    if (!table.isValid(slot) || table.state(slot).deleted)
+    if (!ownsItsSlot(window))
         return true;
     QMdiSubWindow *sub = subWindowOf(window);
     sub->show();
@@ -151,10 +159,12 @@ bool EditorWorkspace::mayClose(frmNotePad *window)
 void EditorWorkspace::unloaded(frmNotePad *window)
 {
     EditorSlots &table = m_context.session.windows;
-    const int slot = window->slot();
-    if (!table.isValid(slot))
+    if (!ownsItsSlot(window))
         return;
+    const int slot = window->slot();
     table.state(slot).deleted = true;
+    table.state(slot).numbering = window->numbering();
+    table.setWindow(slot, nullptr);
     if (!table.anyEditorOpen())
         emit lastEditorClosed();
 }

@@ -93,6 +93,8 @@ signals:
 private:
     void applyStoredFonts(frmNotePad *window);
     QMdiSubWindow *subWindowOf(frmNotePad *window) const;
+    // True while the window is the open window of its slot.
+    bool ownsItsSlot(const frmNotePad *window) const;
     void focusActiveText();
 
     QMdiArea &m_area;

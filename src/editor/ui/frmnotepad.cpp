@@ -13,8 +13,9 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
-frmNotePad::frmNotePad(EditorWorkspace &workspace, int slot, QWidget *parent)
-    : QWidget(parent), m_workspace(workspace), m_slot(slot), m_text(new ProgramTextArea(this)), m_editable(*m_text)
+frmNotePad::frmNotePad(EditorWorkspace &workspace, int slot, SequenceNumbering numbering, QWidget *parent)
+    : QWidget(parent), m_workspace(workspace), m_slot(slot), m_text(new ProgramTextArea(this)), m_editable(*m_text),
+      m_numbering(numbering)
 {
     setObjectName(QStringLiteral("frmNotePad"));
     setWindowTitle(QStringLiteral("Senza titolo"));
@@ -142,6 +143,7 @@ void frmNotePad::buildMenus()
             &m_workspace, &EditorWorkspace::askPrintCharSize);
     QAction *autoseq = addEntry(options, "autoseq", QStringLiteral("&Sequenza automatica"));
     autoseq->setCheckable(true);
+    autoseq->setChecked(m_numbering.isOn());
     connect(autoseq, &QAction::triggered, this, [this, autoseq] {
         m_numbering.toggle();
         autoseq->setChecked(m_numbering.isOn());

@@ -16,7 +16,8 @@ class QMenu;
 class frmNotePad : public QWidget {
     Q_OBJECT
 public:
-    frmNotePad(EditorWorkspace &workspace, int slot, QWidget *parent = nullptr);
+    frmNotePad(EditorWorkspace &workspace, int slot, SequenceNumbering numbering = SequenceNumbering(),
+               QWidget *parent = nullptr);
 
     int slot() const { return m_slot; }
     ProgramTextArea *textArea() const { return m_text; }

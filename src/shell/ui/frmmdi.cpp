@@ -37,7 +37,10 @@ frmMDI::frmMDI(Session &session, Dialogs &dialogs, EditorWorkspace::ProgramChoos
                       session.editor},
         chooser ? std::move(chooser) : [this] { return chooseInBrowser(); });
     connect(m_workspace.get(), &EditorWorkspace::programOpened, this, [this] { setEditButtonsShown(true); });
-    connect(m_workspace.get(), &EditorWorkspace::lastEditorClosed, this, [this] { setEditButtonsShown(false); });
+    connect(m_workspace.get(), &EditorWorkspace::lastEditorClosed, this, [this] {
+        setEditButtonsShown(false);
+        showMenusOf(nullptr);
+    });
     connect(m_workspace.get(), &EditorWorkspace::exitRequested, this, &QWidget::close);
     connect(m_workspace.get(), &EditorWorkspace::terminalRequested, this, &frmMDI::openTerminal);
     connect(m_workspace.get(), &EditorWorkspace::sendReceiveRequested, this, [this] { openTerminal(nullptr); });
@@ -158,10 +161,17 @@ void frmMDI::setEditButtonsShown(bool shown)
 
 void frmMDI::showMenusOf(QMdiSubWindow *active)
 {
-    // The active editor window's menu bar takes the place of the main window's.
+    // The active editor window's menu bar takes the place of the main window's. The area also
+    // reports no active window when the frame merely loses the focus: while an editor is open,
+    // its menus stay.
     auto *editor = active ? qobject_cast<frmNotePad *>(active->widget()) : nullptr;
+    if (!editor && m_session.editor.windows.anyEditorOpen())
+        return;
+    const QList<QAction *> &wanted = editor ? editor->menuActions() : m_menuActions;
+    if (menuBar()->actions() == wanted)
+        return;
     menuBar()->clear();
-    menuBar()->addActions(editor ? editor->menuActions() : m_menuActions);
+    menuBar()->addActions(wanted);
 }
 
 void frmMDI::openFromMenu()
