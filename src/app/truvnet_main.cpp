@@ -1,4 +1,5 @@
 // truvnet: the archive, editor and transfer program.
+#include "archiveusers.h"
 #include "commandlinetext.h"
 #include "consoleoutput.h"
 #include "interruptsignals.h"
@@ -28,6 +29,17 @@
 
 namespace {
 
+// A command-line run announces itself on the archive as the windows do, so that a
+// reorganisation cannot replace the archive under it.
+bool announceOnArchive(ArchiveUsers &users, const ProgramFolder &folder)
+{
+    QString error;
+    if (!QFile::exists(folder.archivePath()) || users.announce(&error))
+        return true;
+    QTextStream(stderr) << error << '\n';
+    return false;
+}
+
 int initialise(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -52,6 +64,9 @@ int listMachinesCommand(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    ArchiveUsers users(folder.archivePath());
+    if (!announceOnArchive(users, folder))
+        return 1;
     QString listing;
     QString error;
     if (!listMachines(folder, &listing, &error)) {
@@ -78,8 +93,12 @@ int transferCommand(int argc, char **argv)
     if (!standardError.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return TransferCommand::Failure;
     ConsoleOutput output(standardError, ::isatty(STDERR_FILENO) == 1);
+    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    ArchiveUsers users(folder.archivePath());
+    if (!announceOnArchive(users, folder))
+        return TransferCommand::Failure;
     QtSerialPort port;
-    TransferCommand command(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()), port, output);
+    TransferCommand command(folder, port, output);
     InterruptSignals interrupts;
     QObject::connect(&interrupts, &InterruptSignals::received, &command, &TransferCommand::interrupt);
     QObject::connect(&command, &TransferCommand::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);

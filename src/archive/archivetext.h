@@ -37,6 +37,10 @@ inline const QString HelpButton = QStringLiteral("&?");
 
 inline const QString EmptySearchText = QStringLiteral("Per limitare la ricerca inserire almeno un carattere. ");
 inline const QString EmptySearchTitle = QStringLiteral("Continuo?");
+// A start while another truvnet reorganises the archive.
+inline const QString ArchiveInUseAlone =
+    QStringLiteral("L'archivio è in riorganizzazione da un altro programma: riprovare più tardi.");
+
 inline const QString NothingSelectedText = QStringLiteral("Non selezionato nessun programma");
 inline const QString NothingSelectedTitle = QStringLiteral("Selezione del ciclo");
 inline const QString NumberNotFoundStart = QStringLiteral("Progressivo:");

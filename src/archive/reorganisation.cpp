@@ -1,6 +1,7 @@
 #include "reorganisation.h"
 
 #include "archivestore.h"
+#include "archiveusers.h"
 #include "sqlconnection.h"
 
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <cstring>
 
 namespace {
+
+constexpr int SqliteBusy = 5;
 
 ReorganisationResult failure(ReorganisationResult::Stage stage, const QString &description, int number)
 {
@@ -33,8 +36,13 @@ QString ReorganisationResult::message() const
     return {};
 }
 
-ReorganisationResult reorganiseArchive(std::unique_ptr<ArchiveStore> &archive, const ProgramFolder &folder)
+ReorganisationResult reorganiseArchive(std::unique_ptr<ArchiveStore> &archive, const ProgramFolder &folder,
+                                       ArchiveUsers &users)
 {
+    // A compaction copy needs only a read lock: the database itself would let the copy replace
+    // the archive under another running program. Told as the database tells a locked archive.
+    if (!users.takeAlone())
+        return failure(ReorganisationResult::Stage::CompactFailed, QStringLiteral("database is locked"), SqliteBusy);
     archive.reset();
     const QString archivePath = folder.archivePath();
     const QString copyPath = folder.path(QStringLiteral("miodb.mdb"));

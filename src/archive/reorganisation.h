@@ -7,6 +7,7 @@
 #include <memory>
 
 class ArchiveStore;
+class ArchiveUsers;
 
 // Compacting the archive: the archive is closed, compacted into miodb.mdb, and the copy takes
 // the archive's place. The archive file is replaced by a rename, so it is never missing.
@@ -20,5 +21,7 @@ struct ReorganisationResult {
     QString message() const;
 };
 
-// Closes and releases the archive first; the program must end afterwards.
-ReorganisationResult reorganiseArchive(std::unique_ptr<ArchiveStore> &archive, const ProgramFolder &folder);
+// Closes and releases the archive first; the program must end afterwards. Refused, with the
+// archive untouched, while another process uses the archive.
+ReorganisationResult reorganiseArchive(std::unique_ptr<ArchiveStore> &archive, const ProgramFolder &folder,
+                                       ArchiveUsers &users);

@@ -3,6 +3,7 @@
 #include "accesspassword.h"
 #include "archivechoice.h"
 #include "archivestore.h"
+#include "archiveusers.h"
 #include "editorsession.h"
 #include "machinestate.h"
 #include "programfolder.h"
@@ -12,9 +13,14 @@
 
 // Run-wide state that the windows share, created once in main() and handed to them.
 struct Session {
-    explicit Session(ProgramFolder programFolder) : folder(std::move(programFolder)) {}
+    explicit Session(ProgramFolder programFolder)
+        : folder(std::move(programFolder)), archiveUsers(folder.archivePath())
+    {
+    }
 
     ProgramFolder folder;
+    // This process's announcement on the archive, held until the process ends.
+    ArchiveUsers archiveUsers;
     SettingsStore settings;
     // ArchiveTable: the archive, open from the main window's load until the process ends.
     std::unique_ptr<ArchiveStore> archive;

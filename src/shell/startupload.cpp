@@ -8,7 +8,7 @@ bool loadSession(Session &session, QString *error)
 
     QString openError;
     auto archive = ArchiveStore::open(session.folder.archivePath(), &openError);
-    if (!archive) {
+    if (!archive || !session.archiveUsers.announce(&openError)) {
         *error = session.folder.archivePath() + QStringLiteral("\n\n") + openError;
         return false;
     }

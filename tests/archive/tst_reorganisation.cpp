@@ -1,4 +1,5 @@
 #include "archivestore.h"
+#include "archiveusers.h"
 #include "reorganisation.h"
 #include "tempprogramfolder.h"
 
@@ -41,7 +42,8 @@ void ReorganisationTest::compactedArchiveKeepsRowsAndLeavesCopy()
         QVERIFY(archive->remove(n));
     const qint64 before = QFileInfo(temp.folder().archivePath()).size();
 
-    const ReorganisationResult result = reorganiseArchive(archive, temp.folder());
+    ArchiveUsers users(temp.folder().archivePath());
+    const ReorganisationResult result = reorganiseArchive(archive, temp.folder(), users);
     QCOMPARE(result.message(), QStringLiteral("Termine riorganizzazione-il programma termina"));
     QVERIFY(!archive);
     QVERIFY(QFileInfo(temp.folder().archivePath()).size() < before);
@@ -72,7 +74,8 @@ void ReorganisationTest::lockedArchiveIsLeftUntouched()
     QVERIFY(lock.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")));
     QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
 
-    const ReorganisationResult result = reorganiseArchive(archive, temp.folder());
+    ArchiveUsers users(temp.folder().archivePath());
+    const ReorganisationResult result = reorganiseArchive(archive, temp.folder(), users);
     QCOMPARE(result.stage, ReorganisationResult::Stage::CompactFailed);
     QVERIFY2(result.message().startsWith(QStringLiteral("Contattare assistenza: #2\r")), qPrintable(result.message()));
     QVERIFY(result.number > 0);

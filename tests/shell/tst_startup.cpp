@@ -1,7 +1,9 @@
 #include "archivestore.h"
+#include "archiveusers.h"
 #include "frmmdi.h"
 #include "frmsplash.h"
 #include "programfoldersetup.h"
+#include "reorganisation.h"
 #include "scripteddialogs.h"
 #include "session.h"
 #include "settingsstore.h"
@@ -19,6 +21,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
@@ -30,6 +36,8 @@ private slots:
     void mainWindowShownWithReleaseCaption();
     void informationWindowTimers();
     void endCommandEndsTheProgram();
+    void reorganisationRefusedWhileAnotherTruvnetRuns_data();
+    void reorganisationRefusedWhileAnotherTruvnetRuns();
 };
 
 void StartupTest::initCreatesDeliveredFiles()
@@ -158,6 +166,56 @@ void StartupTest::endCommandEndsTheProgram()
     QCOMPARE(end.size(), 1);
     QCOMPARE(end.at(0).at(0).toInt(), 0);
     QVERIFY(main.findChild<QAction *>(QStringLiteral("reorga"))->isEnabled());
+}
+
+void StartupTest::reorganisationRefusedWhileAnotherTruvnetRuns_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("windows") << QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen")};
+    QTest::newRow("command line") << QStringList{QStringLiteral("receive"), QStringLiteral("TORNIO"),
+                                                 QStringLiteral("ricevuto.nc")};
+}
+
+void StartupTest::reorganisationRefusedWhileAnotherTruvnetRuns()
+{
+    QFETCH(QStringList, arguments);
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"), " 0 \r\n\"TORNIO\",7,\"9600,E,7,2\",1,\"\",\"\",1\r\n");
+    // A line that stays silent, so that the receiving process waits.
+    const int line = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(line >= 0 && ::grantpt(line) == 0 && ::unlockpt(line) == 0);
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM7"), QString::fromLocal8Bit(::ptsname(line)));
+    {
+        auto archive = temp.openArchive();
+        ArchiveRecord record;
+        record.progr = 42;
+        record.disegno = record.descrizione = QStringLiteral("X");
+        QVERIFY(archive->add(record));
+    }
+    const QByteArray archiveBefore = *TextFile::read(temp.folder().archivePath());
+
+    QProcess other;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
+    other.setProcessEnvironment(env);
+    other.start(QStringLiteral(TRUVNET_PATH), arguments);
+    QVERIFY(other.waitForStarted());
+    // The other process has announced itself once this one can no longer have the archive alone.
+    QTRY_VERIFY_WITH_TIMEOUT(!ArchiveUsers(temp.folder().archivePath()).takeAlone(), 10000);
+
+    std::unique_ptr<ArchiveStore> archive = temp.openArchive();
+    ArchiveUsers users(temp.folder().archivePath());
+    const ReorganisationResult refused = reorganiseArchive(archive, temp.folder(), users);
+    QCOMPARE(refused.message(), QStringLiteral("Contattare assistenza: #2\rdatabase is locked 5"));
+    QCOMPARE(*TextFile::read(temp.folder().archivePath()), archiveBefore);
+
+    other.kill();
+    QVERIFY(other.waitForFinished());
+    ::close(line);
+    archive = temp.openArchive();
+    ArchiveUsers alone(temp.folder().archivePath());
+    QCOMPARE(reorganiseArchive(archive, temp.folder(), alone).stage, ReorganisationResult::Stage::Done);
+    QVERIFY(temp.openArchive()->contains(42));
 }
 
 QTEST_MAIN(StartupTest)

@@ -215,7 +215,7 @@ void frmMDI::showCommunicationSettings()
 
 void frmMDI::reorganise()
 {
-    const ReorganisationResult result = reorganiseArchive(m_session.archive, m_session.folder);
+    const ReorganisationResult result = reorganiseArchive(m_session.archive, m_session.folder, m_session.archiveUsers);
     m_dialogs.message(result.message());
     emit endRequested(result.stage == ReorganisationResult::Stage::Done ? 0 : 1);
 }
