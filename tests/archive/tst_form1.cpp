@@ -256,6 +256,10 @@ void Form1Test::buttonsFollowTheWork()
     QVERIFY(!w.find("Text3")->isEnabled());
     QVERIFY(!w.find("Label4")->isVisible());
     QCOMPARE(w.find<QListView>("List1")->currentIndex().row(), 1);
+    // The saved line stays selected; a click on it counts.
+    w.clickProgram(1);
+    QCOMPARE(w.enabledButtons(), (QStringList{"SSCommand7", "SSCommand3", "SSCommand9", "SSCommand6", "SSCommand11",
+                                              "SSCommand13", "SSCommand4", "SSCommand1", "SSCommand2"}));
 }
 
 void Form1Test::confirmHidesAndKeepsTheLists()

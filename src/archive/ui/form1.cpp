@@ -242,6 +242,12 @@ void Form1::connectControls()
         if (!m_syncing && !selected.isEmpty())
             act([this, line = selected.first().row()] { m_browser.programClicked(line); });
     });
+    // A click on the line that is already selected (after "OK", say) changes no selection but
+    // is a click all the same.
+    connect(List1, &QListView::clicked, this, [this](const QModelIndex &index) {
+        if (!m_syncing && List1->selectionModel()->isSelected(index))
+            act([this, line = index.row()] { m_browser.programClicked(line); });
+    });
     connect(List1, &QListView::doubleClicked, this, [this] { m_browser.programDoubleClicked(); });
 
     connect(Text5, &QLineEdit::textEdited, this, [this](const QString &text) { m_browser.setSearchText(text); });
