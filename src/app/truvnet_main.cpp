@@ -9,6 +9,7 @@
 #include "programfoldersetup.h"
 #include "qtdialogs.h"
 #include "qtserialport.h"
+#include "screenfit.h"
 #include "session.h"
 #include "startupsequence.h"
 #include "transfercommands.h"
@@ -116,6 +117,8 @@ int runWindows(int argc, char **argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
     Session session(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()));
+    ScreenFit screenFit;
+    app.installEventFilter(&screenFit);
     QtDialogs dialogs(ShellText::ProgramTitle);
     StartupSequence startup(session, dialogs);
     QObject::connect(&startup, &StartupSequence::finished, &app, &QCoreApplication::exit,

@@ -3,6 +3,7 @@
 #include "frmnotepad.h"
 #include "picturebutton.h"
 #include "programtextarea.h"
+#include "screenfit.h"
 #include "scripteddialogs.h"
 #include "session.h"
 #include "tempprogramfolder.h"
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QQueue>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -92,6 +94,7 @@ private slots:
     void reorganisationEndsTheProgram();
     void printerFontSizeAndListPrintingCommands();
     void terminalFromMainWindowAndFromEditor();
+    void windowsWhereTheUserCanSeeThem();
     void passwordWindow_data();
     void passwordWindow();
 };
@@ -354,6 +357,64 @@ void MainWindowTest::terminalFromMainWindowAndFromEditor()
     action(fromEditor, "MFileExit")->trigger();
     QTRY_VERIFY(f.main->isVisible());
     QVERIFY(!f.session.editor.windows.state(editor->slot()).dirty);
+}
+
+void MainWindowTest::windowsWhereTheUserCanSeeThem()
+{
+    ScreenFit screenFit;
+    qApp->installEventFilter(&screenFit);
+    TempProgramFolder temp;
+    Session session(temp.folder());
+    session.archive = temp.openArchive();
+    ArchiveRecord record;
+    record.progr = 12;
+    record.disegno = record.descrizione = QStringLiteral("D12");
+    QVERIFY(session.archive->add(record));
+    ScriptedDialogs dialogs;
+    frmMDI main(session, dialogs);
+    main.move(200, 150);
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const QRect screen = main.screen()->availableGeometry();
+    auto inside = [&screen](const QWidget *window) {
+        return window && window->isVisible() && screen.contains(window->frameGeometry());
+    };
+    QVERIFY(inside(&main));
+
+    // The browser: top left, the screen's full width.
+    QTimer::singleShot(0, &main, [&] {
+        auto *browser = main.findChild<QDialog *>(QStringLiteral("Form1"));
+        QVERIFY(inside(browser));
+        QCOMPARE(browser->frameGeometry().topLeft(), screen.topLeft());
+        QVERIFY(browser->frameGeometry().width() >= screen.width() - 2 * 8);
+        QTest::keyClicks(browser->findChild<QLineEdit *>(QStringLiteral("Text6")), QStringLiteral("12"));
+        QTest::mouseClick(browser->findChild<QPushButton *>(QStringLiteral("SSCommand11")), Qt::LeftButton);
+        QTest::mouseClick(browser->findChild<QPushButton *>(QStringLiteral("SSCommand1")), Qt::LeftButton);
+    });
+    main.findChild<QAction *>(QStringLiteral("Apri"))->trigger();
+    // The editor window fills the area, and the next one follows a maximised one.
+    QMdiSubWindow *editor = main.mdiArea()->activeSubWindow();
+    QCOMPARE(editor->geometry(), main.mdiArea()->viewport()->rect());
+    editor->showMaximized();
+    main.workspace().openProgram(record);
+    QVERIFY(main.mdiArea()->activeSubWindow() != editor);
+    QVERIFY(main.mdiArea()->activeSubWindow()->isMaximized());
+
+    main.findChild<QAction *>(QStringLiteral("prcomm"))->trigger();
+    QVERIFY(inside(main.findChild<QWidget *>(QStringLiteral("ConfigScrn"))));
+
+    // Back from the terminal where it was.
+    const QRect placed = main.geometry();
+    main.findChild<QAction *>(QStringLiteral("inviaric"))->trigger();
+    QWidget *terminal = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QStringLiteral("xForm1") && top->isVisible())
+            terminal = top;
+    }
+    QVERIFY(inside(terminal));
+    terminal->findChild<QAction *>(QStringLiteral("MFileExit"))->trigger();
+    QTRY_VERIFY(main.isVisible());
+    QCOMPARE(main.geometry(), placed);
 }
 
 void MainWindowTest::passwordWindow_data()

@@ -33,8 +33,9 @@ private slots:
     void initFromCommandLine();
     void loadCreatesFoldersAndReadsPassword();
     void missingArchiveStopsWithMessageAndNoMainWindow();
-    void mainWindowShownWithReleaseCaption();
     void informationWindowTimers();
+    void mainWindowShownHoweverTheInformationWindowCloses_data();
+    void mainWindowShownHoweverTheInformationWindowCloses();
     void endCommandEndsTheProgram();
     void reorganisationRefusedWhileAnotherTruvnetRuns_data();
     void reorganisationRefusedWhileAnotherTruvnetRuns();
@@ -121,23 +122,6 @@ void StartupTest::missingArchiveStopsWithMessageAndNoMainWindow()
     QVERIFY(!QFile::exists(temp.folder().archivePath()));
 }
 
-void StartupTest::mainWindowShownWithReleaseCaption()
-{
-    TempProgramFolder temp;
-    Session session(temp.folder());
-    ScriptedDialogs dialogs;
-    StartupSequence startup(session, dialogs);
-    QSignalSpy shown(&startup, &StartupSequence::mainWindowShown);
-    startup.start();
-    QVERIFY(startup.informationWindow()->isVisible());
-    QVERIFY(!startup.mainWindow());
-    QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, 5000);
-    QVERIFY(startup.mainWindow()->isVisible());
-    QCOMPARE(startup.mainWindow()->windowTitle(), QString::fromLatin1("Gestione programmi C.N. Rel " TRUV_VERSION));
-    QVERIFY(session.archive);
-    QVERIFY(dialogs.shown.isEmpty());
-}
-
 void StartupTest::informationWindowTimers()
 {
     frmSplash startupWindow(frmSplash::Mode::Startup);
@@ -152,6 +136,39 @@ void StartupTest::informationWindowTimers()
     QVERIFY(startupWindow.isVisible());
     QTRY_VERIFY_WITH_TIMEOUT(!startupWindow.isVisible(), 3000);
     QCOMPARE(closed.size(), 1);
+}
+
+void StartupTest::mainWindowShownHoweverTheInformationWindowCloses_data()
+{
+    QTest::addColumn<int>("way"); // 0 Escape, 1 close box, 2 its timer
+    QTest::newRow("Escape") << 0;
+    QTest::newRow("close box") << 1;
+    QTest::newRow("timer") << 2;
+}
+
+void StartupTest::mainWindowShownHoweverTheInformationWindowCloses()
+{
+    QFETCH(int, way);
+    TempProgramFolder temp;
+    Session session(temp.folder());
+    ScriptedDialogs dialogs;
+    StartupSequence startup(session, dialogs);
+    QSignalSpy shown(&startup, &StartupSequence::mainWindowShown);
+    startup.start();
+    QPointer<frmSplash> splash = startup.informationWindow();
+    QVERIFY(splash->isVisible());
+    QVERIFY(!startup.mainWindow());
+    if (way == 0)
+        QTest::keyClick(splash, Qt::Key_Escape);
+    else if (way == 1)
+        splash->close();
+    QTRY_COMPARE_WITH_TIMEOUT(shown.size(), 1, 5000);
+    // Gone with its timer: nothing can open a second main window.
+    QTRY_VERIFY(!splash);
+    QVERIFY(startup.mainWindow()->isVisible());
+    QCOMPARE(startup.mainWindow()->windowTitle(), QString::fromLatin1("Gestione programmi C.N. Rel " TRUV_VERSION));
+    QVERIFY(session.archive);
+    QVERIFY(dialogs.shown.isEmpty());
 }
 
 void StartupTest::endCommandEndsTheProgram()

@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "frmcliente.h"
 #include "archivetext.h"
+#include "screenfit.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -368,12 +369,13 @@ void Form1::showState()
 
 void Form1::showEvent(QShowEvent *event)
 {
-    // Top left of the screen, across its whole width.
+    // Top left of the screen, across its whole width, wherever the main window is.
     if (const QScreen *s = screen()) {
         const QRect available = s->availableGeometry();
-        const int frame = frameGeometry().width() - width();
+        const QMargins frame = ScreenFit::frameMargins(this);
         move(available.topLeft());
-        resize(available.width() - frame, height());
+        resize(available.width() - frame.left() - frame.right(), height());
+        ScreenFit::fit(this);
     }
     QDialog::showEvent(event);
 }

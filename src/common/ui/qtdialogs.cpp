@@ -1,5 +1,6 @@
 #include "qtdialogs.h"
 
+#include "boxlooks.h"
 #include "helpwindow.h"
 
 #include <QApplication>
@@ -63,27 +64,40 @@ QString QtDialogs::titleOr(const QString &title) const
     return title.isEmpty() ? m_programTitle : title;
 }
 
+std::unique_ptr<QMessageBox> QtDialogs::messageBox(const QString &text, Buttons buttons, const QString &title,
+                                                   Icon icon) const
+{
+    auto box = std::make_unique<QMessageBox>(toQt(icon), titleOr(title), withShownLineBreaks(text), toQt(buttons),
+                                             dialogParent());
+    widenForTitle(*box);
+    return box;
+}
+
 void QtDialogs::message(const QString &text, const QString &title, Icon icon)
 {
-    QMessageBox box(toQt(icon), titleOr(title), text, QMessageBox::Ok, dialogParent());
-    box.exec();
+    messageBox(text, Buttons::Ok, title, icon)->exec();
 }
 
 Dialogs::Button QtDialogs::question(const QString &text, Buttons buttons, const QString &title, Icon icon)
 {
-    QMessageBox box(toQt(icon), titleOr(title), text, toQt(buttons), dialogParent());
-    return fromQt(box.exec());
+    return fromQt(messageBox(text, buttons, title, icon)->exec());
 }
 
 std::optional<QString> QtDialogs::inputText(const QString &prompt, const QString &title,
                                             const QString &initial, bool secret)
 {
-    bool ok = false;
-    QString answer = QInputDialog::getText(dialogParent(), titleOr(title), prompt,
-                                           secret ? QLineEdit::Password : QLineEdit::Normal, initial, &ok);
-    if (!ok)
+    QInputDialog box(dialogParent());
+    box.setWindowTitle(titleOr(title));
+    box.setLabelText(prompt);
+    box.setTextValue(initial);
+    if (secret) {
+        box.setTextEchoMode(QLineEdit::Password);
+        if (auto *entry = box.findChild<QLineEdit *>())
+            echoStars(entry);
+    }
+    if (box.exec() != QDialog::Accepted)
         return std::nullopt;
-    return answer;
+    return box.textValue();
 }
 
 QString QtDialogs::openFileName(const QString &title, const QString &folder, const QString &filter)

@@ -2,6 +2,9 @@
 
 #include "dialogs.h"
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 // The real dialogs: message boxes, input boxes, file choosers, print dialog and help window.
@@ -18,6 +21,10 @@ public:
     bool setUpPrinter(QPrinter &printer) override;
     void showHelp(int context) override;
     void beep() override;
+
+    // The box that message() and question() show.
+    std::unique_ptr<QMessageBox> messageBox(const QString &text, Buttons buttons, const QString &title,
+                                            Icon icon) const;
 
 private:
     QString titleOr(const QString &title) const;

@@ -39,6 +39,8 @@ frmNotePad *EditorWorkspace::openProgram(const ArchiveRecord &record)
     const int slot = table.findFreeSlot();
     // A fresh window for every opening: a closed window is destroyed, so it can never answer
     // for the program that takes its slot later.
+    const QMdiSubWindow *previous = m_area.activeSubWindow();
+    const bool maximised = previous && previous->isMaximized();
     auto *window = new frmNotePad(*this, slot, table.state(slot).numbering);
     QMdiSubWindow *sub = m_area.addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -46,7 +48,13 @@ frmNotePad *EditorWorkspace::openProgram(const ArchiveRecord &record)
     window->setWindowTitle(editorCaption(slot, record));
     applyStoredFonts(window);
     window->show();
-    sub->show();
+    // Large enough to read the program: maximised like the window before it, else the whole area.
+    if (maximised) {
+        sub->showMaximized();
+    } else {
+        sub->setGeometry(m_area.viewport()->rect());
+        sub->show();
+    }
     m_area.setActiveSubWindow(sub);
     table.setProgram(slot, record.progr);
 

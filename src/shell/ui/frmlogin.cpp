@@ -1,6 +1,7 @@
 #include "frmlogin.h"
 
 #include "accesspassword.h"
+#include "boxlooks.h"
 #include "dialogs.h"
 
 #include <QFormLayout>
@@ -17,7 +18,7 @@ frmLogin::frmLogin(AccessPassword &password, SettingsStore &settings, Dialogs &d
     m_first->setObjectName(QStringLiteral("txtUserName"));
     m_second->setObjectName(QStringLiteral("txtPassword"));
     for (QLineEdit *box : {m_first, m_second})
-        box->setEchoMode(QLineEdit::Password);
+        echoStars(box);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);

@@ -223,8 +223,10 @@ void frmMDI::reorganise()
 void frmMDI::openTerminal(frmNotePad *source)
 {
     auto *terminal = new xForm1(m_session.machines, m_session.folder, m_dialogs);
-    // Shown again before the terminal is gone, so the program never runs without a window.
-    connect(terminal, &xForm1::closedToMainWindow, this, [this] {
+    // Shown again before the terminal is gone, so the program never runs without a window;
+    // where it was, since a window manager places a window shown anew as it likes.
+    connect(terminal, &xForm1::closedToMainWindow, this, [this, placement = saveGeometry()] {
+        restoreGeometry(placement);
         show();
         raise();
         activateWindow();

@@ -3,7 +3,6 @@
 #include "shelltext.h"
 #include "version.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -35,11 +34,10 @@ frmSplash::frmSplash(Mode mode, QWidget *parent) : QDialog(parent)
     m_closeTimer.setInterval(mode == Mode::Startup ? 1000 : 10000);
     connect(&m_closeTimer, &QTimer::timeout, this, &QWidget::close);
     m_closeTimer.start();
-}
-
-void frmSplash::closeEvent(QCloseEvent *event)
-{
-    m_closeTimer.stop();
-    QDialog::closeEvent(event);
-    emit closed();
+    // Every way of closing ends in done(): the timer, the close box, and Escape, which hides a
+    // dialog without a close event.
+    connect(this, &QDialog::finished, this, [this] {
+        m_closeTimer.stop();
+        emit closed();
+    });
 }

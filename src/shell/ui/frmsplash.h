@@ -15,9 +15,6 @@ public:
 signals:
     void closed();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
 private:
     QTimer m_closeTimer;
 };
