@@ -107,6 +107,20 @@ void StartupTest::loadCreatesFoldersAndReadsPassword()
 
 void StartupTest::missingArchiveStopsWithMessageAndNoMainWindow()
 {
+    {
+        // The program itself says it on standard error too, before its box waits for the user.
+        TempProgramFolder temp(TempProgramFolder::Content::Empty);
+        QProcess truvnet;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
+        truvnet.setProcessEnvironment(env);
+        truvnet.start(QStringLiteral(TRUVNET_PATH), {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += truvnet.readAllStandardError()).contains(
+                                     QFile::encodeName(temp.folder().archivePath())), 10000);
+        truvnet.kill();
+        truvnet.waitForFinished();
+    }
     TempProgramFolder temp(TempProgramFolder::Content::Empty);
     Session session(temp.folder());
     ScriptedDialogs dialogs;

@@ -8,6 +8,8 @@
 #include "startupload.h"
 #include "version.h"
 
+#include <QTextStream>
+
 StartupSequence::StartupSequence(Session &session, Dialogs &dialogs)
     : m_session(session), m_dialogs(dialogs)
 {
@@ -28,6 +30,8 @@ void StartupSequence::loadAndShowMainWindow()
 {
     QString error;
     if (!loadSession(m_session, &error)) {
+        // Also where a user without a working display, or a script, can read it.
+        QTextStream(stderr) << error << Qt::endl;
         m_dialogs.message(error, {}, Dialogs::Icon::Critical);
         emit finished(1);
         return;
