@@ -1,7 +1,9 @@
 // truvnet: the archive, editor and transfer program.
 #include "archiveusers.h"
+#include "cncdirectorycommand.h"
 #include "commandlinetext.h"
 #include "consoleoutput.h"
+#include "focaslibrary.h"
 #include "interruptsignals.h"
 #include "machinelisting.h"
 #include "shelltext.h"
@@ -11,6 +13,7 @@
 #include "qtserialport.h"
 #include "screenfit.h"
 #include "session.h"
+#include "settingsstore.h"
 #include "startupsequence.h"
 #include "transfercommands.h"
 
@@ -78,6 +81,27 @@ int listMachinesCommand(int argc, char **argv)
     return 0;
 }
 
+int cncDirectoryCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return 2;
+    }
+    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    ArchiveUsers users(folder.archivePath());
+    if (!announceOnArchive(users, folder))
+        return 1;
+    FocasLibrary library(FocasLibrary::configuredFileName(SettingsStore()));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = listCncDirectory(folder, args.at(2), library, out, err);
+    if (status != 0 && !library.isLoaded())
+        err << CommandLineText::LibraryNotLoaded.arg(library.loadError()) << Qt::endl;
+    return status;
+}
+
 int transferCommand(int argc, char **argv)
 {
     // Before QCoreApplication, so that no thread can take Ctrl+C the default way.
@@ -136,6 +160,8 @@ int main(int argc, char **argv)
         return initialise(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "machines") == 0)
         return listMachinesCommand(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "dir") == 0)
+        return cncDirectoryCommand(argc, argv);
     if (argc > 1 && (std::strcmp(argv[1], "send") == 0 || std::strcmp(argv[1], "receive") == 0))
         return transferCommand(argc, argv);
     // Options such as Qt's -platform go to the windows; any other word is a mistyped subcommand.

@@ -10,6 +10,7 @@ inline const QString Usage = QStringLiteral(
     "     truvnet send MACCHINA FILE [--no-consent]\n"
     "     truvnet send MACCHINA --program N [--no-consent]\n"
     "     truvnet receive MACCHINA FILE [--idle SECONDI]\n"
+    "     truvnet dir MACCHINA\n"
     "     truvnet --init [CARTELLA]\n");
 inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
 inline const QString KnownMachines = QStringLiteral("Macchine in %1: %2");
@@ -17,6 +18,10 @@ inline const QString NoMachines = QStringLiteral("Nessuna macchina in %1.");
 inline const QString EthernetNotAvailable =
     QStringLiteral("La trasmissione via Ethernet non è ancora disponibile da riga di comando: "
                    "usare il terminale di comunicazione.");
+inline const QString NotEthernet = QStringLiteral("%1 non è una macchina Ethernet: il suo C.N. non ha un elenco "
+                                                  "programmi da leggere.");
+// After "Controllare le DLL" when the CNC library could not be loaded.
+inline const QString LibraryNotLoaded = QStringLiteral("Libreria del C.N. non caricata: %1");
 // Before a port status message, as the terminal's status line shows it.
 inline const QString Status = QStringLiteral("Stato - %1");
 

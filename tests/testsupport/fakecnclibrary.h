@@ -1,0 +1,49 @@
+#pragma once
+
+#include "cnclibrary.h"
+
+#include <QByteArray>
+#include <QQueue>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+
+// A CNC library for tests: a CNC memory of programs, results scripted per call name, and a log
+// of the calls made ("cnc_allclibhndl3 127.0.0.1 8193 10", "cnc_rdprogdir2 101"...).
+class FakeCncLibrary : public CncLibrary {
+public:
+    struct Program {
+        long size = 0;
+        QByteArray comment;
+    };
+
+    std::map<long, Program> programs;
+    char cncType[2] = {'3', '1'};
+    char machineType[2] = {' ', 'M'};
+    short mainProgram = 0;
+    short runningProgram = 0;
+    // Per call name, in turn: a result to answer instead of the normal one, or nullopt for the
+    // normal answer.
+    std::map<QString, QQueue<std::optional<short>>> scripted;
+    QStringList calls;
+
+    short cnc_allclibhndl3(const char *ipaddr, unsigned short port, long timeout, unsigned short *handle) override;
+    short cnc_freelibhndl(unsigned short handle) override;
+    short cnc_sysinfo(unsigned short handle, ODBSYS *info) override;
+    short cnc_rdprgnum(unsigned short handle, ODBPRO *numbers) override;
+    short cnc_rdprogdir2(unsigned short handle, short type, short *top_prog, short *num_prog, PRGDIR2 *buf) override;
+    short cnc_delete(unsigned short handle, short number) override;
+    short cnc_renameprog(unsigned short handle, long oldnum, long newnum) override;
+    short cnc_dwnstart3(unsigned short handle, short type) override;
+    short cnc_download3(unsigned short handle, long *length, char *data) override;
+    short cnc_dwnend3(unsigned short handle) override;
+    short cnc_getdtailerr(unsigned short handle, ODBERR *detail) override;
+    short cnc_upstart3(unsigned short handle, short type, long startno, long endno) override;
+    short cnc_upload3(unsigned short handle, long *length, char *data) override;
+    short cnc_upend3(unsigned short handle) override;
+
+private:
+    // Logs the call; the scripted result when there is one.
+    std::optional<short> enter(const QString &call);
+};
