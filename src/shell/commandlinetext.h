@@ -17,6 +17,10 @@ inline const QString NoMachines = QStringLiteral("Nessuna macchina in %1.");
 inline const QString EthernetNotAvailable =
     QStringLiteral("La trasmissione via Ethernet non è ancora disponibile da riga di comando: "
                    "usare il terminale di comunicazione.");
+// What truvnet receive did with the data that arrived.
+inline const QString ReceivedSavedIn = QStringLiteral("Dati ricevuti salvati in %1");
+inline const QString ReceivedNotSaved = QStringLiteral("Dati ricevuti non salvati: nessuna cartella li accetta.");
+inline const QString NoFolder = QStringLiteral("impossibile creare la cartella");
 // Before a port status message, as the terminal's status line shows it.
 inline const QString Status = QStringLiteral("Stato - %1");
 

@@ -284,17 +284,24 @@ void TransferCommand::transferEnded()
             finish(m_failed ? Failure : Success);
         return;
     }
+    receptionEnded();
+}
+
+void TransferCommand::receptionEnded()
+{
     if (m_failed) {
         finish(Failure);
         return;
     }
-    QString error;
-    if (!TextFile::writeAtomically(m_request.file, m_received, &error)) {
-        m_output.line(SerialText::SaveFailed.arg(m_request.file, error));
-        finish(Failure);
-        return;
-    }
-    finish(Success);
+    finish(keepReceived(m_request.file) == m_request.file ? Success : Failure);
+}
+
+QString TransferCommand::keepReceived(const QString &path)
+{
+    const ReceivedProgramFile::Outcome outcome = m_programFile.write(path, m_received);
+    for (const QString &message : outcome.messages)
+        m_output.line(message);
+    return outcome.path;
 }
 
 void TransferCommand::finish(int exitCode)

@@ -7,9 +7,12 @@
 #include "textfile.h"
 #include "tempprogramfolder.h"
 #include "transfercommands.h"
+#include "transfertext.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -140,6 +143,8 @@ private slots:
     void usageErrors();
     void lineErrorEndsTransfer_data();
     void lineErrorEndsTransfer();
+    void receptionThatEndsBadly_data();
+    void receptionThatEndsBadly();
 };
 
 void TransferCommandsTest::sendPutsTheMachinesBytesOnTheWire_data()
@@ -493,6 +498,86 @@ void TransferCommandsTest::lineErrorEndsTransfer()
     QCOMPARE(QString::fromUtf8(errors.data()), err);
     QVERIFY(!port.portOpen());
     QVERIFY(!QFile::exists(temp.path(QStringLiteral("out.nc"))));
+}
+
+void TransferCommandsTest::receptionThatEndsBadly_data()
+{
+    QTest::addColumn<QByteArray>("arrived");
+    QTest::addColumn<bool>("deviceGoes");  // else Ctrl+C
+    QTest::addColumn<bool>("diskFull");
+    // %1 the file asked for, %2 its .partial, %3 the fallback folder; * a time stamp.
+    QTest::addColumn<QStringList>("err");
+    QTest::addColumn<QString>("keptIn");  // "", "partial" or "fallback"
+    const QString full = QStringLiteral("No space left on device");
+    QTest::newRow("Ctrl+C, disk full")
+        << QByteArray("O0042\r\nM30\r\n") << false << true
+        << QStringList{SerialText::Receiving, QStringLiteral("12"),
+                       SerialText::SaveFailed.arg(QStringLiteral("%1"), full).split(u'\n').first(), full,
+                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.*"))}
+        << QStringLiteral("fallback");
+}
+
+void TransferCommandsTest::receptionThatEndsBadly()
+{
+    // The file asked for keeps its old content whenever the reception did not end well or
+    // the disk refuses it; what arrived is kept where the last line says.
+    QFETCH(QByteArray, arrived);
+    QFETCH(bool, deviceGoes);
+    QFETCH(bool, diskFull);
+    QFETCH(QStringList, err);
+    QFETCH(QString, keptIn);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("38400,N,8,1"), 0, 1));
+    const QString out = temp.path(QStringLiteral("out.nc"));
+    const QString partial = out + QStringLiteral(".partial");
+    const QString fallback = temp.path(QStringLiteral("rescue"));
+    temp.writeFile(QStringLiteral("out.nc"), "O0041\r\nM30\r\n");
+    FakeSerialPort port;
+    QBuffer errors;
+    errors.open(QIODevice::WriteOnly);
+    ConsoleOutput output(errors, false);
+    TransferCommand command(temp.folder(), port, output);
+    command.setReceivedProgramFile(ReceivedProgramFile(
+        {fallback}, [&](const QString &path, const QByteArray &bytes, QString *error) {
+            if (diskFull && !path.startsWith(fallback)) {
+                *error = QStringLiteral("No space left on device");
+                return false;
+            }
+            return TextFile::writeAtomically(path, bytes, error);
+        }));
+    QSignalSpy finished(&command, &TransferCommand::finished);
+    TransferRequest request;
+    request.kind = TransferRequest::Kind::Receive;
+    request.machine = MachineName;
+    request.file = out;
+
+    command.start(request);
+    QVERIFY(port.portOpen());
+    port.receive(arrived);
+    if (deviceGoes)
+        port.loseLine(QStringLiteral("COM7 (/dev/ttyUSB0): Dispositivo scollegato: Input/output error"));
+    else
+        command.interrupt(SIGINT);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).toInt(), 1);
+    const QStringList lines = QString::fromUtf8(errors.data()).split(u'\n');
+    QCOMPARE(lines.size(), err.size() + 1);
+    for (qsizetype i = 0; i < err.size(); ++i) {
+        const QString expected = QString(err.at(i))
+                                     .replace(QStringLiteral("%1"), out)
+                                     .replace(QStringLiteral("%2"), partial)
+                                     .replace(QStringLiteral("%3"), fallback);
+        const QString pattern = QRegularExpression::escape(expected)
+                                    .replace(QStringLiteral("\\*"), QStringLiteral("\\d{8}-\\d{6}"));
+        QVERIFY2(QRegularExpression(u'^' + pattern + u'$').match(lines.at(i)).hasMatch(), qPrintable(lines.at(i)));
+    }
+    QCOMPARE(fileBytes(out), QByteArray("O0041\r\nM30\r\n"));
+    QCOMPARE(QFile::exists(partial), keptIn == u"partial");
+    const QStringList rescued = QDir(fallback).entryList(QDir::Files);
+    QCOMPARE(rescued.size(), keptIn == u"fallback" ? 1 : 0);
+    const QString keptAt = keptIn == u"partial" ? partial : keptIn == u"fallback" ? QDir(fallback).filePath(rescued.value(0)) : QString();
+    if (!keptAt.isEmpty())
+        QCOMPARE(fileBytes(keptAt), FilterReceivedText(arrived));
 }
 
 QTEST_GUILESS_MAIN(TransferCommandsTest)
