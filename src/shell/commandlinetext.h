@@ -21,6 +21,7 @@ inline const QString EthernetNotAvailable =
 inline const QString ReceivedSavedIn = QStringLiteral("Dati ricevuti salvati in %1");
 inline const QString ReceivedNotSaved = QStringLiteral("Dati ricevuti non salvati: nessuna cartella li accetta.");
 inline const QString NoFolder = QStringLiteral("impossibile creare la cartella");
+inline const QString NoData = QStringLiteral("Nessun dato ricevuto: %1 non è stato modificato.");
 // Before a port status message, as the terminal's status line shows it.
 inline const QString Status = QStringLiteral("Stato - %1");
 

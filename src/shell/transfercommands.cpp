@@ -289,7 +289,17 @@ void TransferCommand::transferEnded()
 
 void TransferCommand::receptionEnded()
 {
+    // A reception that did not end well is no program: what arrived goes beside the file,
+    // never over it.
     if (m_failed) {
+        const QString partial = m_request.file + QStringLiteral(".partial");
+        if (!m_received.isEmpty() && keepReceived(partial) == partial)
+            m_output.line(CommandLineText::ReceivedSavedIn.arg(partial));
+        finish(Failure);
+        return;
+    }
+    if (m_received.isEmpty()) {
+        m_output.line(CommandLineText::NoData.arg(m_request.file));
         finish(Failure);
         return;
     }

@@ -53,7 +53,7 @@ public:
     // finished() follows, before this returns when nothing could start.
     void start(const TransferRequest &request);
     // Ctrl+C or SIGTERM: "Termina". A send ends with 128 + the signal's number; a reception
-    // ends as it normally does, and its program is written.
+    // ends as it normally does, and its program is written if something arrived.
     void interrupt(int signalNumber);
     // Where a received program goes when its file cannot be written.
     void setReceivedProgramFile(ReceivedProgramFile file) { m_programFile = std::move(file); }

@@ -11,12 +11,14 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 
 // truvnet send and receive as a script runs them, with the simulated machine serialcnc on a
@@ -137,6 +139,8 @@ private slots:
     void interruptEndsSend();
     void receptionEnds_data();
     void receptionEnds();
+    void deviceGoneEndsTheTransfer_data();
+    void deviceGoneEndsTheTransfer();
     void refusedWithTheReason_data();
     void refusedWithTheReason();
     void usageErrors_data();
@@ -355,6 +359,79 @@ void TransferCommandsTest::receptionEnds()
     QCOMPARE(fileBytes(out), expected);
 }
 
+void TransferCommandsTest::deviceGoneEndsTheTransfer_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("machineOptions");
+    QTest::addColumn<QStringList>("truvnetOptions");
+    // 50 characters a second into a 64-character buffer: the line is held most of the time.
+    const QStringList slow{QStringLiteral("--buffer"), QStringLiteral("64"), QStringLiteral("--process"),
+                           QStringLiteral("50")};
+    QTest::newRow("send, mid-program") << QStringLiteral("send") << slow << QStringList{QStringLiteral("--no-consent")};
+    QTest::newRow("send, waiting for consent") << QStringLiteral("send") << QStringList{} << QStringList{};
+    QTest::newRow("reception") << QStringLiteral("receive") << QStringList{} << QStringList{};
+    QTest::newRow("reception with --idle") << QStringLiteral("receive") << QStringList{}
+                                           << QStringList{QStringLiteral("--idle"), QStringLiteral("5")};
+}
+
+void TransferCommandsTest::deviceGoneEndsTheTransfer()
+{
+    // The machine vanishes as an unplugged adapter does: truvnet says so and exits 1 at once;
+    // a reception keeps what arrived beside the file, never over it.
+    QFETCH(QString, kind);
+    QFETCH(QStringList, machineOptions);
+    QFETCH(QStringList, truvnetOptions);
+    const bool send = kind == u"send";
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("9600,N,8,1"), send ? 1 : 0, 1));
+    const auto [program, lines] = programAndLines(400, "\r\n");
+    temp.writeFile(QStringLiteral("O0042.nc"), program);
+    const QString out = temp.path(QStringLiteral("out.nc"));
+    temp.writeFile(QStringLiteral("out.nc"), "O0041\r\n");
+    const QString received = temp.path(QStringLiteral("received"));
+    SerialCnc cnc(send ? receiverOptions(received, QStringLiteral("9600"), machineOptions)
+                       : QStringList{QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("9600"),
+                                     QStringLiteral("--in"), temp.path(QStringLiteral("O0042.nc")),
+                                     QStringLiteral("--start-delay"), QStringLiteral("0"), QStringLiteral("--verbose")});
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+
+    Truvnet truvnet(temp, QStringList{kind, MachineName, send ? temp.path(QStringLiteral("O0042.nc")) : out}
+                              + truvnetOptions);
+    if (!send) {
+        QTRY_VERIFY(cnc.events().contains(QStringLiteral("open")));
+        QTest::qWait(400);
+    } else if (truvnetOptions.isEmpty()) {
+        QTRY_COMPARE(truvnet.err(), SerialText::WaitingForConsent + u'\n');
+    } else {
+        QTRY_VERIFY(fileBytes(received).size() > 0);
+    }
+    QVERIFY(truvnet.running());
+    QElapsedTimer sinceGone;
+    cnc.kill();
+    sinceGone.start();
+    QVERIFY(truvnet.finish(5000));
+    // Within a second when the processor is free; the bound leaves room for a busy machine.
+    QVERIFY2(sinceGone.elapsed() < 3000, qPrintable(QString::number(sinceGone.elapsed())));
+    QCOMPARE(truvnet.exitCode(), 1);
+    const QStringList err = truvnet.err().split(u'\n');
+    const QString gone = QStringLiteral("COM7 (%1): Dispositivo scollegato: ").arg(cnc.device());
+    QVERIFY2(std::any_of(err.begin(), err.end(), [&](const QString &line) { return line.startsWith(gone); }),
+             qPrintable(truvnet.err()));
+    if (send)
+        return;
+    QCOMPARE(fileBytes(out), QByteArray("O0041\r\n"));
+    const qsizetype at = err.indexOf(QRegularExpression(QStringLiteral("^Ricezione interrotta: .*")));
+    QVERIFY2(at > 0, qPrintable(truvnet.err()));
+    const QString count = err.at(at).section(u' ', 2, 2);
+    const qsizetype arrived = QLocale(QStringLiteral("it_IT")).toLongLong(count);
+    QCOMPARE(err.at(at), SerialText::ReceptionBroken.arg(count));
+    QVERIFY2(arrived > 0 && arrived < program.size(), qPrintable(count));
+    QCOMPARE(err.at(at + 1), count);
+    QCOMPARE(err.at(at + 2), CommandLineText::ReceivedSavedIn.arg(out + QStringLiteral(".partial")));
+    QCOMPARE(fileBytes(out + QStringLiteral(".partial")), FilterReceivedText(program.left(arrived)));
+}
+
 void TransferCommandsTest::refusedWithTheReason_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -464,13 +541,16 @@ void TransferCommandsTest::lineErrorEndsTransfer_data()
     QTest::newRow("send") << true
                           << sendLines(QStringLiteral("180")).replace(QStringLiteral("180"),
                                                                       SerialText::OverrunError + QStringLiteral("\n180"));
-    QTest::newRow("reception") << false << SerialText::Receiving + u'\n' + SerialText::OverrunError + QStringLiteral("\n5\n");
+    // %1: the kept part.
+    QTest::newRow("reception") << false
+                               << SerialText::Receiving + u'\n' + SerialText::OverrunError + QStringLiteral("\n5\n")
+                                      + CommandLineText::ReceivedSavedIn + u'\n';
 }
 
 void TransferCommandsTest::lineErrorEndsTransfer()
 {
     // Nobody can answer the OK/Cancel prompt of a line error: it ends the transfer, which
-    // has failed, and a reception's program is not written.
+    // has failed, and a reception's program is not written: what arrived is kept beside it.
     QFETCH(bool, send);
     QFETCH(QString, err);
     TempProgramFolder temp(TempProgramFolder::Content::Empty);
@@ -495,9 +575,11 @@ void TransferCommandsTest::lineErrorEndsTransfer()
     port.raiseEvent(SerialPort::EventOverrun);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), 1);
-    QCOMPARE(QString::fromUtf8(errors.data()), err);
+    const QString partial = temp.path(QStringLiteral("out.nc.partial"));
+    QCOMPARE(QString::fromUtf8(errors.data()), send ? err : err.arg(partial));
     QVERIFY(!port.portOpen());
     QVERIFY(!QFile::exists(temp.path(QStringLiteral("out.nc"))));
+    QCOMPARE(fileBytes(partial), send ? QByteArray() : QByteArray("O0042"));
 }
 
 void TransferCommandsTest::receptionThatEndsBadly_data()
@@ -508,7 +590,31 @@ void TransferCommandsTest::receptionThatEndsBadly_data()
     // %1 the file asked for, %2 its .partial, %3 the fallback folder; * a time stamp.
     QTest::addColumn<QStringList>("err");
     QTest::addColumn<QString>("keptIn");  // "", "partial" or "fallback"
+    const QString gone = QStringLiteral("COM7 (/dev/ttyUSB0): Dispositivo scollegato: Input/output error");
     const QString full = QStringLiteral("No space left on device");
+    QTest::newRow("device gone mid-program")
+        << QByteArray("O0042\r\nG1") << true << false
+        << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
+                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%2"))}
+        << QStringLiteral("partial");
+    QTest::newRow("device gone, disk full")
+        << QByteArray("O0042\r\nG1") << true << true
+        << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
+                       SerialText::SaveFailed.arg(QStringLiteral("%2"), full).split(u'\n').first(), full,
+                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.partial.*"))}
+        << QStringLiteral("fallback");
+    QTest::newRow("device gone before anything arrived")
+        << QByteArray() << true << false
+        << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(0), QStringLiteral("0")}
+        << QString();
+    QTest::newRow("Ctrl+C, nothing arrived")
+        << QByteArray() << false << false
+        << QStringList{SerialText::Receiving, QStringLiteral("0"), CommandLineText::NoData.arg(QStringLiteral("%1"))}
+        << QString();
+    QTest::newRow("Ctrl+C, only control characters arrived")
+        << QByteArray("\x11\r\x13") << false << false
+        << QStringList{SerialText::Receiving, QStringLiteral("3"), CommandLineText::NoData.arg(QStringLiteral("%1"))}
+        << QString();
     QTest::newRow("Ctrl+C, disk full")
         << QByteArray("O0042\r\nM30\r\n") << false << true
         << QStringList{SerialText::Receiving, QStringLiteral("12"),
