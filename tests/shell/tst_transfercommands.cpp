@@ -19,7 +19,9 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 // truvnet send and receive as a script runs them, with the simulated machine serialcnc on a
 // real pseudo-terminal, and a line error on a fake port.
@@ -48,7 +50,8 @@ void mapComPort(const QString &device)
 // truvnet in its own process, without any display, on the program folder of the test.
 class Truvnet {
 public:
-    Truvnet(const TempProgramFolder &temp, const QStringList &arguments)
+    // wrapper: a command that runs truvnet, given as its last words.
+    Truvnet(const TempProgramFolder &temp, const QStringList &arguments, const QStringList &wrapper = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -57,8 +60,13 @@ public:
         env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
         // Counts are grouped as the locale says.
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+        // A rescued program goes here, not into the user's own state folder.
+        env.insert(QStringLiteral("XDG_STATE_HOME"), temp.path(QStringLiteral("state")));
         m_process.setProcessEnvironment(env);
-        m_process.start(QStringLiteral(TRUVNET_PATH), arguments);
+        if (wrapper.isEmpty())
+            m_process.start(QStringLiteral(TRUVNET_PATH), arguments);
+        else
+            m_process.start(wrapper.first(), wrapper.mid(1) + QStringList{QStringLiteral(TRUVNET_PATH)} + arguments);
     }
     ~Truvnet()
     {
@@ -139,6 +147,7 @@ private slots:
     void interruptEndsSend();
     void receptionEnds_data();
     void receptionEnds();
+    void receptionOntoAFullDisk();
     void deviceGoneEndsTheTransfer_data();
     void deviceGoneEndsTheTransfer();
     void refusedWithTheReason_data();
@@ -357,6 +366,45 @@ void TransferCommandsTest::receptionEnds()
     QByteArray expected = tape.left(count);
     expected.replace("\r", "").replace(QByteArray("\x00", 1), "").replace("\x11", "");
     QCOMPARE(fileBytes(out), expected);
+}
+
+void TransferCommandsTest::receptionOntoAFullDisk()
+{
+    // A file system of 16 KB, mounted for truvnet alone in a namespace of its own, takes the
+    // beginning of a 24 KB program: the program goes to the state folder instead.
+    if (QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("true")}) != 0)
+        QSKIP("no user and mount namespaces here to make a tiny file system in");
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("115200,N,8,1"), 0, 1));
+    const QByteArray program = programAndLines(1200, "\n").first;
+    QVERIFY(FilterReceivedText(program).size() > 24000);
+    temp.writeFile(QStringLiteral("tape"), program);
+    const QString tiny = temp.path(QStringLiteral("tiny"));
+    QVERIFY(QDir().mkpath(tiny));
+    SerialCnc cnc({QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("115200"), QStringLiteral("--in"),
+                   temp.path(QStringLiteral("tape")), QStringLiteral("--start-delay"), QStringLiteral("100")});
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+
+    const QString out = tiny + QStringLiteral("/O0042.nc");
+    Truvnet truvnet(temp, {QStringLiteral("receive"), MachineName, out, QStringLiteral("--idle"), QStringLiteral("1")},
+                    {QStringLiteral("unshare"), QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                     QStringLiteral("mount -t tmpfs -o size=16k tmpfs \"$0\" && exec \"$@\""), tiny});
+    QVERIFY(truvnet.finish(30000));
+    QCOMPARE(truvnet.exitCode(), 1);
+    const QString state = temp.path(QStringLiteral("state/truv"));
+    const QStringList rescued = QDir(state).entryList(QDir::Files);
+    QCOMPARE(rescued.size(), 1);
+    const QStringList err = truvnet.err().split(u'\n');
+    const QStringList told =
+        SerialText::SaveFailed.arg(out, QString::fromLocal8Bit(std::strerror(ENOSPC))).split(u'\n')
+        + QStringList{CommandLineText::ReceivedSavedIn.arg(QDir(state).filePath(rescued.first())), QString()};
+    QCOMPARE(err.mid(err.size() - told.size()), told);
+    QVERIFY2(QRegularExpression(QStringLiteral("^O0042\\.nc\\.\\d{8}-\\d{6}$")).match(rescued.first()).hasMatch(),
+             qPrintable(rescued.first()));
+    QCOMPARE(fileBytes(QDir(state).filePath(rescued.first())), FilterReceivedText(program));
+    // The tiny file system went with truvnet's namespace.
+    QVERIFY(!QFile::exists(out));
 }
 
 void TransferCommandsTest::deviceGoneEndsTheTransfer_data()
