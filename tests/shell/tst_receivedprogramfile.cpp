@@ -15,7 +15,6 @@ class ReceivedProgramFileTest : public QObject {
 private slots:
     void whereTheProgramGoes_data();
     void whereTheProgramGoes();
-    void anEarlierRescueIsNotReplaced();
 };
 
 void ReceivedProgramFileTest::whereTheProgramGoes_data()
@@ -90,28 +89,6 @@ void ReceivedProgramFileTest::whereTheProgramGoes()
     QCOMPARE(QFileInfo(outcome.path).absolutePath(), folder);
     QCOMPARE(writes.last(), outcome.path);
     QCOMPARE(TextFile::read(outcome.path).value_or(QByteArray()), QByteArray("O1\nM30\n"));
-}
-
-void ReceivedProgramFileTest::anEarlierRescueIsNotReplaced()
-{
-    QTemporaryDir temp;
-    const QDir root(temp.path());
-    const QString rescue = root.filePath(QStringLiteral("rescue"));
-    ReceivedProgramFile file({rescue}, [&](const QString &path, const QByteArray &bytes, QString *error) {
-        if (!path.startsWith(rescue)) {
-            *error = QStringLiteral("Disk quota exceeded");
-            return false;
-        }
-        return TextFile::writeAtomically(path, bytes, error);
-    });
-    const QString asked = root.filePath(QStringLiteral("O2.nc"));
-    const QString first = file.write(asked, "first").path;
-    const QString second = file.write(asked, "second").path;
-    QVERIFY(!first.isEmpty() && !second.isEmpty());
-    // Both in the same second, or not: two files, each with its own bytes.
-    QVERIFY(first != second);
-    QCOMPARE(*TextFile::read(first), QByteArray("first"));
-    QCOMPARE(*TextFile::read(second), QByteArray("second"));
 }
 
 QTEST_GUILESS_MAIN(ReceivedProgramFileTest)
