@@ -183,6 +183,8 @@ bool QtSerialPort::open()
 {
     m_device = devicePath(m_commPort);
     m_leftOver.clear();
+    ++m_opening;
+    m_losePending = false;
     if (m_commPort < 1) {
         fail(ErrorKind::BadPortNumber, SerialText::BadPortNumber.arg(m_commPort));
         return false;
@@ -332,7 +334,7 @@ void QtSerialPort::whenReadyRead()
 
 void QtSerialPort::whenError(QSerialPort::SerialPortError error)
 {
-    if (error == QSerialPort::NoError || !m_port.isOpen() || m_configuring || m_closing)
+    if (error == QSerialPort::NoError || !m_port.isOpen() || m_configuring || m_closing || m_losePending)
         return;
     const QString reported = m_port.errorString();
     m_port.clearError();
@@ -341,8 +343,16 @@ void QtSerialPort::whenError(QSerialPort::SerialPortError error)
     if (error == QSerialPort::ResourceError && reported == qt_error_string(EAGAIN))
         return;
     // A gone device fails every request at once, over and over: it must not be left open.
+    // Qt is still inside the request that failed; it is closed once that has returned.
     if (const std::optional<QString> reason = goneReason(reported)) {
-        lose(*reason);
+        m_losePending = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, opening = m_opening, why = *reason] {
+                if (opening == m_opening && m_losePending)
+                    lose(why);
+            },
+            Qt::QueuedConnection);
         return;
     }
     fail(ErrorKind::Io, reported);
@@ -377,6 +387,9 @@ void QtSerialPort::checkPresence()
 
 void QtSerialPort::lose(const QString &reason)
 {
+    m_losePending = false;
+    if (!m_port.isOpen())
+        return;
     {
         const QScopedValueRollback closing(m_closing, true);
         m_leftOver += m_port.readAll();

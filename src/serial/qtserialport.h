@@ -88,6 +88,9 @@ private:
     bool m_configuring = false;
     // Closing a device that has gone fails too; those failures are no news.
     bool m_closing = false;
+    // A gone device found inside a failed request is closed once Qt has returned from it.
+    bool m_losePending = false;
+    quint64 m_opening = 0;  // counts openings, so that a late close spares a newer one
     // Characters that arrived before the device went, until taken or the next opening.
     QByteArray m_leftOver;
     // A gone device that no request touches is found by looking.
