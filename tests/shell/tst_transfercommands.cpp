@@ -148,6 +148,8 @@ private slots:
     void receptionEnds_data();
     void receptionEnds();
     void receptionOntoAFullDisk();
+    void nothingReceivedLeavesTheFile_data();
+    void nothingReceivedLeavesTheFile();
     void deviceGoneEndsTheTransfer_data();
     void deviceGoneEndsTheTransfer();
     void refusedWithTheReason_data();
@@ -405,6 +407,36 @@ void TransferCommandsTest::receptionOntoAFullDisk()
     QCOMPARE(fileBytes(QDir(state).filePath(rescued.first())), FilterReceivedText(program));
     // The tiny file system went with truvnet's namespace.
     QVERIFY(!QFile::exists(out));
+}
+
+void TransferCommandsTest::nothingReceivedLeavesTheFile_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("Ctrl+C") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+}
+
+void TransferCommandsTest::nothingReceivedLeavesTheFile()
+{
+    // A machine that never punches: the file asked for keeps its program.
+    QFETCH(int, signalNumber);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("9600,N,8,1"), 0, 1));
+    temp.writeFile(QStringLiteral("O0042.nc"), "O0042\r\nM30\r\n");
+    SerialCnc cnc(receiverOptions(temp.path(QStringLiteral("received")), QStringLiteral("9600"),
+                                  {QStringLiteral("--verbose")}));
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+    const QString out = temp.path(QStringLiteral("O0042.nc"));
+
+    Truvnet truvnet(temp, {QStringLiteral("receive"), MachineName, out});
+    QTRY_VERIFY(cnc.events().contains(QStringLiteral("open")));
+    truvnet.signal(signalNumber);
+    QVERIFY(truvnet.finish());
+    QCOMPARE(truvnet.exitCode(), 1);
+    QCOMPARE(truvnet.err(), SerialText::Receiving + QStringLiteral("\n0\n") + CommandLineText::NoData.arg(out) + u'\n');
+    QCOMPARE(fileBytes(out), QByteArray("O0042\r\nM30\r\n"));
+    QCOMPARE(QDir(temp.folder().root()).entryList({QStringLiteral("O0042*")}, QDir::Files), QStringList{"O0042.nc"});
 }
 
 void TransferCommandsTest::deviceGoneEndsTheTransfer_data()
