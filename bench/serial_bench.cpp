@@ -3,7 +3,9 @@
 // write() of the same bytes to the same kind of line in the same run. Prints characters per
 // second over the line rate and the CPU time of the sender over the wall time, from the start
 // of the sender until the machine has every byte. A last run has the machine hold the line
-// with XOFF most of the time, to show what waiting costs.
+// with XOFF most of the time, to show what waiting costs; in another the machine vanishes
+// in the middle (an unplugged adapter), to show how soon the sender gives up and what that
+// costs, measured over at most 20 s.
 //
 // serial_bench [KB at 115200] (default 1024; the slower rates send a quarter and a sixteenth
 // of it, so that each run takes about as long).
@@ -16,6 +18,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -65,6 +68,12 @@ public:
         m_process.waitForFinished();
     }
     QString device() const { return m_device; }
+    // Gone at once, as an unplugged adapter: its end of the line closes.
+    void vanish()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
 
 private:
     QProcess m_process;
@@ -88,14 +97,9 @@ QByteArray program(qint64 size)
     return text;
 }
 
-Figures sendWithTruvnet(const QByteArray &text, long baud, int handshaking, const QStringList &machineOptions)
+// A program folder with one machine on COM1 and the program to send, in BENCH.nc.
+void writeProgramFolder(const QTemporaryDir &dir, const QByteArray &text, long baud, int handshaking)
 {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("received"));
-    Machine machine(file, baud, machineOptions);
-    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM1"), machine.device());
-
-    // A program folder with one machine on COM1 and the program to send.
     QFile machines(dir.filePath(QStringLiteral("cncsett.dat")));
     QFile programFile(dir.filePath(QStringLiteral("BENCH.nc")));
     if (!machines.open(QIODevice::WriteOnly) || !programFile.open(QIODevice::WriteOnly))
@@ -107,6 +111,30 @@ Figures sendWithTruvnet(const QByteArray &text, long baud, int handshaking, cons
     machines.close();
     programFile.write(text);
     programFile.close();
+}
+
+// CPU seconds a running process has used so far, from /proc.
+double processCpuSeconds(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    // The fields after the command name, which may hold blanks: utime and stime are 14 and 15.
+    const QByteArray line = stat.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() <= 12)
+        return 0;
+    return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(::sysconf(_SC_CLK_TCK));
+}
+
+Figures sendWithTruvnet(const QByteArray &text, long baud, int handshaking, const QStringList &machineOptions)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("received"));
+    Machine machine(file, baud, machineOptions);
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM1"), machine.device());
+    writeProgramFolder(dir, text, baud, handshaking);
+    const QString programFile = dir.filePath(QStringLiteral("BENCH.nc"));
 
     QProcess truvnet;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -117,13 +145,51 @@ Figures sendWithTruvnet(const QByteArray &text, long baud, int handshaking, cons
     const double cpu = cpuSeconds(RUSAGE_CHILDREN);
     const Clock::time_point start = Clock::now();
     truvnet.start(QStringLiteral(TRUVNET),
-                  {QStringLiteral("send"), QStringLiteral("BENCH"), programFile.fileName()});
+                  {QStringLiteral("send"), QStringLiteral("BENCH"), programFile});
     if (!truvnet.waitForFinished(-1) || truvnet.exitStatus() != QProcess::NormalExit || truvnet.exitCode() != 0)
         qFatal("truvnet send failed: %s", truvnet.readAllStandardError().constData());
     // The finished child's time is counted once it has been waited for.
     const double used = cpuSeconds(RUSAGE_CHILDREN) - cpu;
     waitForFile(file, text.size());
     return {std::chrono::duration<double>(Clock::now() - start).count(), used};
+}
+
+// The machine vanishes one second into a send that it holds with XOFF: how long truvnet goes
+// on after that (wall), and the CPU time it uses meanwhile (cpu), over at most 20 s.
+Figures deviceGoneDuringSend(const QByteArray &text)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("received"));
+    Machine machine(file, 9600, {QStringLiteral("--buffer"), QStringLiteral("64"), QStringLiteral("--process"),
+                                 QStringLiteral("50")});
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM1"), machine.device());
+    writeProgramFolder(dir, text, 9600, XonXoff);
+
+    QProcess truvnet;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TRUV_HOME"), dir.path());
+    truvnet.setProcessEnvironment(env);
+    truvnet.start(QStringLiteral(TRUVNET), {QStringLiteral("send"), QStringLiteral("BENCH"),
+                                            dir.filePath(QStringLiteral("BENCH.nc")), QStringLiteral("--no-consent")});
+    if (!truvnet.waitForStarted() || truvnet.waitForFinished(1000))
+        qFatal("truvnet send did not wait for the machine: %s", truvnet.readAllStandardError().constData());
+
+    const double cpuBefore = processCpuSeconds(truvnet.processId());
+    machine.vanish();
+    const Clock::time_point gone = Clock::now();
+    // From here the children's total grows by truvnet's time alone, once it is waited for.
+    const double childrenBefore = cpuSeconds(RUSAGE_CHILDREN);
+    if (!truvnet.waitForFinished(20000)) {
+        const double cpuAtLimit = processCpuSeconds(truvnet.processId());
+        truvnet.kill();
+        truvnet.waitForFinished();
+        return {20.0, cpuAtLimit - cpuBefore};
+    }
+    const double wall = std::chrono::duration<double>(Clock::now() - gone).count();
+    const double used = cpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
+    if (truvnet.exitCode() != 1)
+        qFatal("truvnet send did not fail: %d", truvnet.exitCode());
+    return {wall, std::max(0.0, used - cpuBefore)};
 }
 
 Figures writeBlocking(const QByteArray &text, long baud)
@@ -188,5 +254,12 @@ int main(int argc, char **argv)
                                           QStringLiteral("--consent"), QStringLiteral("11")});
     std::printf("held by XOFF at 115200: %lld bytes in %.1f s, cpu/wall %.4f%%\n",
                 static_cast<long long>(held.size()), waiting.wall, 100.0 * waiting.cpu / waiting.wall);
+    std::fflush(stdout);
+
+    const Figures gone = deviceGoneDuringSend(program(20000));
+    // Over the whole 20 s, beside what the held wait above costs.
+    std::printf("machine gone during a held send: truvnet exited after %.3f s (20 s at most); "
+                "cpu in the 20 s after the loss %.3f s = %.4f%%, the held wait %.4f%%\n",
+                gone.wall, gone.cpu, 100.0 * gone.cpu / 20.0, 100.0 * waiting.cpu / waiting.wall);
     return 0;
 }

@@ -35,7 +35,8 @@ public:
         EventTxFull = 1010,
     };
 
-    enum class ErrorKind { None, BadPortNumber, NotFound, Permission, InUse, BadSettings, NotOpen, Io };
+    // Gone: the device went away while open (unplugged, the far end closed); see lineLost().
+    enum class ErrorKind { None, BadPortNumber, NotFound, Permission, InUse, BadSettings, NotOpen, Io, Gone };
     struct Error {
         ErrorKind kind = ErrorKind::None;
         // The port's own description, shown to the user as it is.
@@ -86,6 +87,10 @@ public:
 signals:
     // The port has an event or error to report; read commEvent().
     void portEvent();
+    // The device has gone: the port has closed itself, lastError() names the device and the
+    // reason. What arrived before can still be taken with input(). A line held with XOFF is
+    // not gone.
+    void lineLost();
 };
 
 // A confirmed serial machine's line onto the port, in this order: handshaking, port number,

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <optional>
 
 #include <linux/serial.h>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 
@@ -119,6 +121,8 @@ QtSerialPort::QtSerialPort(QObject *parent) : SerialPort(parent)
     // Qt reports neither line errors nor modem-line changes: the kernel's counters are read.
     m_linePoll.setInterval(100);
     connect(&m_linePoll, &QTimer::timeout, this, &QtSerialPort::pollLine);
+    m_presence.setInterval(250);
+    connect(&m_presence, &QTimer::timeout, this, &QtSerialPort::checkPresence);
 }
 
 QtSerialPort::~QtSerialPort()
@@ -152,14 +156,21 @@ bool QtSerialPort::setPortOpen(bool open)
         return m_port.isOpen() || this->open();
     if (!m_port.isOpen())
         return true;
+    closeDevice();
+    return true;
+}
+
+void QtSerialPort::closeDevice()
+{
+    const QScopedValueRollback closing(m_closing, true);
     // Closing a device with queued output waits in the kernel until it has gone out, which a
     // line held by XOFF never allows.
     if (outBufferCount() > 0)
         discardOutput();
     m_linePoll.stop();
+    m_presence.stop();
     m_port.close();
     m_port.clearError();
-    return true;
 }
 
 void QtSerialPort::clearError()
@@ -171,6 +182,9 @@ void QtSerialPort::clearError()
 bool QtSerialPort::open()
 {
     m_device = devicePath(m_commPort);
+    m_leftOver.clear();
+    ++m_opening;
+    m_losePending = false;
     if (m_commPort < 1) {
         fail(ErrorKind::BadPortNumber, SerialText::BadPortNumber.arg(m_commPort));
         return false;
@@ -205,6 +219,7 @@ bool QtSerialPort::open()
     m_modemLines = -1;
     if (readLineCounters(m_lineCounters))
         m_linePoll.start();
+    m_presence.start();
     return true;
 }
 
@@ -248,11 +263,18 @@ bool QtSerialPort::configure()
 
 int QtSerialPort::inBufferCount() const
 {
-    return m_port.isOpen() ? int(std::min<qint64>(m_port.bytesAvailable(), INT_MAX)) : 0;
+    const qint64 waiting = m_leftOver.size() + (m_port.isOpen() ? m_port.bytesAvailable() : 0);
+    return int(std::min<qint64>(waiting, INT_MAX));
 }
 
 QByteArray QtSerialPort::input()
 {
+    if (!m_leftOver.isEmpty()) {
+        const qsizetype count = m_inputLen <= 0 ? m_leftOver.size() : std::min<qsizetype>(m_inputLen, m_leftOver.size());
+        const QByteArray taken = m_leftOver.left(count);
+        m_leftOver.remove(0, count);
+        return taken;
+    }
     if (!m_port.isOpen())
         return {};
     return m_inputLen <= 0 ? m_port.readAll() : m_port.read(m_inputLen);
@@ -312,16 +334,69 @@ void QtSerialPort::whenReadyRead()
 
 void QtSerialPort::whenError(QSerialPort::SerialPortError error)
 {
-    if (error == QSerialPort::NoError || !m_port.isOpen() || m_configuring)
+    if (error == QSerialPort::NoError || !m_port.isOpen() || m_configuring || m_closing || m_losePending)
         return;
+    const QString reported = m_port.errorString();
+    m_port.clearError();
     // A line held by the machine with XOFF refuses writes for a while; the data stays queued
     // and goes out when the machine sends XON. That is no failure.
-    if (error == QSerialPort::ResourceError && m_port.errorString() == qt_error_string(EAGAIN)) {
-        m_port.clearError();
+    if (error == QSerialPort::ResourceError && reported == qt_error_string(EAGAIN))
+        return;
+    // A gone device fails every request at once, over and over: it must not be left open.
+    // Qt is still inside the request that failed; it is closed once that has returned.
+    if (const std::optional<QString> reason = goneReason(reported)) {
+        m_losePending = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, opening = m_opening, why = *reason] {
+                if (opening == m_opening && m_losePending)
+                    lose(why);
+            },
+            Qt::QueuedConnection);
         return;
     }
-    fail(ErrorKind::Io, m_port.errorString());
-    m_port.clearError();
+    fail(ErrorKind::Io, reported);
+}
+
+std::optional<QString> QtSerialPort::goneReason(const QString &reported) const
+{
+    for (const int code : {EIO, ENXIO, ENODEV}) {
+        if (reported == qt_error_string(code))
+            return reported;
+    }
+    const int fd = int(m_port.handle());
+    pollfd look{fd, 0, 0};
+    if (::poll(&look, 1, 0) != 1 || (look.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0)
+        return std::nullopt;
+    // A hung-up line answers requests with the system's reason.
+    int queued = 0;
+    if (::ioctl(fd, TIOCOUTQ, &queued) != 0)
+        return qt_error_string(errno);
+    return SerialText::HungUp;
+}
+
+void QtSerialPort::checkPresence()
+{
+    if (!m_port.isOpen()) {
+        m_presence.stop();
+        return;
+    }
+    if (const std::optional<QString> reason = goneReason({}))
+        lose(*reason);
+}
+
+void QtSerialPort::lose(const QString &reason)
+{
+    m_losePending = false;
+    if (!m_port.isOpen())
+        return;
+    {
+        const QScopedValueRollback closing(m_closing, true);
+        m_leftOver += m_port.readAll();
+    }
+    closeDevice();
+    fail(ErrorKind::Gone, SerialText::DeviceGone.arg(reason));
+    emit lineLost();
 }
 
 bool QtSerialPort::readLineCounters(LineCounters &counters)

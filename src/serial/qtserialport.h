@@ -3,6 +3,8 @@
 #include "serialport.h"
 
 #include <QList>
+
+#include <optional>
 #include <QSerialPort>
 #include <QTimer>
 
@@ -61,6 +63,13 @@ private:
     void fail(ErrorKind kind, const QString &text);
     void whenReadyRead();
     void whenError(QSerialPort::SerialPortError error);
+    // Why the device is gone (the system's reason where it gives one); nothing while it is
+    // there, a line held with XOFF included. reported: what the failed request said.
+    std::optional<QString> goneReason(const QString &reported) const;
+    void checkPresence();
+    // Keeps what arrived, closes the device and reports lineLost().
+    void lose(const QString &reason);
+    void closeDevice();
     // Counters and modem lines, where the device has them; false on a pseudo-terminal.
     bool readLineCounters(LineCounters &counters);
     void pollLine();
@@ -77,6 +86,15 @@ private:
     qint16 m_commEvent = 0;
     Error m_error;
     bool m_configuring = false;
+    // Closing a device that has gone fails too; those failures are no news.
+    bool m_closing = false;
+    // A gone device found inside a failed request is closed once Qt has returned from it.
+    bool m_losePending = false;
+    quint64 m_opening = 0;  // counts openings, so that a late close spares a newer one
+    // Characters that arrived before the device went, until taken or the next opening.
+    QByteArray m_leftOver;
+    // A gone device that no request touches is found by looking.
+    QTimer m_presence;
     QTimer m_linePoll;
     LineCounters m_lineCounters;
     int m_modemLines = -1;  // TIOCMGET bits when the counters are missing; -1 unknown

@@ -1,5 +1,6 @@
 #include "serialreceive.h"
 
+#include "dialogs.h"
 #include "serialtext.h"
 #include "seriallink.h"
 #include "serialport.h"
@@ -12,6 +13,7 @@ SerialReceive::SerialReceive(MachineState &machines, SerialPort &port, Dialogs &
     : SerialTransfer(machines, port, dialogs, flags, parent)
 {
     connect(&m_port, &SerialPort::portEvent, this, &SerialReceive::whenPortEvent);
+    connect(&m_port, &SerialPort::lineLost, this, &SerialReceive::whenLineLost);
 }
 
 void SerialReceive::start()
@@ -56,9 +58,33 @@ void SerialReceive::whenPortEvent()
         collect();
 }
 
+void SerialReceive::whenLineLost()
+{
+    if (!m_collecting)
+        return;
+    // What arrived before the device went is part of what is kept.
+    take();
+    // Over: the progress dialog no longer keeps itself in front of the message.
+    m_flags.transferCancelled = true;
+    const QString count = FormatTransferCount(m_flags.byteCounter);
+    m_dialogs.message(m_port.lastError().text + u'\n'
+                          + SerialText::ReceptionBroken.arg(count.isEmpty() ? QStringLiteral("0") : count),
+                      {}, Dialogs::Icon::Exclamation);
+    // "Termina" may have ended it while the message was up.
+    if (m_collecting)
+        terminate();
+}
+
 void SerialReceive::collect()
 {
-    if (!m_collecting || m_flags.transferCancelled || !m_port.portOpen() || m_port.inBufferCount() < 1)
+    if (!m_collecting || m_flags.transferCancelled || !m_port.portOpen())
+        return;
+    take();
+}
+
+void SerialReceive::take()
+{
+    if (m_port.inBufferCount() < 1)
         return;
     m_flags.receiveBuffer += m_port.input();
     m_flags.byteCounter = qint32(m_flags.receiveBuffer.size());

@@ -20,7 +20,9 @@ signals:
 
 private:
     void whenPortEvent();
+    void whenLineLost();
     void collect();
+    void take();
 
     bool m_collecting = false;
 };

@@ -44,6 +44,7 @@ SerialSend::SerialSend(MachineState &machines, SerialPort &port, Dialogs &dialog
     m_drainTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_drainTimer, &QTimer::timeout, this, &SerialSend::checkDrained);
     connect(&m_port, &SerialPort::portEvent, this, &SerialSend::whenPortEvent);
+    connect(&m_port, &SerialPort::lineLost, this, &SerialSend::whenLineLost);
 }
 
 void SerialSend::start(const QByteArray &terminalText)
@@ -95,6 +96,23 @@ void SerialSend::whenPortEvent()
 {
     if (m_stage == Stage::Consent && m_port.commEvent() == SerialPort::EvReceive && m_port.inBufferCount() > 0)
         consentGiven();
+}
+
+void SerialSend::whenLineLost()
+{
+    if (m_stage == Stage::Idle)
+        return;
+    m_drainTimer.stop();
+    // Over: the progress dialog no longer keeps itself in front of the message.
+    m_flags.transferCancelled = true;
+    // Told before the send ends, so that whoever watches its end knows it failed.
+    m_dialogs.message(m_port.lastError().text, {}, Dialogs::Icon::Exclamation);
+    // "Termina" may have ended it while the message was up.
+    if (m_stage == Stage::Consent) {
+        stopInConsentWait();
+    } else if (m_stage == Stage::Sending) {
+        finish();
+    }
 }
 
 void SerialSend::continueWithoutConsent()

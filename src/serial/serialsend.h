@@ -29,6 +29,7 @@ private:
     enum class Stage { Idle, Consent, Sending };
 
     void whenPortEvent();
+    void whenLineLost();
     void consentGiven();
     void stopInConsentWait();
     void beginSending();

@@ -14,6 +14,9 @@ inline const QString DeviceAccessHint =
 inline const QString BadPortNumber = QStringLiteral("Numero di porta non valido: %1");
 inline const QString BadSettings = QStringLiteral("Impostazioni della linea non valide: %1");
 inline const QString PortNotOpen = QStringLiteral("La porta non è aperta");
+// The device went away during a transfer; %1 is the system's reason.
+inline const QString DeviceGone = QStringLiteral("Dispositivo scollegato: %1");
+inline const QString HungUp = QStringLiteral("linea chiusa dall'altro capo");
 
 } // namespace SerialText
 
@@ -24,6 +27,8 @@ inline const QString ProgramNotSent = QStringLiteral("Programma non inviato.");
 inline const QString WaitingForConsent = QStringLiteral("In attesa di consenso dal CN.");
 inline const QString SendingProgram = QStringLiteral("Trasmissione del ciclo in corso");
 inline const QString Receiving = QStringLiteral("Ricezione in corso - ");
+// A reception that the line ended; %1: the characters that arrived.
+inline const QString ReceptionBroken = QStringLiteral("Ricezione interrotta: %1 caratteri ricevuti.");
 // Until the Ethernet window exists, an Ethernet machine is turned away with this.
 inline const QString EthernetNotAvailable =
     QStringLiteral("La trasmissione via Ethernet non è ancora disponibile in questa versione di TRUV.");

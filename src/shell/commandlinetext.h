@@ -22,6 +22,11 @@ inline const QString NotEthernet = QStringLiteral("%1 non è una macchina Ethern
                                                   "programmi da leggere.");
 // After "Controllare le DLL" when the CNC library could not be loaded.
 inline const QString LibraryNotLoaded = QStringLiteral("Libreria del C.N. non caricata: %1");
+// What truvnet receive did with the data that arrived.
+inline const QString ReceivedSavedIn = QStringLiteral("Dati ricevuti salvati in %1");
+inline const QString ReceivedNotSaved = QStringLiteral("Dati ricevuti non salvati: nessuna cartella li accetta.");
+inline const QString NoFolder = QStringLiteral("impossibile creare la cartella");
+inline const QString NoData = QStringLiteral("Nessun dato ricevuto: %1 non è stato modificato.");
 // Before a port status message, as the terminal's status line shows it.
 inline const QString Status = QStringLiteral("Stato - %1");
 

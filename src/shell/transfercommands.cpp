@@ -284,17 +284,34 @@ void TransferCommand::transferEnded()
             finish(m_failed ? Failure : Success);
         return;
     }
+    receptionEnded();
+}
+
+void TransferCommand::receptionEnded()
+{
+    // A reception that did not end well is no program: what arrived goes beside the file,
+    // never over it.
     if (m_failed) {
+        const QString partial = m_request.file + QStringLiteral(".partial");
+        if (!m_received.isEmpty() && keepReceived(partial) == partial)
+            m_output.line(CommandLineText::ReceivedSavedIn.arg(partial));
         finish(Failure);
         return;
     }
-    QString error;
-    if (!TextFile::writeAtomically(m_request.file, m_received, &error)) {
-        m_output.line(SerialText::SaveFailed.arg(m_request.file, error));
+    if (m_received.isEmpty()) {
+        m_output.line(CommandLineText::NoData.arg(m_request.file));
         finish(Failure);
         return;
     }
-    finish(Success);
+    finish(keepReceived(m_request.file) == m_request.file ? Success : Failure);
+}
+
+QString TransferCommand::keepReceived(const QString &path)
+{
+    const ReceivedProgramFile::Outcome outcome = m_programFile.write(path, m_received);
+    for (const QString &message : outcome.messages)
+        m_output.line(message);
+    return outcome.path;
 }
 
 void TransferCommand::finish(int exitCode)

@@ -2,6 +2,7 @@
 
 #include "machinestate.h"
 #include "programfolder.h"
+#include "receivedprogramfile.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -52,8 +53,10 @@ public:
     // finished() follows, before this returns when nothing could start.
     void start(const TransferRequest &request);
     // Ctrl+C or SIGTERM: "Termina". A send ends with 128 + the signal's number; a reception
-    // ends as it normally does, and its program is written.
+    // ends as it normally does, and its program is written if something arrived.
     void interrupt(int signalNumber);
+    // Where a received program goes when its file cannot be written.
+    void setReceivedProgramFile(ReceivedProgramFile file) { m_programFile = std::move(file); }
 
 signals:
     void finished(int exitCode);
@@ -68,6 +71,9 @@ private:
     void whenCountMoves();
     void lineError();
     void transferEnded();
+    void receptionEnded();
+    // Writes what arrived to path or a fallback place, telling where; where it went, or empty.
+    QString keepReceived(const QString &path);
     void finish(int exitCode);
 
     ProgramFolder m_folder;
@@ -78,6 +84,7 @@ private:
     std::unique_ptr<CommTerminal> m_terminal;
     TransferRequest m_request;
     SerialTransfer *m_transfer = nullptr;
+    ReceivedProgramFile m_programFile;
     QTimer m_idle;
     QByteArray m_received;
     QString m_lastMessage;

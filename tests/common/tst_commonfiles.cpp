@@ -6,6 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
 class CommonFilesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -15,6 +20,8 @@ private slots:
     void atomicWriteReplacesWholeFile();
     void failedWriteKeepsOldText_data();
     void failedWriteKeepsOldText();
+    void writeStoppedByTheSystemTellsWhy_data();
+    void writeStoppedByTheSystemTellsWhy();
 };
 
 void CommonFilesTest::programFolderResolution_data()
@@ -97,6 +104,41 @@ void CommonFilesTest::failedWriteKeepsOldText()
         QFile::setPermissions(temp.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     QCOMPARE(dir.entryList(QDir::Files | QDir::Hidden).size(), readOnlyFolder ? 1 : 0);
+}
+
+void CommonFilesTest::writeStoppedByTheSystemTellsWhy_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("limit");
+    // Small enough for a write buffer: its failing tail must not go unnoticed.
+    QTest::newRow("small text, room for half") << 2000 << 1000;
+    QTest::newRow("large text, room for a tenth") << 100000 << 10000;
+    QTest::newRow("no room at all") << 500 << 0;
+}
+
+void CommonFilesTest::writeStoppedByTheSystemTellsWhy()
+{
+    // A file size limit stops writes the way a full disk does: part of a write, then an error.
+    QFETCH(int, size);
+    QFETCH(int, limit);
+    QTemporaryDir temp;
+    const QString path = QDir(temp.path()).filePath(QStringLiteral("P0000009"));
+    QVERIFY(TextFile::writeAtomically(path, "old text\r\n"));
+
+    rlimit previous{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    const rlimit limited{rlim_t(limit), previous.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    QString error;
+    const bool written = TextFile::writeAtomically(path, QByteArray(size, 'N'), &error);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!written);
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QCOMPARE(*TextFile::read(path), QByteArray("old text\r\n"));
+    QCOMPARE(QDir(temp.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("P0000009")});
 }
 
 QTEST_GUILESS_MAIN(CommonFilesTest)

@@ -7,8 +7,10 @@
 #include <QTest>
 
 #include <cerrno>
+#include <memory>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -24,7 +26,14 @@ public:
             qFatal("no pseudo-terminal: %s", std::strerror(errno));
         m_device = QString::fromLocal8Bit(::ptsname(m_master));
     }
-    ~PseudoTerminal() { ::close(m_master); }
+    ~PseudoTerminal() { close(); }
+    // The machine goes away, as an unplugged adapter does.
+    void close()
+    {
+        if (m_master >= 0)
+            ::close(m_master);
+        m_master = -1;
+    }
 
     QString device() const { return m_device; }
     void write(const QByteArray &bytes) const
@@ -71,6 +80,8 @@ private slots:
     void onlyXonResumesAStoppedLine();
     void discardingTheHeldOutput();
     void receiveEvents();
+    void goneDeviceClosesThePort_data();
+    void goneDeviceClosesThePort();
     void lineEvents_data();
     void lineEvents();
 };
@@ -241,6 +252,63 @@ void QtSerialPortTest::receiveEvents()
     QTRY_COMPARE(events.size(), 1);
     QCOMPARE(port.commEvent(), qint16(SerialPort::EvReceive));
     QCOMPARE(port.input(), QByteArray("AB"));
+}
+
+void QtSerialPortTest::goneDeviceClosesThePort_data()
+{
+    QTest::addColumn<int>("handshaking");
+    QTest::addColumn<QByteArray>("arrived");  // read by the port, not yet taken
+    QTest::addColumn<QByteArray>("output");   // queued, the line held by XOFF
+    QTest::newRow("idle") << int(SerialPort::NoHandshaking) << QByteArray() << QByteArray();
+    QTest::newRow("characters not yet taken") << int(SerialPort::NoHandshaking) << QByteArray("O0042\r\nG1") << QByteArray();
+    QTest::newRow("output held by XOFF") << int(SerialPort::XonXoff) << QByteArray("\x13M") << QByteArray(150, 'X');
+}
+
+void QtSerialPortTest::goneDeviceClosesThePort()
+{
+    QFETCH(int, handshaking);
+    QFETCH(QByteArray, arrived);
+    QFETCH(QByteArray, output);
+    auto machine = std::make_unique<PseudoTerminal>();
+    const QString device = machine->device();
+    mapComPort(6, device);
+    QtSerialPort port;
+    port.setHandshaking(handshaking);
+    port.setCommPort(6);
+    QVERIFY(port.setPortOpen(true));
+    QSignalSpy lost(&port, &SerialPort::lineLost);
+    machine->write(arrived);
+    // The line discipline keeps XOFF to itself.
+    const QByteArray taken = QByteArray(arrived).replace('\x13', QByteArray());
+    QTRY_COMPARE(port.inBufferCount(), int(taken.size()));
+    if (!output.isEmpty()) {
+        QVERIFY(port.output(output));
+        QTest::qWait(50);
+        QVERIFY(port.outBufferCount() > 0);
+    }
+
+    machine->close();
+    QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 1000);
+    QVERIFY(!port.portOpen());
+    QCOMPARE(int(port.lastError().kind), int(SerialPort::ErrorKind::Gone));
+    const QString prefix = QStringLiteral("COM6 (%1): Dispositivo scollegato: ").arg(device);
+    QVERIFY2(port.lastError().text.startsWith(prefix), qPrintable(port.lastError().text));
+    const QString reason = port.lastError().text.mid(prefix.size());
+    QVERIFY2(reason == QString::fromLocal8Bit(std::strerror(EIO)) || reason == QStringLiteral("linea chiusa dall'altro capo"),
+             qPrintable(reason));
+    QCOMPARE(port.input(), taken);
+    QCOMPARE(port.outBufferCount(), 0);
+
+    // A gone device costs no processor time.
+    rusage before{}, after{};
+    ::getrusage(RUSAGE_SELF, &before);
+    QTest::qWait(500);
+    ::getrusage(RUSAGE_SELF, &after);
+    const auto ms = [](const rusage &u) {
+        return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000;
+    };
+    QVERIFY2(ms(after) - ms(before) < 100, qPrintable(QString::number(ms(after) - ms(before))));
+    QCOMPARE(lost.size(), 1);
 }
 
 void QtSerialPortTest::lineEvents_data()

@@ -61,6 +61,8 @@ private slots:
     void portAndDialog();
     void nothingArrives();
     void portClosedByTheUserStopsTheArrivals();
+    void deviceGoneEndsTheReception_data();
+    void deviceGoneEndsTheReception();
     void noSerialReception_data();
     void noSerialReception();
     void portDoesNotOpen();
@@ -154,6 +156,52 @@ void SerialReceiveTest::portClosedByTheUserStopsTheArrivals()
     QVERIFY(f.receive.isActive());
     f.receive.terminate();
     QCOMPARE(f.terminal.last(), QByteArray("G1\n"));
+}
+
+void SerialReceiveTest::deviceGoneEndsTheReception_data()
+{
+    QTest::addColumn<QByteArray>("arrived");
+    QTest::addColumn<QByteArray>("leftOver");  // waiting in the port when the device went
+    QTest::addColumn<bool>("terminaWhileTold");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("mid-program") << QByteArray(998, 'A') + "\r\n" << QByteArray("M30\r\n") << false
+                                 << QStringLiteral("1.005") << QByteArray(998, 'A') + "\nM30\n";
+    QTest::newRow("nothing arrived") << QByteArray() << QByteArray() << false << QStringLiteral("0") << QByteArray();
+    QTest::newRow("Termina while the message is up") << QByteArray("G1\r\n") << QByteArray("G2") << true
+                                                     << QStringLiteral("6") << QByteArray("G1\nG2");
+}
+
+void SerialReceiveTest::deviceGoneEndsTheReception()
+{
+    QFETCH(QByteArray, arrived);
+    QFETCH(QByteArray, leftOver);
+    QFETCH(bool, terminaWhileTold);
+    QFETCH(QString, count);
+    QFETCH(QByteArray, text);
+    Fixture f;
+    f.receive.start();
+    if (!arrived.isEmpty())
+        f.port.receive(arrived);
+    f.port.setRThreshold(0);
+    f.port.receive(leftOver);
+    f.port.setRThreshold(1);
+    bool cancelledWhenTold = false;
+    f.dialogs.onShown = [&](const ScriptedDialogs::Shown &) {
+        cancelledWhenTold = f.flags.transferCancelled;
+        if (terminaWhileTold)
+            f.receive.terminate();
+    };
+    const QString gone = QStringLiteral("COM1 (/dev/pts/9): Dispositivo scollegato: linea chiusa dall'altro capo");
+    f.port.loseLine(gone);
+    QVERIFY(!f.receive.isActive());
+    QCOMPARE(f.dialogs.texts(), QStringList{gone + QStringLiteral("\nRicezione interrotta: %1 caratteri ricevuti.").arg(count)});
+    QCOMPARE(f.dialogs.shown.first().icon, Dialogs::Icon::Exclamation);
+    QVERIFY(cancelledWhenTold);
+    // The terminal keeps what arrived.
+    QCOMPARE(f.terminal, (QList<QByteArray>{QByteArray(), text}));
+    QCOMPARE(f.flags.receiveBuffer, arrived + leftOver);
+    QCOMPARE(f.receive.progress(), TransferProgress{});
 }
 
 void SerialReceiveTest::noSerialReception_data()

@@ -106,6 +106,8 @@ private slots:
     void terminate_data();
     void terminate();
     void outputError();
+    void deviceGoneEndsTheSend_data();
+    void deviceGoneEndsTheSend();
     void portDoesNotOpen();
     void noSerialSend_data();
     void noSerialSend();
@@ -352,6 +354,55 @@ void SerialSendTest::outputError()
     QCOMPARE(f.send.progress(), TransferProgress{});
     // The count had already taken the refused block.
     QCOMPARE(f.counts(), (QStringList{"180", "360"}));
+}
+
+void SerialSendTest::deviceGoneEndsTheSend_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("terminaWhileTold");
+    QTest::addColumn<QStringList>("lastCalls");
+    const QStringList consent{"PortOpen=true", "Lost", "PortOpen=false", "Handshaking=1"};
+    const QStringList sending{"PortOpen=true", "Lost", "PortOpen=false"};
+    QTest::newRow("in the consent wait") << 1 << false << consent;
+    QTest::newRow("while a block drains") << 0 << false << sending;
+    QTest::newRow("Termina while the message is up, consent wait") << 1 << true << consent;
+    QTest::newRow("Termina while the message is up, sending")
+        << 0 << true << QStringList{"PortOpen=true", "Lost", "DiscardOutput", "PortOpen=false"};
+}
+
+void SerialSendTest::deviceGoneEndsTheSend()
+{
+    QFETCH(int, position);
+    QFETCH(bool, terminaWhileTold);
+    QFETCH(QStringList, lastCalls);
+    Fixture f(position);
+    f.machines.netPorts.netPortReachable[std::size_t(position + 1)] = true;
+    f.machines.netPorts.netPortAddress[std::size_t(position + 1)] = QStringLiteral("10.0.0.9");
+    f.port.drains = false;
+    f.send.start(linesOf(4, 100));
+    QVERIFY(f.send.isActive());
+    const QString gone = QStringLiteral("COM1 (/dev/ttyUSB0): Dispositivo scollegato: Input/output error");
+    // While the message is up the progress dialog must not cover it.
+    bool cancelledWhenTold = false;
+    f.dialogs.onShown = [&](const ScriptedDialogs::Shown &) {
+        cancelledWhenTold = f.flags.transferCancelled;
+        if (terminaWhileTold)
+            f.send.terminate();
+    };
+    f.port.loseLine(gone);
+    QVERIFY(!f.send.isActive());
+    QCOMPARE(f.dialogs.texts(), QStringList{gone});
+    QCOMPARE(f.dialogs.shown.first().icon, Dialogs::Icon::Exclamation);
+    QVERIFY(cancelledWhenTold);
+    QCOMPARE(f.port.calls.mid(f.port.calls.size() - lastCalls.size()), lastCalls);
+    QCOMPARE(f.send.progress(), TransferProgress{});
+    QCOMPARE(f.port.outputs.size(), position == 0 ? 1 : 0);
+    // The send ends once, whoever ends it.
+    QCOMPARE(f.notified, position == 0 ? QStringList{"10.0.0.9"} : QStringList{});
+    // Nothing keeps looking at the gone port.
+    const int reads = f.port.outBufferCountReads;
+    QTest::qWait(100);
+    QCOMPARE(f.port.outBufferCountReads, reads);
 }
 
 void SerialSendTest::portDoesNotOpen()

@@ -84,6 +84,8 @@ private slots:
     void closingByTheFrameDuringAReception();
     void leavingWithoutReceptionAsksNothing();
     void sendWithTheProgressDialog();
+    void deviceGoneDuringATransfer_data();
+    void deviceGoneDuringATransfer();
     void ethernetMachineIsNotYetServed();
     void loadAndSave();
     void statusLineHelpAndSettings();
@@ -272,6 +274,46 @@ void xForm1Test::sendWithTheProgressDialog()
     QVERIFY(f.action("MSendText")->isEnabled());
     QVERIFY(f.action("carica")->isEnabled());
     QVERIFY(f.dialogs.shown.isEmpty());
+}
+
+void xForm1Test::deviceGoneDuringATransfer_data()
+{
+    QTest::addColumn<bool>("send");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("text");
+    const QString gone = QStringLiteral("COM1 (/dev/ttyUSB0): Dispositivo scollegato: Input/output error");
+    QTest::newRow("send") << true << gone << QByteArray(398, 'X') + "\r\n";
+    QTest::newRow("reception") << false << gone + QStringLiteral("\nRicezione interrotta: 6 caratteri ricevuti.")
+                               << QByteArray("G1\nG2");
+}
+
+void xForm1Test::deviceGoneDuringATransfer()
+{
+    // The message comes, the progress dialog goes, the terminal keeps its text and is ready
+    // for the next transfer.
+    QFETCH(bool, send);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, text);
+    Fixture f;
+    f.port->drains = false;
+    f.window->openFromMainWindow();
+    f.window->setText(QByteArray(398, 'X') + "\r\n");
+    answerMachineChoice(0);
+    f.action(send ? "MSendText" : "MReceiveText")->trigger();
+    QVERIFY(f.progress());
+    if (!send)
+        f.port->receive("G1\r\nG2");
+    f.port->loseLine(QStringLiteral("COM1 (/dev/ttyUSB0): Dispositivo scollegato: Input/output error"));
+    QCOMPARE(f.dialogs.messageTexts(), QStringList{message});
+    QTRY_VERIFY(!f.progress());
+    QCOMPARE(f.term()->bytes(), text);
+    for (const char *name : {"MSendText", "MReceiveText", "carica", "Salva", "MFileExit"})
+        QVERIFY2(f.action(name)->isEnabled(), name);
+
+    f.dialogs.questionAnswers.enqueue(Dialogs::Button::No);
+    f.action("MFileExit")->trigger();
+    QCOMPARE(f.dialogs.texts().mid(1), send ? QStringList{} : QStringList{"Salvo i dati ricevuti"});
+    QCOMPARE(f.closed->size(), 1);
 }
 
 void xForm1Test::ethernetMachineIsNotYetServed()

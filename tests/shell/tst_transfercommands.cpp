@@ -7,14 +7,21 @@
 #include "textfile.h"
 #include "tempprogramfolder.h"
 #include "transfercommands.h"
+#include "transfertext.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 // truvnet send and receive as a script runs them, with the simulated machine serialcnc on a
 // real pseudo-terminal, and a line error on a fake port.
@@ -43,7 +50,8 @@ void mapComPort(const QString &device)
 // truvnet in its own process, without any display, on the program folder of the test.
 class Truvnet {
 public:
-    Truvnet(const TempProgramFolder &temp, const QStringList &arguments)
+    // wrapper: a command that runs truvnet, given as its last words.
+    Truvnet(const TempProgramFolder &temp, const QStringList &arguments, const QStringList &wrapper = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -52,8 +60,13 @@ public:
         env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
         // Counts are grouped as the locale says.
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
+        // A rescued program goes here, not into the user's own state folder.
+        env.insert(QStringLiteral("XDG_STATE_HOME"), temp.path(QStringLiteral("state")));
         m_process.setProcessEnvironment(env);
-        m_process.start(QStringLiteral(TRUVNET_PATH), arguments);
+        if (wrapper.isEmpty())
+            m_process.start(QStringLiteral(TRUVNET_PATH), arguments);
+        else
+            m_process.start(wrapper.first(), wrapper.mid(1) + QStringList{QStringLiteral(TRUVNET_PATH)} + arguments);
     }
     ~Truvnet()
     {
@@ -134,12 +147,19 @@ private slots:
     void interruptEndsSend();
     void receptionEnds_data();
     void receptionEnds();
+    void receptionOntoAFullDisk();
+    void nothingReceivedLeavesTheFile_data();
+    void nothingReceivedLeavesTheFile();
+    void deviceGoneEndsTheTransfer_data();
+    void deviceGoneEndsTheTransfer();
     void refusedWithTheReason_data();
     void refusedWithTheReason();
     void usageErrors_data();
     void usageErrors();
     void lineErrorEndsTransfer_data();
     void lineErrorEndsTransfer();
+    void receptionThatEndsBadly_data();
+    void receptionThatEndsBadly();
 };
 
 void TransferCommandsTest::sendPutsTheMachinesBytesOnTheWire_data()
@@ -350,6 +370,148 @@ void TransferCommandsTest::receptionEnds()
     QCOMPARE(fileBytes(out), expected);
 }
 
+void TransferCommandsTest::receptionOntoAFullDisk()
+{
+    // A file system of 16 KB, mounted for truvnet alone in a namespace of its own, takes the
+    // beginning of a 24 KB program: the program goes to the state folder instead.
+    if (QProcess::execute(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("true")}) != 0)
+        QSKIP("no user and mount namespaces here to make a tiny file system in");
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("115200,N,8,1"), 0, 1));
+    const QByteArray program = programAndLines(1200, "\n").first;
+    QVERIFY(FilterReceivedText(program).size() > 24000);
+    temp.writeFile(QStringLiteral("tape"), program);
+    const QString tiny = temp.path(QStringLiteral("tiny"));
+    QVERIFY(QDir().mkpath(tiny));
+    SerialCnc cnc({QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("115200"), QStringLiteral("--in"),
+                   temp.path(QStringLiteral("tape")), QStringLiteral("--start-delay"), QStringLiteral("100")});
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+
+    const QString out = tiny + QStringLiteral("/O0042.nc");
+    Truvnet truvnet(temp, {QStringLiteral("receive"), MachineName, out, QStringLiteral("--idle"), QStringLiteral("1")},
+                    {QStringLiteral("unshare"), QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                     QStringLiteral("mount -t tmpfs -o size=16k tmpfs \"$0\" && exec \"$@\""), tiny});
+    QVERIFY(truvnet.finish(30000));
+    QCOMPARE(truvnet.exitCode(), 1);
+    const QString state = temp.path(QStringLiteral("state/truv"));
+    const QStringList rescued = QDir(state).entryList(QDir::Files);
+    QCOMPARE(rescued.size(), 1);
+    const QStringList err = truvnet.err().split(u'\n');
+    const QStringList told =
+        SerialText::SaveFailed.arg(out, QString::fromLocal8Bit(std::strerror(ENOSPC))).split(u'\n')
+        + QStringList{CommandLineText::ReceivedSavedIn.arg(QDir(state).filePath(rescued.first())), QString()};
+    QCOMPARE(err.mid(err.size() - told.size()), told);
+    QVERIFY2(QRegularExpression(QStringLiteral("^O0042\\.nc\\.\\d{8}-\\d{6}$")).match(rescued.first()).hasMatch(),
+             qPrintable(rescued.first()));
+    QCOMPARE(fileBytes(QDir(state).filePath(rescued.first())), FilterReceivedText(program));
+    // The tiny file system went with truvnet's namespace.
+    QVERIFY(!QFile::exists(out));
+}
+
+void TransferCommandsTest::nothingReceivedLeavesTheFile_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("Ctrl+C") << SIGINT;
+    QTest::newRow("SIGTERM") << SIGTERM;
+}
+
+void TransferCommandsTest::nothingReceivedLeavesTheFile()
+{
+    // A machine that never punches: the file asked for keeps its program.
+    QFETCH(int, signalNumber);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("9600,N,8,1"), 0, 1));
+    temp.writeFile(QStringLiteral("O0042.nc"), "O0042\r\nM30\r\n");
+    SerialCnc cnc(receiverOptions(temp.path(QStringLiteral("received")), QStringLiteral("9600"),
+                                  {QStringLiteral("--verbose")}));
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+    const QString out = temp.path(QStringLiteral("O0042.nc"));
+
+    Truvnet truvnet(temp, {QStringLiteral("receive"), MachineName, out});
+    QTRY_VERIFY(cnc.events().contains(QStringLiteral("open")));
+    truvnet.signal(signalNumber);
+    QVERIFY(truvnet.finish());
+    QCOMPARE(truvnet.exitCode(), 1);
+    QCOMPARE(truvnet.err(), SerialText::Receiving + QStringLiteral("\n0\n") + CommandLineText::NoData.arg(out) + u'\n');
+    QCOMPARE(fileBytes(out), QByteArray("O0042\r\nM30\r\n"));
+    QCOMPARE(QDir(temp.folder().root()).entryList({QStringLiteral("O0042*")}, QDir::Files), QStringList{"O0042.nc"});
+}
+
+void TransferCommandsTest::deviceGoneEndsTheTransfer_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("machineOptions");
+    QTest::addColumn<QStringList>("truvnetOptions");
+    // 50 characters a second into a 64-character buffer: the line is held most of the time.
+    const QStringList slow{QStringLiteral("--buffer"), QStringLiteral("64"), QStringLiteral("--process"),
+                           QStringLiteral("50")};
+    QTest::newRow("send, mid-program") << QStringLiteral("send") << slow << QStringList{QStringLiteral("--no-consent")};
+    QTest::newRow("send, waiting for consent") << QStringLiteral("send") << QStringList{} << QStringList{};
+    QTest::newRow("reception") << QStringLiteral("receive") << QStringList{} << QStringList{};
+    QTest::newRow("reception with --idle") << QStringLiteral("receive") << QStringList{}
+                                           << QStringList{QStringLiteral("--idle"), QStringLiteral("5")};
+}
+
+void TransferCommandsTest::deviceGoneEndsTheTransfer()
+{
+    // The machine vanishes as an unplugged adapter does: truvnet says so and exits 1 at once;
+    // a reception keeps what arrived beside the file, never over it.
+    QFETCH(QString, kind);
+    QFETCH(QStringList, machineOptions);
+    QFETCH(QStringList, truvnetOptions);
+    const bool send = kind == u"send";
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("9600,N,8,1"), send ? 1 : 0, 1));
+    const auto [program, lines] = programAndLines(400, "\r\n");
+    temp.writeFile(QStringLiteral("O0042.nc"), program);
+    const QString out = temp.path(QStringLiteral("out.nc"));
+    temp.writeFile(QStringLiteral("out.nc"), "O0041\r\n");
+    const QString received = temp.path(QStringLiteral("received"));
+    SerialCnc cnc(send ? receiverOptions(received, QStringLiteral("9600"), machineOptions)
+                       : QStringList{QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("9600"),
+                                     QStringLiteral("--in"), temp.path(QStringLiteral("O0042.nc")),
+                                     QStringLiteral("--start-delay"), QStringLiteral("0"), QStringLiteral("--verbose")});
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+
+    Truvnet truvnet(temp, QStringList{kind, MachineName, send ? temp.path(QStringLiteral("O0042.nc")) : out}
+                              + truvnetOptions);
+    if (!send) {
+        QTRY_VERIFY(cnc.events().contains(QStringLiteral("open")));
+        QTest::qWait(400);
+    } else if (truvnetOptions.isEmpty()) {
+        QTRY_COMPARE(truvnet.err(), SerialText::WaitingForConsent + u'\n');
+    } else {
+        QTRY_VERIFY(fileBytes(received).size() > 0);
+    }
+    QVERIFY(truvnet.running());
+    QElapsedTimer sinceGone;
+    cnc.kill();
+    sinceGone.start();
+    QVERIFY(truvnet.finish(5000));
+    // Within a second when the processor is free; the bound leaves room for a busy machine.
+    QVERIFY2(sinceGone.elapsed() < 3000, qPrintable(QString::number(sinceGone.elapsed())));
+    QCOMPARE(truvnet.exitCode(), 1);
+    const QStringList err = truvnet.err().split(u'\n');
+    const QString gone = QStringLiteral("COM7 (%1): Dispositivo scollegato: ").arg(cnc.device());
+    QVERIFY2(std::any_of(err.begin(), err.end(), [&](const QString &line) { return line.startsWith(gone); }),
+             qPrintable(truvnet.err()));
+    if (send)
+        return;
+    QCOMPARE(fileBytes(out), QByteArray("O0041\r\n"));
+    const qsizetype at = err.indexOf(QRegularExpression(QStringLiteral("^Ricezione interrotta: .*")));
+    QVERIFY2(at > 0, qPrintable(truvnet.err()));
+    const QString count = err.at(at).section(u' ', 2, 2);
+    const qsizetype arrived = QLocale(QStringLiteral("it_IT")).toLongLong(count);
+    QCOMPARE(err.at(at), SerialText::ReceptionBroken.arg(count));
+    QVERIFY2(arrived > 0 && arrived < program.size(), qPrintable(count));
+    QCOMPARE(err.at(at + 1), count);
+    QCOMPARE(err.at(at + 2), CommandLineText::ReceivedSavedIn.arg(out + QStringLiteral(".partial")));
+    QCOMPARE(fileBytes(out + QStringLiteral(".partial")), FilterReceivedText(program.left(arrived)));
+}
+
 void TransferCommandsTest::refusedWithTheReason_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -459,13 +621,16 @@ void TransferCommandsTest::lineErrorEndsTransfer_data()
     QTest::newRow("send") << true
                           << sendLines(QStringLiteral("180")).replace(QStringLiteral("180"),
                                                                       SerialText::OverrunError + QStringLiteral("\n180"));
-    QTest::newRow("reception") << false << SerialText::Receiving + u'\n' + SerialText::OverrunError + QStringLiteral("\n5\n");
+    // %1: the kept part.
+    QTest::newRow("reception") << false
+                               << SerialText::Receiving + u'\n' + SerialText::OverrunError + QStringLiteral("\n5\n")
+                                      + CommandLineText::ReceivedSavedIn + u'\n';
 }
 
 void TransferCommandsTest::lineErrorEndsTransfer()
 {
     // Nobody can answer the OK/Cancel prompt of a line error: it ends the transfer, which
-    // has failed, and a reception's program is not written.
+    // has failed, and a reception's program is not written: what arrived is kept beside it.
     QFETCH(bool, send);
     QFETCH(QString, err);
     TempProgramFolder temp(TempProgramFolder::Content::Empty);
@@ -490,9 +655,115 @@ void TransferCommandsTest::lineErrorEndsTransfer()
     port.raiseEvent(SerialPort::EventOverrun);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), 1);
-    QCOMPARE(QString::fromUtf8(errors.data()), err);
+    const QString partial = temp.path(QStringLiteral("out.nc.partial"));
+    QCOMPARE(QString::fromUtf8(errors.data()), send ? err : err.arg(partial));
     QVERIFY(!port.portOpen());
     QVERIFY(!QFile::exists(temp.path(QStringLiteral("out.nc"))));
+    QCOMPARE(fileBytes(partial), send ? QByteArray() : QByteArray("O0042"));
+}
+
+void TransferCommandsTest::receptionThatEndsBadly_data()
+{
+    QTest::addColumn<QByteArray>("arrived");
+    QTest::addColumn<bool>("deviceGoes");  // else Ctrl+C
+    QTest::addColumn<bool>("diskFull");
+    // %1 the file asked for, %2 its .partial, %3 the fallback folder; * a time stamp.
+    QTest::addColumn<QStringList>("err");
+    QTest::addColumn<QString>("keptIn");  // "", "partial" or "fallback"
+    const QString gone = QStringLiteral("COM7 (/dev/ttyUSB0): Dispositivo scollegato: Input/output error");
+    const QString full = QStringLiteral("No space left on device");
+    QTest::newRow("device gone mid-program")
+        << QByteArray("O0042\r\nG1") << true << false
+        << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
+                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%2"))}
+        << QStringLiteral("partial");
+    QTest::newRow("device gone, disk full")
+        << QByteArray("O0042\r\nG1") << true << true
+        << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
+                       SerialText::SaveFailed.arg(QStringLiteral("%2"), full).split(u'\n').first(), full,
+                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.partial.*"))}
+        << QStringLiteral("fallback");
+    QTest::newRow("device gone before anything arrived")
+        << QByteArray() << true << false
+        << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(0), QStringLiteral("0")}
+        << QString();
+    QTest::newRow("Ctrl+C, nothing arrived")
+        << QByteArray() << false << false
+        << QStringList{SerialText::Receiving, QStringLiteral("0"), CommandLineText::NoData.arg(QStringLiteral("%1"))}
+        << QString();
+    QTest::newRow("Ctrl+C, only control characters arrived")
+        << QByteArray("\x11\r\x13") << false << false
+        << QStringList{SerialText::Receiving, QStringLiteral("3"), CommandLineText::NoData.arg(QStringLiteral("%1"))}
+        << QString();
+    QTest::newRow("Ctrl+C, disk full")
+        << QByteArray("O0042\r\nM30\r\n") << false << true
+        << QStringList{SerialText::Receiving, QStringLiteral("12"),
+                       SerialText::SaveFailed.arg(QStringLiteral("%1"), full).split(u'\n').first(), full,
+                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.*"))}
+        << QStringLiteral("fallback");
+}
+
+void TransferCommandsTest::receptionThatEndsBadly()
+{
+    // The file asked for keeps its old content whenever the reception did not end well or
+    // the disk refuses it; what arrived is kept where the last line says.
+    QFETCH(QByteArray, arrived);
+    QFETCH(bool, deviceGoes);
+    QFETCH(bool, diskFull);
+    QFETCH(QStringList, err);
+    QFETCH(QString, keptIn);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("38400,N,8,1"), 0, 1));
+    const QString out = temp.path(QStringLiteral("out.nc"));
+    const QString partial = out + QStringLiteral(".partial");
+    const QString fallback = temp.path(QStringLiteral("rescue"));
+    temp.writeFile(QStringLiteral("out.nc"), "O0041\r\nM30\r\n");
+    FakeSerialPort port;
+    QBuffer errors;
+    errors.open(QIODevice::WriteOnly);
+    ConsoleOutput output(errors, false);
+    TransferCommand command(temp.folder(), port, output);
+    command.setReceivedProgramFile(ReceivedProgramFile(
+        {fallback}, [&](const QString &path, const QByteArray &bytes, QString *error) {
+            if (diskFull && !path.startsWith(fallback)) {
+                *error = QStringLiteral("No space left on device");
+                return false;
+            }
+            return TextFile::writeAtomically(path, bytes, error);
+        }));
+    QSignalSpy finished(&command, &TransferCommand::finished);
+    TransferRequest request;
+    request.kind = TransferRequest::Kind::Receive;
+    request.machine = MachineName;
+    request.file = out;
+
+    command.start(request);
+    QVERIFY(port.portOpen());
+    port.receive(arrived);
+    if (deviceGoes)
+        port.loseLine(QStringLiteral("COM7 (/dev/ttyUSB0): Dispositivo scollegato: Input/output error"));
+    else
+        command.interrupt(SIGINT);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).toInt(), 1);
+    const QStringList lines = QString::fromUtf8(errors.data()).split(u'\n');
+    QCOMPARE(lines.size(), err.size() + 1);
+    for (qsizetype i = 0; i < err.size(); ++i) {
+        const QString expected = QString(err.at(i))
+                                     .replace(QStringLiteral("%1"), out)
+                                     .replace(QStringLiteral("%2"), partial)
+                                     .replace(QStringLiteral("%3"), fallback);
+        const QString pattern = QRegularExpression::escape(expected)
+                                    .replace(QStringLiteral("\\*"), QStringLiteral("\\d{8}-\\d{6}"));
+        QVERIFY2(QRegularExpression(u'^' + pattern + u'$').match(lines.at(i)).hasMatch(), qPrintable(lines.at(i)));
+    }
+    QCOMPARE(fileBytes(out), QByteArray("O0041\r\nM30\r\n"));
+    QCOMPARE(QFile::exists(partial), keptIn == u"partial");
+    const QStringList rescued = QDir(fallback).entryList(QDir::Files);
+    QCOMPARE(rescued.size(), keptIn == u"fallback" ? 1 : 0);
+    const QString keptAt = keptIn == u"partial" ? partial : keptIn == u"fallback" ? QDir(fallback).filePath(rescued.value(0)) : QString();
+    if (!keptAt.isEmpty())
+        QCOMPARE(fileBytes(keptAt), FilterReceivedText(arrived));
 }
 
 QTEST_GUILESS_MAIN(TransferCommandsTest)

@@ -23,6 +23,15 @@ void FakeSerialPort::raiseEvent(qint16 code)
     emit portEvent();
 }
 
+void FakeSerialPort::loseLine(const QString &text)
+{
+    calls.append(QStringLiteral("Lost"));
+    m_open = false;
+    m_queue.clear();
+    m_error = {ErrorKind::Gone, text};
+    emit lineLost();
+}
+
 void FakeSerialPort::setCommPort(qint16 port)
 {
     calls.append(QStringLiteral("CommPort=%1").arg(port));

@@ -37,6 +37,9 @@ public:
     void drainNow();
     // Reports an event or line error as the device would.
     void raiseEvent(qint16 code);
+    // The device goes away: the port closes itself, keeps the input that waited and reports
+    // lineLost() with this text.
+    void loseLine(const QString &text);
     int rThreshold() const { return m_rThreshold; }
     QByteArray queued() const { return m_queue; }
 

@@ -25,3 +25,9 @@ QStringList SerialCncProcess::events()
     m_events += QString::fromLatin1(m_process.readAllStandardOutput());
     return m_events.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
+
+void SerialCncProcess::kill()
+{
+    m_process.kill();
+    m_process.waitForFinished();
+}

@@ -16,6 +16,8 @@ public:
     QString device() const { return m_device; }
     // Its --verbose event lines so far.
     QStringList events();
+    // The machine vanishes at once, as an unplugged adapter does: its end of the line closes.
+    void kill();
 
 private:
     QProcess m_process;

@@ -1,0 +1,62 @@
+#include "receivedprogramfile.h"
+
+#include "commandlinetext.h"
+#include "serialtext.h"
+#include "textfile.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+ReceivedProgramFile::ReceivedProgramFile(QStringList fallbackFolders, Writer writer)
+    : m_fallbackFolders(std::move(fallbackFolders)), m_writer(std::move(writer))
+{
+}
+
+ReceivedProgramFile::ReceivedProgramFile()
+    : ReceivedProgramFile(defaultFallbackFolders(),
+                          [](const QString &path, const QByteArray &bytes, QString *error) {
+                              return TextFile::writeAtomically(path, bytes, error);
+                          })
+{
+}
+
+QStringList ReceivedProgramFile::defaultFallbackFolders()
+{
+    QString stateHome = qEnvironmentVariable("XDG_STATE_HOME");
+    if (stateHome.isEmpty() || QDir::isRelativePath(stateHome))
+        stateHome = QDir::home().filePath(QStringLiteral(".local/state"));
+    return {QDir(stateHome).filePath(QStringLiteral("truv")), QDir::tempPath()};
+}
+
+ReceivedProgramFile::Outcome ReceivedProgramFile::write(const QString &path, const QByteArray &bytes) const
+{
+    Outcome outcome;
+    QString error;
+    if (m_writer(path, bytes, &error)) {
+        outcome.path = path;
+        return outcome;
+    }
+    outcome.messages.append(SerialText::SaveFailed.arg(path, error));
+    // Named after the file asked for and the time, never over an earlier rescue.
+    const QString name = QFileInfo(path).fileName() + u'.'
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    for (const QString &folder : m_fallbackFolders) {
+        const QDir dir(folder);
+        QString candidate = dir.filePath(name);
+        for (int n = 2; QFileInfo::exists(candidate); ++n)
+            candidate = dir.filePath(name + QStringLiteral("-%1").arg(n));
+        if (!QDir().mkpath(folder)) {
+            outcome.messages.append(SerialText::SaveFailed.arg(candidate, CommandLineText::NoFolder));
+            continue;
+        }
+        if (m_writer(candidate, bytes, &error)) {
+            outcome.path = candidate;
+            outcome.messages.append(CommandLineText::ReceivedSavedIn.arg(candidate));
+            return outcome;
+        }
+        outcome.messages.append(SerialText::SaveFailed.arg(candidate, error));
+    }
+    outcome.messages.append(CommandLineText::ReceivedNotSaved);
+    return outcome;
+}
