@@ -1,0 +1,150 @@
+#include "cncdirectory.h"
+#include "cncresults.h"
+#include "cncsimprocess.h"
+#include "focaslibrary.h"
+#include "settingsstore.h"
+#include "tempprogramfolder.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+
+// The run-time binding with the simulated CNC's library against the simulated CNC, and truvnet dir
+// as a script runs it, all on 127.0.0.1.
+
+namespace {
+
+// A CNC memory of three programs.
+void fillMemory(const QString &folder)
+{
+    const std::pair<const char *, const char *> programs[] = {
+        {"O0001", "O0001 (PERNO)\nG0 X0\nM30\n"},
+        {"O0100", "O0100 (FLANGIA)\nM30\n"},
+        {"O9000", "O9000\nM99\n"},
+    };
+    for (const auto &[name, text] : programs)
+        QVERIFY(TextFile::writeAtomically(QDir(folder).filePath(QString::fromLatin1(name)), QByteArray(text)));
+}
+
+} // namespace
+
+class CncBindingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void callsReachTheCnc_data();
+    void callsReachTheCnc();
+    void dirCommand_data();
+    void dirCommand();
+};
+
+void CncBindingTest::callsReachTheCnc_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("connectResult");
+    QTest::addColumn<int>("deleteResult");
+    QTest::newRow("a CNC that obeys") << QStringList{} << int(EW_OK) << int(EW_OK);
+    QTest::newRow("delete refused") << QStringList{QStringLiteral("--refuse-delete"), QStringLiteral("7")} << int(EW_OK)
+                                    << int(EW_PROT);
+    QTest::newRow("connection refused") << QStringList{QStringLiteral("--refuse-connect")} << int(EW_SOCKET) << 0;
+}
+
+void CncBindingTest::callsReachTheCnc()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, connectResult);
+    QFETCH(int, deleteResult);
+    QTemporaryDir memory;
+    fillMemory(memory.path());
+    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), options + QStringList{QStringLiteral("--main"), QStringLiteral("100")});
+    const quint16 port = cnc.port();
+    QVERIFY(port > 0);
+
+    FocasLibrary library(QStringLiteral(LIBCNCSIM));
+    QVERIFY2(library.isLoaded(), qPrintable(library.loadError()));
+    unsigned short handle = 0;
+    QCOMPARE(int(library.cnc_allclibhndl3("127.0.0.1", port, 10, &handle)), connectResult);
+    if (connectResult != EW_OK) {
+        QCOMPARE(testoerrore(short(connectResult)), QStringLiteral("Manca la connessione"));
+        library.cnc_freelibhndl(handle);
+        return;
+    }
+    ODBSYS info{};
+    QCOMPARE(library.cnc_sysinfo(handle, &info), short(EW_OK));
+    QCOMPARE(QByteArray(info.cnc_type, 2), QByteArray("31"));
+    ODBPRO numbers{};
+    QCOMPARE(library.cnc_rdprgnum(handle, &numbers), short(EW_OK));
+    QCOMPARE(int(numbers.mdata), 100);
+
+    CncDirectory directory = readCncDirectory(library, handle);
+    QCOMPARE(directory.result, short(EW_OK));
+    QCOMPARE(int(directory.programs.size()), 3);
+    QCOMPARE(directory.programs.at(0).comment, QByteArray("PERNO"));
+    QCOMPARE(directory.programs.at(1).size, long(QByteArray("O0100 (FLANGIA)\nM30\n").size()));
+
+    QCOMPARE(int(library.cnc_delete(handle, 9000)), deleteResult);
+    QCOMPARE(library.cnc_renameprog(handle, 1, 2), short(EW_OK));
+    directory = readCncDirectory(library, handle);
+    QStringList listed;
+    for (const CncProgramEntry &program : directory.programs)
+        listed.append(programNumberText(program.number));
+    QCOMPARE(listed, deleteResult == EW_OK ? QStringList({"O0002", "O0100"}) : QStringList({"O0002", "O0100", "O9000"}));
+    QCOMPARE(library.cnc_freelibhndl(handle), short(EW_OK));
+}
+
+void CncBindingTest::dirCommand_data()
+{
+    QTest::addColumn<bool>("cncRunning");
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QString>("errStart");
+    QTest::newRow("listed") << true << QStringLiteral(LIBCNCSIM) << 0
+                            << QByteArray("O0001\t24\tPERNO\nO0100\t20\tFLANGIA\nO9000\t10\t\n") << QString();
+    QTest::newRow("no CNC there") << false << QStringLiteral(LIBCNCSIM) << 1 << QByteArray()
+                                  << QStringLiteral("Manca la connessione\n");
+    QTest::newRow("no library") << true << QStringLiteral("/nonexistent/libfwlib32.so") << 1 << QByteArray()
+                                << QStringLiteral("Controllare le DLL\nLibreria del C.N. non caricata: ");
+}
+
+void CncBindingTest::dirCommand()
+{
+    QFETCH(bool, cncRunning);
+    QFETCH(QString, library);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, out);
+    QFETCH(QString, errStart);
+    QTemporaryDir memory;
+    fillMemory(memory.path());
+    quint16 port = 1;
+    std::unique_ptr<CncSimProcess> cnc;
+    if (cncRunning) {
+        cnc = std::make_unique<CncSimProcess>(QStringLiteral(CNCSIM), memory.path());
+        port = cnc->port();
+    } else {
+        // A port that was free a moment ago: nothing listens there.
+        CncSimProcess gone(QStringLiteral(CNCSIM), memory.path());
+        port = gone.port();
+    }
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   QStringLiteral(" 0 \r\n\"FRESA ETH\",1,\"127.0.0.1:%1,\",0,\"\",\"\",0\r\n").arg(port).toLatin1());
+    SettingsStore().setValue(QStringLiteral("cnc"), QStringLiteral("library"), library);
+
+    QProcess truvnet;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
+    truvnet.setProcessEnvironment(env);
+    truvnet.start(QStringLiteral(TRUVNET_PATH), {QStringLiteral("dir"), QStringLiteral("fresa eth")});
+    QVERIFY(truvnet.waitForFinished(20000));
+    const QString err = QString::fromUtf8(truvnet.readAllStandardError());
+    QCOMPARE(truvnet.exitCode(), exitCode);
+    QCOMPARE(truvnet.readAllStandardOutput(), out);
+    QVERIFY2(errStart.isEmpty() ? err.isEmpty() : err.startsWith(errStart), qPrintable(err));
+}
+
+QTEST_GUILESS_MAIN(CncBindingTest)
+#include "tst_cncbinding.moc"
