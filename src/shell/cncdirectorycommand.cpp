@@ -16,17 +16,6 @@ constexpr long ConnectTimeoutSeconds = 10;
 
 } // namespace
 
-QStringList unknownMachineReport(const MachineList &list, const QString &name, const ProgramFolder &folder)
-{
-    QStringList names;
-    for (const MachineListEntry &entry : list.entries)
-        names.append(entry.name);
-    return {CommandLineText::UnknownMachine.arg(name.trimmed()),
-            names.isEmpty() ? CommandLineText::NoMachines.arg(folder.machineFilePath())
-                            : CommandLineText::KnownMachines.arg(folder.machineFilePath(),
-                                                                 names.join(QStringLiteral(", ")))};
-}
-
 int listCncDirectory(const ProgramFolder &folder, const QString &machine, CncLibrary &library, QTextStream &out,
                      QTextStream &err)
 {

@@ -6,10 +6,6 @@
 
 class CncLibrary;
 class QTextStream;
-struct MachineList;
-
-// What truvnet says when a machine named on its command line is not in the machine file.
-QStringList unknownMachineReport(const MachineList &list, const QString &name, const ProgramFolder &folder);
 
 // truvnet dir MACHINE: the programs of an Ethernet machine's CNC memory, one per line (number,
 // size in bytes, comment, separated by tabs), in the CNC's order. Returns the exit status; every

@@ -77,6 +77,17 @@ std::optional<TransferRequest> parseTransferRequest(const QStringList &words)
     return request;
 }
 
+QStringList unknownMachineReport(const MachineList &list, const QString &name, const ProgramFolder &folder)
+{
+    QStringList names;
+    for (const MachineListEntry &entry : list.entries)
+        names.append(entry.name);
+    return {CommandLineText::UnknownMachine.arg(name.trimmed()),
+            names.isEmpty() ? CommandLineText::NoMachines.arg(folder.machineFilePath())
+                            : CommandLineText::KnownMachines.arg(folder.machineFilePath(),
+                                                                 names.join(QStringLiteral(", ")))};
+}
+
 int findMachine(const MachineList &list, const QString &name)
 {
     const QString wanted = name.trimmed();
@@ -129,13 +140,8 @@ bool TransferCommand::chooseSerialMachine()
     }
     const int position = findMachine(list, m_request.machine);
     if (position < 0) {
-        m_output.line(CommandLineText::UnknownMachine.arg(m_request.machine.trimmed()));
-        QStringList names;
-        for (const MachineListEntry &entry : list.entries)
-            names.append(entry.name);
-        m_output.line(names.isEmpty() ? CommandLineText::NoMachines.arg(m_folder.machineFilePath())
-                                      : CommandLineText::KnownMachines.arg(m_folder.machineFilePath(),
-                                                                           names.join(QStringLiteral(", "))));
+        for (const QString &line : unknownMachineReport(list, m_request.machine, m_folder))
+            m_output.line(line);
         finish(Failure);
         return false;
     }

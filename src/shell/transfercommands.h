@@ -37,6 +37,8 @@ std::optional<TransferRequest> parseTransferRequest(const QStringList &words);
 // The position of the machine in the list, its name compared trimmed and without regard to
 // case; -1 when there is none.
 int findMachine(const MachineList &list, const QString &name);
+// What truvnet says when a machine named on its command line is not in the machine file.
+QStringList unknownMachineReport(const MachineList &list, const QString &name, const ProgramFolder &folder);
 
 // truvnet send / receive: the communication terminal's own engines driven from the command
 // line, with their messages and the count on standard error. The port is configured exactly
