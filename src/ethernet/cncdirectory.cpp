@@ -3,33 +3,48 @@
 #include <cstring>
 #include <limits>
 
+std::optional<short> takeDirectoryRead(CncDirectory &directory, short start, short result, short count,
+                                       const PRGDIR2 &entry)
+{
+    if (result == EW_NUMBER)
+        return std::nullopt;
+    if (result != EW_OK) {
+        directory.result = result;
+        return std::nullopt;
+    }
+    if (count <= 0)
+        return std::nullopt;
+    const size_t commentLength = strnlen(entry.comment, sizeof entry.comment);
+    directory.programs.push_back({entry.number, entry.length, QByteArray(entry.comment, qsizetype(commentLength))});
+    // A CNC that does not move forward, or the last number there is, ends the list rather than
+    // asking the same question for ever.
+    if (entry.number < start || entry.number == std::numeric_limits<short>::max())
+        return std::nullopt;
+    return short(entry.number + 1);
+}
+
 CncDirectory readCncDirectory(CncLibrary &library, unsigned short handle)
 {
     CncDirectory directory;
-    short start = 0;
-    short count = 0;
-    do {
-        count = 1;
+    std::optional<short> start = 0;
+    while (start) {
+        short count = 1;
+        short top = *start;
         PRGDIR2 entry{};
-        short top = start;
         const short result = library.cnc_rdprogdir2(handle, 2, &top, &count, &entry);
-        if (result == EW_NUMBER)
-            break;
-        if (result != EW_OK) {
-            directory.result = result;
-            break;
-        }
-        if (count <= 0)
-            break;
-        const size_t commentLength = strnlen(entry.comment, sizeof entry.comment);
-        directory.programs.push_back({entry.number, entry.length, QByteArray(entry.comment, qsizetype(commentLength))});
-        // A CNC that does not move forward, or the last number there is, ends the list rather
-        // than asking the same question for ever.
-        if (entry.number < start || entry.number == std::numeric_limits<short>::max())
-            break;
-        start = short(entry.number + 1);
-    } while (count > 0);
+        start = takeDirectoryRead(directory, *start, result, count, entry);
+    }
     return directory;
+}
+
+std::optional<long> typedProgramNumber(const QString &typed)
+{
+    const QString digits = typed.startsWith(u'O') ? typed.mid(1) : typed;
+    bool ok = false;
+    const double value = digits.trimmed().toDouble(&ok);
+    if (!ok || digits.trimmed().isEmpty() || qAbs(value) > 2147483647.0)
+        return std::nullopt;
+    return long(qRound64(value));
 }
 
 QString programNumberText(long number)

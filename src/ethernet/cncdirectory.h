@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // One program of the CNC memory as the directory read gives it.
@@ -22,9 +23,17 @@ struct CncDirectory {
     std::vector<CncProgramEntry> programs;
 };
 
+// Takes one directory read's answer into the list; returns the start number of the next read, or
+// nullopt when the list has ended (complete, failed, or a CNC that does not move forward).
+std::optional<short> takeDirectoryRead(CncDirectory &directory, short start, short result, short count,
+                                       const PRGDIR2 &entry);
+
 // Reads the CNC's programs one at a time, each read asking for the first program above the last
 // one listed, until the CNC answers that there is none (EW_NUMBER).
 CncDirectory readCncDirectory(CncLibrary &library, unsigned short handle);
+
+// The number of a program typed as "O12" or "12" (a decimal is rounded); nullopt when it is none.
+std::optional<long> typedProgramNumber(const QString &typed);
 
 // "O" and the number with at least four digits: O0012, O12345.
 QString programNumberText(long number);

@@ -9,6 +9,38 @@ inline const QString InvalidAddress = QStringLiteral("Parametro IP/port non vali
 // A port that the connection could not use: the text after the colon.
 inline const QString InvalidPort = QStringLiteral("Porta TCP non valida (da 1 a 65535): \"%1\"");
 
+inline const QString WindowCaption = QStringLiteral("Gestione  Ethernet");
+inline const QString ConnectionFrame = QStringLiteral("Stato connessione");
+inline const QString ActiveProgramFrame = QStringLiteral("Progr.Attivo su C.N.");
+inline const QString MemoryFrame = QStringLiteral("Operazioni sulla memoria del C.N.");
+inline const QString RefreshButton = QStringLiteral("&Aggiorna");
+inline const QString DeleteButton = QStringLiteral("E&limina");
+inline const QString RenameButton = QStringLiteral("&Rinomina");
+inline const QString Destination = QStringLiteral("Destinazione");
+inline const QString Source = QStringLiteral("Sorgente");
+inline const QString NewNameLabel = QStringLiteral("Nuovo Nome");
+inline const QString ForRenameLabel = QStringLiteral("(per rinomina)");
+inline const QString SendButton = QStringLiteral("Invia");
+inline const QString ReceiveButton = QStringLiteral("Ricevi");
+inline const QString ExitButton = QStringLiteral("&Esci");
+inline const QString Connecting = QStringLiteral("Attesa di connessione...");
+inline const QString Connected = QStringLiteral("Connesso!");
+inline const QString CncLabel = QStringLiteral("C.N. : ");
+
+inline const QString NothingSelected = QStringLiteral("Nessun programma selezionato");
+inline const QString InvalidNumber = QStringLiteral("Numero programma non valido");
+inline const QString NotInCnc = QStringLiteral("Programma non esiste nel CN");
+inline const QString ActiveTitle = QStringLiteral("Programma Attivo");
+inline const QString SelectedOnCnc = QStringLiteral("Il programma risulta selezionato sul CN");
+inline const QString RunningOnCnc = QStringLiteral("Il sottoprogramma risulta in esecuzione sul CN");
+inline const QString SubprogramSelected = QStringLiteral("Il sottoprogramma risulta selezionato sul CN");
+inline const QString AlreadyInCnc = QStringLiteral("Programma esiste già nel CN");
+inline const QString AskDelete = QStringLiteral("Desiderate cancellare il programma sul CN ? ");
+inline const QString AskRename = QStringLiteral("Desiderate rinominare il programma sul CN ? ");
+inline const QString DeleteTitle = QStringLiteral("Cancellazione programma");
+// Sending and receiving through this window come with the download and the upload.
+inline const QString TransferNotYet = QStringLiteral("Invio e ricezione via Ethernet non ancora disponibili.");
+
 // The directory grid's header.
 inline const QString ProgramColumn = QStringLiteral("Programma");
 inline const QString CommentColumn = QStringLiteral("Commento");

@@ -29,9 +29,6 @@ inline const QString SendingProgram = QStringLiteral("Trasmissione del ciclo in 
 inline const QString Receiving = QStringLiteral("Ricezione in corso - ");
 // A reception that the line ended; %1: the characters that arrived.
 inline const QString ReceptionBroken = QStringLiteral("Ricezione interrotta: %1 caratteri ricevuti.");
-// Until the Ethernet window exists, an Ethernet machine is turned away with this.
-inline const QString EthernetNotAvailable =
-    QStringLiteral("La trasmissione via Ethernet non è ancora disponibile in questa versione di TRUV.");
 
 // Port events: status line and error prompts.
 inline const QString CtsChanged = QStringLiteral("Rilevata modifica in CTS");

@@ -2,9 +2,12 @@
 
 #include "configscrn.h"
 #include "dialogs.h"
+#include "focaslibrary.h"
+#include "frmeth.h"
 #include "programtextarea.h"
 #include "qtserialport.h"
 #include "serialtext.h"
+#include "settingsstore.h"
 #include "xform2.h"
 #include "xform3.h"
 
@@ -84,6 +87,8 @@ xForm1::xForm1(MachineState &machines, const ProgramFolder &folder, Dialogs &dia
 xForm1::~xForm1()
 {
     delete m_progress;
+    // Before the library it calls goes.
+    delete m_ethernet;
 }
 
 QAction *xForm1::addEntry(QMenu *menu, const char *name, const QString &caption)
@@ -178,10 +183,19 @@ void xForm1::chooseMachine()
     choice.exec();
 }
 
-bool xForm1::openEthernet(int, const QString &)
+bool xForm1::openEthernet(int direzione, const QString &nomecnc)
 {
-    m_dialogs.message(SerialText::EthernetNotAvailable, {}, Dialogs::Icon::Information);
-    return false;
+    // One Ethernet window at a time, on the library that the settings name now.
+    delete m_ethernet;
+    m_cncLibrary = std::make_unique<FocasLibrary>(FocasLibrary::configuredFileName(SettingsStore()));
+    m_ethernet = new frmeth(*m_cncLibrary, m_dialogs, this);
+    m_ethernet->setAttribute(Qt::WA_DeleteOnClose);
+    // A reception names no machine: the caption shows the name given last.
+    if (direzione == 0)
+        m_lastCncName = nomecnc;
+    m_ethernet->nomecnc(m_lastCncName);
+    m_ethernet->open(direzione, m_machines.currentRecord().settings, term->bytes());
+    return true;
 }
 
 void xForm1::whenTransferActive(bool active)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cnclibrary.h"
 #include "commterminal.h"
 #include "seriallink.h"
 #include "serialport.h"
@@ -11,6 +12,7 @@
 #include <memory>
 
 class ConfigScrn;
+class frmeth;
 class Dialogs;
 class ProgramTextArea;
 class QAction;
@@ -72,6 +74,10 @@ private:
 
     std::unique_ptr<SerialPort> m_port;
     MachineState &m_machines;
+    // The Ethernet window of the last Ethernet transfer, and the library it works with.
+    std::unique_ptr<CncLibrary> m_cncLibrary;
+    QPointer<frmeth> m_ethernet;
+    QString m_lastCncName;
     const ProgramFolder &m_folder;
     Dialogs &m_dialogs;
     CommTerminal m_terminal;

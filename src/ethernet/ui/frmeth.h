@@ -1,0 +1,77 @@
+#pragma once
+
+#include "cnccalls.h"
+#include "cncdirectory.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class CncLibrary;
+class Dialogs;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+// Ethernet window: the connection to a machine's CNC through its library, and the programs in
+// the CNC memory.
+class frmeth : public QWidget {
+    Q_OBJECT
+public:
+    frmeth(CncLibrary &library, Dialogs &dialogs, QWidget *parent = nullptr);
+    ~frmeth() override;
+
+    // nomecnc: the machine's name for the caption.
+    void nomecnc(const QString &name) { m_machineName = name; }
+    // esiste: the program (as the grid writes it, "O0012") is in the directory as last listed.
+    bool esiste(const QString &number) const;
+    // Shows the window and connects to the CNC of the machine's settings ("address:port,");
+    // direzione 0 sends the terminal's text, 1 receives.
+    void open(int direzione, const QString &settings, const QByteArray &termText);
+
+    // programmaprincipale and programmaincorso, read from the CNC; empty after a failure.
+    void readActivePrograms(std::function<void(const QString &main, const QString &running)> then);
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void fail(short result, int closeAfterMs);
+    void readSystemInformation();
+    void connected(const ODBSYS &info, int direzione, const QByteArray &termText);
+    void refresh();
+    void readDirectoryFrom(short start, std::shared_ptr<CncDirectory> directory);
+    void showDirectory(const CncDirectory &directory);
+    void deleteProgram();
+    void renameProgram();
+    // The checks delete and rename share on Text1; the number, or nullopt after a message.
+    std::optional<long> checkedProgramInText1();
+
+    CncLibrary &m_library;
+    Dialogs &m_dialogs;
+    CncCalls m_calls;
+    QString m_machineName;
+    unsigned short m_handle = 0;
+    QTimer Timer1;
+
+    QLabel *Label1;
+    QLabel *Label5;
+    QTableWidget *MSFlexGrid1;
+    QPushButton *Command3;
+    QPushButton *Command4;
+    QPushButton *Command5;
+    QLabel *Label2;
+    QLineEdit *Text1;
+    QLineEdit *Text2;
+    QListWidget *List1;
+    QPushButton *Command1;
+    QPushButton *Command2;
+};

@@ -1,0 +1,236 @@
+#include "ethernettext.h"
+#include "fakecnclibrary.h"
+#include "frmeth.h"
+#include "scripteddialogs.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+// The Ethernet window on a fake CNC holding O0001, O0012 and O0100, main program O0001.
+struct Window {
+    FakeCncLibrary library;
+    ScriptedDialogs dialogs;
+    QPointer<frmeth> window = new frmeth(library, dialogs);
+
+    Window()
+    {
+        library.programs[1] = {56, "PERNO"};
+        library.programs[12] = {1200, "FLANGIA"};
+        library.programs[100] = {34, "ALBERO"};
+        library.mainProgram = 1;
+        library.runningProgram = 100;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->nomecnc(QStringLiteral("FRESA 2"));
+    }
+    ~Window() { delete window; }
+
+    template <typename T = QWidget>
+    T *find(const char *name) const { return window->findChild<T *>(QString::fromLatin1(name)); }
+    // Connected and listed, or closed after a failure.
+    bool settle() const
+    {
+        return QTest::qWaitFor([this] {
+            return !window || (find<QPushButton>("Command3")->isEnabled() && find<QLabel>("Label1")->text()
+                                                                                  == EthernetText::Connected);
+        });
+    }
+    QStringList gridColumn(int column) const
+    {
+        auto *grid = find<QTableWidget>("MSFlexGrid1");
+        QStringList texts;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            texts.append(grid->item(row, column) ? grid->item(row, column)->text() : QString());
+        return texts;
+    }
+    void command(const char *name, const QString &text1, const QString &text2 = {}) const
+    {
+        find<QLineEdit>("Text1")->setText(text1);
+        find<QLineEdit>("Text2")->setText(text2);
+        find<QPushButton>(name)->click();
+    }
+};
+
+} // namespace
+
+class FrmethTest : public QObject {
+    Q_OBJECT
+private slots:
+    void connection_data();
+    void connection();
+    void directoryAndGridClick();
+    void deleteAndRename_data();
+    void deleteAndRename();
+};
+
+void FrmethTest::connection_data()
+{
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QByteArray>("cncType");
+    QTest::addColumn<int>("connectResult");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("renameEnabled");
+    QTest::newRow("series 31") << QStringLiteral("127.0.0.1:8193,") << QByteArray("31") << 0 << QString() << true;
+    QTest::newRow("series 16") << QStringLiteral("127.0.0.1:8193,") << QByteArray("16") << 0 << QString() << false;
+    QTest::newRow("blank and 0") << QStringLiteral("127.0.0.1:8193,") << QByteArray(" 0") << 0 << QString() << false;
+    QTest::newRow("no connection") << QStringLiteral("127.0.0.1:8193,") << QByteArray("31") << int(EW_SOCKET)
+                                   << QStringLiteral("Manca la connessione") << false;
+    QTest::newRow("no colon") << QStringLiteral("127.0.0.1") << QByteArray("31") << 0
+                              << QStringLiteral("Parametro IP/port non valido") << false;
+}
+
+void FrmethTest::connection()
+{
+    QFETCH(QString, settings);
+    QFETCH(QByteArray, cncType);
+    QFETCH(int, connectResult);
+    QFETCH(QString, message);
+    QFETCH(bool, renameEnabled);
+    Window w;
+    std::memcpy(w.library.cncType, cncType.constData(), 2);
+    w.library.scripted["cnc_allclibhndl3"].enqueue(short(connectResult));
+    QSignalSpy closed(w.window.data(), &frmeth::closed);
+    w.window->open(0, settings, "O0001\r\nM30\r\n");
+    QVERIFY(w.window->isVisible());
+    if (!message.isEmpty()) {
+        QTRY_COMPARE(w.dialogs.messageTexts(), QStringList{message});
+        if (connectResult != 0)
+            QTRY_VERIFY(!w.window); // closes by itself
+        else
+            w.window->close(); // stays open for the user to close
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_freelibhndl")).size(), 1);
+        QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_allclibhndl3")).size(), connectResult != 0 ? 1 : 0);
+        return;
+    }
+    QVERIFY(w.settle());
+    QCOMPARE(w.library.calls.first(), QStringLiteral("cnc_allclibhndl3 127.0.0.1 8193 10"));
+    QCOMPARE(w.find<QPushButton>("Command5")->isEnabled(), renameEnabled);
+    QCOMPARE(w.window->windowTitle(), QStringLiteral("Gestione  Ethernet          ") + QString::fromLatin1(cncType)
+                                          + QStringLiteral("  M          C.N. : FRESA 2"));
+    QCOMPARE(w.find<QLabel>("Label2")->text(), QStringLiteral("Destinazione"));
+    QCOMPARE(w.find<QPushButton>("Command1")->text(), QStringLiteral("Invia"));
+    QCOMPARE(w.find<QListWidget>("List1")->item(0)->text(), QStringLiteral("O0001"));
+    QVERIFY(w.dialogs.shown.isEmpty());
+    w.window->close();
+    QCOMPARE(w.library.calls.last(), QStringLiteral("cnc_freelibhndl 7"));
+}
+
+void FrmethTest::directoryAndGridClick()
+{
+    Window w;
+    w.window->open(1, QStringLiteral("127.0.0.1:8193,"), {});
+    QVERIFY(w.settle());
+    QCOMPARE(w.find<QLabel>("Label5")->text(), QStringLiteral("O0001"));
+    QCOMPARE(w.find<QLabel>("Label2")->text(), QStringLiteral("Sorgente"));
+    QCOMPARE(w.gridColumn(0), (QStringList{"O0001", "O0012", "O0100"}));
+    QCOMPARE(w.gridColumn(1), (QStringList{"PERNO", "FLANGIA", "ALBERO"}));
+    QCOMPARE(w.gridColumn(2), (QStringList{QLocale().toString(0) + QLocale().groupSeparator() + "056",
+                                           QStringLiteral("1") + QLocale().groupSeparator() + "200",
+                                           QStringLiteral("0") + QLocale().groupSeparator() + "034"}));
+    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_rdprogdir2")).size(), 4);
+    QVERIFY(w.window->esiste(QStringLiteral(" O0012 ")));
+    QVERIFY(!w.window->esiste(QStringLiteral("O12")));
+
+    auto *grid = w.find<QTableWidget>("MSFlexGrid1");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(2, 1)).center());
+    QCOMPARE(w.find<QLineEdit>("Text1")->text(), QStringLiteral("O0100"));
+
+    // An empty CNC: no header texts, one empty row.
+    w.library.programs.clear();
+    w.find<QPushButton>("Command3")->click();
+    QVERIFY(w.settle());
+    QCOMPARE(w.gridColumn(0), QStringList{QString()});
+    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString());
+}
+
+void FrmethTest::deleteAndRename_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("text2");
+    QTest::addColumn<int>("answer"); // to the question, when it comes
+    QTest::addColumn<int>("result"); // of the delete or rename
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QString>("call"); // the delete or rename made, if any
+    QTest::addColumn<QStringList>("listed");
+    const QStringList all{"O0001", "O0012", "O0100"};
+    const QString askDelete = QStringLiteral("Desiderate cancellare il programma sul CN ? \rO0012");
+    const QString askRename = QStringLiteral("Desiderate rinominare il programma sul CN ? \rO0012");
+    const int yes = int(Dialogs::Button::Yes);
+    const int no = int(Dialogs::Button::No);
+    QTest::newRow("delete, nothing typed") << QByteArray("Command4") << QString() << QString() << yes << 0
+                                           << QStringList{"Nessun programma selezionato"} << QString() << all;
+    QTest::newRow("delete, not a number") << QByteArray("Command4") << QStringLiteral("OX1") << QString() << yes << 0
+                                          << QStringList{"Numero programma non valido"} << QString() << all;
+    QTest::newRow("delete, 12 as typed") << QByteArray("Command4") << QStringLiteral("12") << QString() << yes << 0
+                                         << QStringList{"Programma non esiste nel CN"} << QString() << all;
+    QTest::newRow("delete, main program") << QByteArray("Command4") << QStringLiteral("O0001") << QString() << yes << 0
+                                          << QStringList{"Il programma risulta selezionato sul CN"} << QString() << all;
+    QTest::newRow("delete, running") << QByteArray("Command4") << QStringLiteral("O0100") << QString() << yes << 0
+                                     << QStringList{"Il sottoprogramma risulta in esecuzione sul CN"} << QString()
+                                     << all;
+    QTest::newRow("delete, No") << QByteArray("Command4") << QStringLiteral("O0012") << QString() << no << 0
+                                << QStringList{askDelete} << QString() << all;
+    QTest::newRow("delete, Yes") << QByteArray("Command4") << QStringLiteral("O0012") << QString() << yes << 0
+                                 << QStringList{askDelete} << QStringLiteral("cnc_delete 12")
+                                 << QStringList{"O0001", "O0100"};
+    QTest::newRow("delete refused") << QByteArray("Command4") << QStringLiteral("O0012") << QString() << yes
+                                    << int(EW_PROT) << QStringList{askDelete, "Protezione di scrittura attivata"}
+                                    << QStringLiteral("cnc_delete 12") << QStringList{};
+    QTest::newRow("rename, running") << QByteArray("Command5") << QStringLiteral("O0100") << QStringLiteral("7") << yes
+                                     << 0 << QStringList{"Il sottoprogramma risulta selezionato sul CN"} << QString()
+                                     << all;
+    QTest::newRow("rename, new taken") << QByteArray("Command5") << QStringLiteral("O0012") << QStringLiteral("O0100")
+                                       << yes << 0 << QStringList{"Programma esiste già nel CN"} << QString() << all;
+    QTest::newRow("rename, Yes") << QByteArray("Command5") << QStringLiteral("O0012") << QStringLiteral("O7") << yes
+                                 << 0 << QStringList{askRename} << QStringLiteral("cnc_renameprog 12 7")
+                                 << QStringList{"O0001", "O0007", "O0100"};
+    QTest::newRow("rename refused") << QByteArray("Command5") << QStringLiteral("O0012") << QStringLiteral("7") << yes
+                                    << int(EW_DATA) << QStringList{askRename, "Errore nella scrittura/lettura dati"}
+                                    << QStringLiteral("cnc_renameprog 12 7") << all;
+}
+
+void FrmethTest::deleteAndRename()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QString, text1);
+    QFETCH(QString, text2);
+    QFETCH(int, answer);
+    QFETCH(int, result);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, call);
+    QFETCH(QStringList, listed);
+    Window w;
+    w.window->open(1, QStringLiteral("127.0.0.1:8193,"), {});
+    QVERIFY(w.settle());
+    w.dialogs.questionAnswers.enqueue(Dialogs::Button(answer));
+    const QString callName = command == "Command4" ? QStringLiteral("cnc_delete") : QStringLiteral("cnc_renameprog");
+    w.library.scripted[callName].enqueue(short(result));
+    w.command(command.constData(), text1, text2);
+    QTRY_COMPARE(w.dialogs.texts(), shown);
+    if (listed.isEmpty()) { // a refused delete closes the window
+        QTRY_VERIFY(!w.window);
+    } else {
+        QVERIFY(w.settle());
+        QCOMPARE(w.gridColumn(0), listed);
+    }
+    QCOMPARE(w.library.calls.filter(callName).join(u','), call);
+    for (const ScriptedDialogs::Shown &box : std::as_const(w.dialogs.shown)) {
+        if (box.kind == ScriptedDialogs::Kind::Question)
+            QCOMPARE(box.title, QStringLiteral("Cancellazione programma"));
+        else if (box.text.contains(QStringLiteral("sul CN")))
+            QCOMPARE(box.title, QStringLiteral("Programma Attivo"));
+    }
+}
+
+QTEST_MAIN(FrmethTest)
+#include "tst_frmeth.moc"
