@@ -54,10 +54,13 @@ int listMachinesCommand(int argc, char **argv)
     const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
     QString listing;
     QString error;
-    if (!listMachines(folder, &listing, &error)) {
+    QString warning;
+    if (!listMachines(folder, &listing, &error, &warning)) {
         QTextStream(stderr) << error << '\n';
         return 1;
     }
+    if (!warning.isEmpty())
+        QTextStream(stderr) << warning << '\n';
     QTextStream(stdout) << listing;
     return 0;
 }

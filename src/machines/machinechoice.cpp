@@ -13,8 +13,7 @@ MachineChoice::MachineChoice(MachineState &machines, const ProgramFolder &folder
 MachineList MachineChoice::open()
 {
     MachineList list = LoadMachineList(m_machines, m_folder);
-    if (!list.error.isEmpty())
-        m_dialogs.message(list.error, {}, Dialogs::Icon::Exclamation);
+    ReportMachineList(list, m_dialogs);
     m_entries = list.entries;
     return list;
 }

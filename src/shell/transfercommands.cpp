@@ -127,12 +127,14 @@ bool TransferCommand::chooseSerialMachine()
         finish(Failure);
         return false;
     }
+    if (!list.warning.isEmpty())
+        m_output.line(list.warning);
     const int position = findMachine(list, m_request.machine);
     if (position < 0) {
         m_output.line(CommandLineText::UnknownMachine.arg(m_request.machine.trimmed()));
         QStringList names;
         for (const MachineListEntry &entry : list.entries)
-            names.append(entry.name);
+            names.append(ShownMachineName(entry.name));
         m_output.line(names.isEmpty() ? CommandLineText::NoMachines.arg(m_folder.machineFilePath())
                                       : CommandLineText::KnownMachines.arg(m_folder.machineFilePath(),
                                                                            names.join(QStringLiteral(", "))));
