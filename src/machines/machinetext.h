@@ -68,6 +68,13 @@ inline const QString LineBadHandshaking = QStringLiteral("numero non valido per 
 inline const QString LineBadLineEnd = QStringLiteral("numero non valido per la gestione CR LF");
 inline const QString LineBeyondCapacity = QStringLiteral("oltre la centesima macchina");
 
+// A serial machine whose settings no port can take.
+inline const QString BadComPort = QStringLiteral("La macchina %1 ha la porta Com %2: sono ammesse le porte da 1 a 16.");
+inline const QString BadHandshaking =
+    QStringLiteral("La macchina %1 ha il controllo di flusso %2: sono ammessi i valori da 0 a 3.");
+inline const QString BadLineEnd =
+    QStringLiteral("La macchina %1 ha la gestione CR LF %2: sono ammessi i valori da 0 a 2.");
+
 // Machine choice window (xForm3)
 inline const QString ChoiceTitle = QStringLiteral("Scelta utensile");
 inline const QString ChoiceOk = QStringLiteral("Ok ");
