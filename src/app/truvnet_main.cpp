@@ -73,10 +73,13 @@ int listMachinesCommand(int argc, char **argv)
         return 1;
     QString listing;
     QString error;
-    if (!listMachines(folder, &listing, &error)) {
+    QString warning;
+    if (!listMachines(folder, &listing, &error, &warning)) {
         QTextStream(stderr) << error << '\n';
         return 1;
     }
+    if (!warning.isEmpty())
+        QTextStream(stderr) << warning << '\n';
     QTextStream(stdout) << listing;
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "machinechoice.h"
 
 #include "dialogs.h"
+#include "serialmachinecheck.h"
 #include "serialport.h"
 #include "transferflags.h"
 
@@ -13,8 +14,7 @@ MachineChoice::MachineChoice(MachineState &machines, const ProgramFolder &folder
 MachineList MachineChoice::open()
 {
     MachineList list = LoadMachineList(m_machines, m_folder);
-    if (!list.error.isEmpty())
-        m_dialogs.message(list.error, {}, Dialogs::Icon::Exclamation);
+    ReportMachineList(list, m_dialogs);
     m_entries = list.entries;
     return list;
 }
@@ -36,6 +36,11 @@ void MachineChoice::confirm()
     const MachineRecord &record = m_machines.currentRecord();
     if (record.isEthernet())
         return;
+    if (const QString problem = SerialMachineProblem(record); !problem.isEmpty()) {
+        m_dialogs.message(problem, {}, Dialogs::Icon::Exclamation);
+        cancel();
+        return;
+    }
     ApplyMachineToPort(record, m_port);
     m_flags.notifyAddress = m_machines.netPorts.notifyAddress(record.comPort);
 }

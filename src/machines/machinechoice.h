@@ -19,7 +19,8 @@ public:
     // List1 selection: CurrentMachine := the entry's record index - 1. -1 changes nothing.
     void select(int position);
     // "Ok ": a serial machine's line onto the port and its notification address; an Ethernet
-    // machine changes nothing. With an empty list it is "Annulla".
+    // machine changes nothing. With an empty list it is "Annulla"; so it is, after a message,
+    // for a serial machine whose settings no port can take.
     void confirm();
     // "Annulla", and closing the window without a button.
     void cancel();

@@ -1,29 +1,20 @@
 #pragma once
 
+#include "machinefileparser.h"
 #include "machinestate.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+class Dialogs;
 class ProgramFolder;
 
 // cncsett.dat: line 1 holds CurrentMachine as numeric printing writes it (" 0 "), then one
 // line per machine with its seven fields, strings quoted, integers bare, CR LF line ends.
 
-struct MachineFileContent {
-    qint16 currentMachine = 0;
-    // At most MachineTable::Capacity machines; later lines are ignored.
-    QList<MachineRecord> records;
-};
-
-// Reads the machine file's bytes. Blank lines are skipped; a short line gives empty trailing
-// fields; CR LF, LF and CR all end a line.
-MachineFileContent parseMachineFile(const QByteArray &bytes);
-// One machine line: fields separated by commas, blanks before a field skipped, a quoted field
-// running to the next double quote (commas included), integers read as decimal numbers.
-MachineRecord parseMachineLine(const QString &line);
-// Records 1..100 with a name, in order, after CurrentMachine.
+// Records 1..100 with a name, in order, after CurrentMachine; the lines that could not be read
+// stand where they stood.
 QByteArray formatMachineFile(const MachineState &machines);
 // A number as numeric printing writes it: a blank in place of a plus sign, the digits and a
 // trailing blank (" 0 ", "-3 ").
@@ -38,6 +29,8 @@ struct MachineList {
     QList<MachineListEntry> entries;  // file order, never sorted: position + 1 = record index
     int selection = -1;               // the entry to select, -1 when the list is empty
     QString error;                    // why an existing file could not be read
+    // A missing file or the lines that could not be read, when this run has not said so yet.
+    QString warning;
 };
 
 // Reloads MachineTable and CurrentMachine from cncsett.dat and says what a machine list shows.
@@ -45,3 +38,5 @@ struct MachineList {
 MachineList LoadMachineList(MachineState &machines, const ProgramFolder &folder);
 // Rewrites cncsett.dat atomically from memory; records with an empty name are dropped.
 bool SaveMachineFile(const MachineState &machines, const ProgramFolder &folder, QString *error = nullptr);
+// What the windows say on opening a machine list: the read error, then the warning.
+void ReportMachineList(const MachineList &list, Dialogs &dialogs);

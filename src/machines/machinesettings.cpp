@@ -117,8 +117,7 @@ MachineSettingsEditor::MachineSettingsEditor(MachineState &machines, const Progr
 void MachineSettingsEditor::open()
 {
     const MachineList list = LoadMachineList(m_machines, m_folder);
-    if (!list.error.isEmpty())
-        m_dialogs.message(list.error, {}, Dialogs::Icon::Exclamation);
+    ReportMachineList(list, m_dialogs);
     m_entries = list.entries;
     m_selection = -1;
     if (list.selection >= 0)

@@ -20,6 +20,14 @@ int MachineRecord::ethernetPort() const
     return int(leadingNumber(settings.mid(colon + 1)));
 }
 
+QString ShownMachineName(const QString &name)
+{
+    constexpr qsizetype Longest = 64;
+    if (name.size() <= Longest)
+        return name;
+    return name.left(Longest) + QStringLiteral("...");
+}
+
 void NetworkSerialPorts::clear()
 {
     netPortAddress.fill(QString());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -26,6 +27,15 @@ struct MachineRecord {
     int ethernetPort() const;
 };
 
+// A line of cncsett.dat that could not be read as a machine. It goes back into the file as it
+// stood, after the record that preceded it (0: before the first machine).
+struct KeptMachineLine {
+    int afterRecord = 0;
+    QString text;
+
+    bool operator==(const KeptMachineLine &) const = default;
+};
+
 // MachineTable: records 1..100 hold the machines in file order; record 0 stays empty.
 class MachineTable {
 public:
@@ -33,11 +43,22 @@ public:
 
     MachineRecord &at(int index) { return m_records.at(std::size_t(index)); }
     const MachineRecord &at(int index) const { return m_records.at(std::size_t(index)); }
-    void clear() { m_records.fill(MachineRecord{}); }
+    void clear()
+    {
+        m_records.fill(MachineRecord{});
+        keptLines.clear();
+    }
+
+    // In file order.
+    QList<KeptMachineLine> keptLines;
 
 private:
     std::array<MachineRecord, Capacity + 1> m_records;
 };
+
+// A name as machine lists show it: a name beyond any real machine's is cut, so that a broken
+// file cannot stall a window.
+QString ShownMachineName(const QString &name);
 
 // COM ports 0..100 that a network device provides, as the line test found them.
 struct NetworkSerialPorts {
@@ -59,6 +80,9 @@ struct MachineState {
     // CurrentMachine: zero-based position of the chosen machine; its record is one further.
     qint16 currentMachine = 0;
     NetworkSerialPorts netPorts;
+    // What the last reading of cncsett.dat had to say (a missing file, unreadable lines), so
+    // that each window opening does not say it again.
+    QString reportedFileWarning;
 
     MachineRecord &currentRecord() { return table.at(currentMachine + 1); }
     const MachineRecord &currentRecord() const { return table.at(currentMachine + 1); }

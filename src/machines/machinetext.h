@@ -50,6 +50,31 @@ inline const QString EndTitle = QStringLiteral("Termine modifiche");
 inline const QString TableFull = QStringLiteral("L'elenco contiene già 100 macchine: non se ne possono aggiungere altre.");
 inline constexpr int SettingsHelpContext = 107;
 
+// Reading cncsett.dat: the report, then one line per line of the file that could not be read.
+inline const QString FileMissing = QStringLiteral("Il file %1 non esiste: nessuna macchina configurata.");
+inline const QString FileLinesUnread =
+    QStringLiteral("Righe del file %1 che non si possono leggere (restano nel file così come sono):");
+inline const QString FileLine = QStringLiteral("riga %1: %2");
+inline const QString FileMoreLines = QStringLiteral("... e altre %1 righe.");
+inline const QString LineBadCurrentMachine = QStringLiteral("numero della macchina scelta non valido: nessuna macchina letta");
+inline const QString LineControlCharacter = QStringLiteral("carattere di controllo (codice %1)");
+inline const QString LineOpenQuote = QStringLiteral("virgolette non chiuse");
+inline const QString LineTextAfterQuote = QStringLiteral("testo dopo le virgolette di chiusura");
+inline const QString LineQuoteInField = QStringLiteral("virgolette all'interno di un campo");
+inline const QString LineTooManyFields = QStringLiteral("più di sette campi");
+inline const QString LineNoName = QStringLiteral("manca il nome della macchina");
+inline const QString LineBadComPort = QStringLiteral("numero non valido per la porta Com");
+inline const QString LineBadHandshaking = QStringLiteral("numero non valido per il controllo di flusso");
+inline const QString LineBadLineEnd = QStringLiteral("numero non valido per la gestione CR LF");
+inline const QString LineBeyondCapacity = QStringLiteral("oltre la centesima macchina");
+
+// A serial machine whose settings no port can take.
+inline const QString BadComPort = QStringLiteral("La macchina %1 ha la porta Com %2: sono ammesse le porte da 1 a 16.");
+inline const QString BadHandshaking =
+    QStringLiteral("La macchina %1 ha il controllo di flusso %2: sono ammessi i valori da 0 a 3.");
+inline const QString BadLineEnd =
+    QStringLiteral("La macchina %1 ha la gestione CR LF %2: sono ammessi i valori da 0 a 2.");
+
 // Machine choice window (xForm3)
 inline const QString ChoiceTitle = QStringLiteral("Scelta utensile");
 inline const QString ChoiceOk = QStringLiteral("Ok ");

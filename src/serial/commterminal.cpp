@@ -28,8 +28,7 @@ MachineList CommTerminal::open(HandBack handBack, bool loadSaveEnabled)
     m_loadSaveEnabled = loadSaveEnabled;
     m_holdsReceivedData = false;
     MachineList list = LoadMachineList(m_machines, m_folder);
-    if (!list.error.isEmpty())
-        m_dialogs.message(list.error, {}, Dialogs::Icon::Exclamation);
+    ReportMachineList(list, m_dialogs);
     return list;
 }
 

@@ -25,6 +25,8 @@ int listCncDirectory(const ProgramFolder &folder, const QString &machine, CncLib
         err << list.error << Qt::endl;
         return 1;
     }
+    if (!list.warning.isEmpty())
+        err << list.warning << Qt::endl;
     const int position = findMachine(list, machine);
     if (position < 0) {
         err << unknownMachineReport(list, machine, folder).join(u'\n') << Qt::endl;

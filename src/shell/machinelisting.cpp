@@ -31,7 +31,7 @@ QString lineEndName(int lineEnd)
 
 } // namespace
 
-bool listMachines(const ProgramFolder &folder, QString *listing, QString *error)
+bool listMachines(const ProgramFolder &folder, QString *listing, QString *error, QString *warning)
 {
     MachineState machines;
     const MachineList list = LoadMachineList(machines, folder);
@@ -39,10 +39,11 @@ bool listMachines(const ProgramFolder &folder, QString *listing, QString *error)
         *error = list.error;
         return false;
     }
+    *warning = list.warning;
     listing->clear();
     for (const MachineListEntry &entry : list.entries) {
         const MachineRecord &record = machines.table.at(entry.recordIndex);
-        QStringList columns{QString::number(entry.recordIndex), record.name};
+        QStringList columns{QString::number(entry.recordIndex), ShownMachineName(record.name)};
         if (record.isEthernet()) {
             columns << QStringLiteral("Ethernet")
                     << record.ethernetAddress() + QLatin1Char(':') + QString::number(record.ethernetPort());

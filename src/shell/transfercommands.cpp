@@ -81,7 +81,7 @@ QStringList unknownMachineReport(const MachineList &list, const QString &name, c
 {
     QStringList names;
     for (const MachineListEntry &entry : list.entries)
-        names.append(entry.name);
+        names.append(ShownMachineName(entry.name));
     return {CommandLineText::UnknownMachine.arg(name.trimmed()),
             names.isEmpty() ? CommandLineText::NoMachines.arg(folder.machineFilePath())
                             : CommandLineText::KnownMachines.arg(folder.machineFilePath(),
@@ -138,6 +138,8 @@ bool TransferCommand::chooseSerialMachine()
         finish(Failure);
         return false;
     }
+    if (!list.warning.isEmpty())
+        m_output.line(list.warning);
     const int position = findMachine(list, m_request.machine);
     if (position < 0) {
         for (const QString &line : unknownMachineReport(list, m_request.machine, m_folder))

@@ -20,9 +20,9 @@ const QByteArray TwoMachines = " 1 \r\n"
                                "\"CNC ETH\",5,\"192.168.1.10:8193,\",0,\"\",\"\",1\r\n";
 
 struct Fixture {
-    Fixture()
+    explicit Fixture(const QByteArray &file = TwoMachines)
     {
-        temp.writeFile(QStringLiteral("cncsett.dat"), TwoMachines);
+        temp.writeFile(QStringLiteral("cncsett.dat"), file);
         window = std::make_unique<ConfigScrn>(machines, temp.folder(), dialogs);
         window->show();
     }
@@ -65,6 +65,7 @@ private slots:
     void exitAndAbandon_data();
     void exitAndAbandon();
     void helpButton();
+    void brokenFileIsToldAndKept();
 };
 
 void ConfigScrnTest::captions_data()
@@ -300,6 +301,28 @@ void ConfigScrnTest::helpButton()
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown.first().kind, ScriptedDialogs::Kind::Help);
     QCOMPARE(f.dialogs.shown.first().helpContext, 107);
+}
+
+void ConfigScrnTest::brokenFileIsToldAndKept()
+{
+    const QByteArray longName(5'000'000, 'L');
+    const QByteArray file = " 0 \r\n\"T1\",1,\"9600,N,8,1\",0,\"\",\"\",0\r\n"
+                            "\"T2,2\r\n"
+                            "\"" + longName + "\",3,\"4800,N,8,1\",0,\"\",\"\",0\r\n";
+    Fixture f(file);
+    QCOMPARE(f.dialogs.messageTexts(),
+             QStringList{QStringLiteral("Righe del file %1 che non si possono leggere (restano nel file così come sono):\n"
+                                        "riga 3: virgolette non chiuse")
+                             .arg(f.temp.folder().machineFilePath())});
+    QCOMPARE(f.dialogs.shown.first().icon, Dialogs::Icon::Exclamation);
+    auto *list = f.find<QListWidget>("List1");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(1)->text(), QString(64, u'L') + QStringLiteral("..."));
+
+    f.dialogs.clear();
+    f.dialogs.questionAnswers.enqueue(Dialogs::Button::Yes);
+    f.click("Command1");
+    QCOMPARE(*TextFile::read(f.temp.folder().machineFilePath()), file);
 }
 
 QTEST_MAIN(ConfigScrnTest)

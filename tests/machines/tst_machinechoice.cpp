@@ -36,6 +36,8 @@ private slots:
     void serialMachineConfiguresThePort_data();
     void serialMachineConfiguresThePort();
     void ethernetMachineLeavesPortAndAddress();
+    void settingsNoPortTakesAreRefused_data();
+    void settingsNoPortTakesAreRefused();
     void cancelKeepsTheChangedSelection();
     void okOnAnEmptyListCancels();
 };
@@ -104,6 +106,51 @@ void MachineChoiceTest::ethernetMachineLeavesPortAndAddress()
     QVERIFY(f.port.calls.isEmpty());
     QCOMPARE(f.flags.notifyAddress, QStringLiteral("10.0.0.9"));
     QVERIFY(!f.flags.transferCancelled);
+}
+
+void MachineChoiceTest::settingsNoPortTakesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("fields");  // ComPort, Settings, Handshaking, Preamble, Postamble, LineEnd
+    QTest::addColumn<QString>("message");    // empty: the line goes onto the port
+
+    QTest::newRow("COM0") << QByteArray("0,\"9600,N,8,1\",0,\"\",\"\",0")
+                          << QStringLiteral("La macchina TORNIO 1 ha la porta Com 0: sono ammesse le porte da 1 a 16.");
+    QTest::newRow("COM-3") << QByteArray("-3,\"9600,N,8,1\",0,\"\",\"\",0")
+                           << QStringLiteral("La macchina TORNIO 1 ha la porta Com -3: sono ammesse le porte da 1 a 16.");
+    QTest::newRow("COM17") << QByteArray("17,\"9600,N,8,1\",0,\"\",\"\",0")
+                           << QStringLiteral("La macchina TORNIO 1 ha la porta Com 17: sono ammesse le porte da 1 a 16.");
+    QTest::newRow("COM16, RTS and XON/XOFF, CR") << QByteArray("16,\"9600,N,8,1\",3,\"\",\"\",2") << QString();
+    QTest::newRow("handshaking -7")
+        << QByteArray("1,\"9600,N,8,1\",-7,\"\",\"\",0")
+        << QStringLiteral("La macchina TORNIO 1 ha il controllo di flusso -7: sono ammessi i valori da 0 a 3.");
+    QTest::newRow("handshaking 4")
+        << QByteArray("1,\"9600,N,8,1\",4,\"\",\"\",0")
+        << QStringLiteral("La macchina TORNIO 1 ha il controllo di flusso 4: sono ammessi i valori da 0 a 3.");
+    QTest::newRow("line end 77")
+        << QByteArray("1,\"9600,N,8,1\",0,\"\",\"\",77")
+        << QStringLiteral("La macchina TORNIO 1 ha la gestione CR LF 77: sono ammessi i valori da 0 a 2.");
+    QTest::newRow("line end -1")
+        << QByteArray("1,\"9600,N,8,1\",0,\"\",\"\",-1")
+        << QStringLiteral("La macchina TORNIO 1 ha la gestione CR LF -1: sono ammessi i valori da 0 a 2.");
+}
+
+void MachineChoiceTest::settingsNoPortTakesAreRefused()
+{
+    QFETCH(QByteArray, fields);
+    QFETCH(QString, message);
+    Fixture f(" 0 \r\n\"TORNIO 1\"," + fields + "\r\n");
+    f.choice.open();
+    f.choice.confirm();
+    if (message.isEmpty()) {
+        QVERIFY(!f.flags.transferCancelled);
+        QCOMPARE(f.port.calls.size(), 3);
+        QVERIFY(f.dialogs.shown.isEmpty());
+        return;
+    }
+    QVERIFY(f.flags.transferCancelled);
+    QVERIFY(f.port.calls.isEmpty());
+    QCOMPARE(f.dialogs.messageTexts(), QStringList{message});
+    QCOMPARE(f.dialogs.shown.first().icon, Dialogs::Icon::Exclamation);
 }
 
 void MachineChoiceTest::cancelKeepsTheChangedSelection()

@@ -1,5 +1,6 @@
 #include "tempprogramfolder.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 
@@ -40,27 +41,43 @@ private slots:
 
 void CommandLineTest::machinesListedInFileOrder_data()
 {
-    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("file");  // "missing" for no file
     QTest::addColumn<QString>("listing");
-    QTest::newRow("no machine") << QByteArray(" 0 \r\n") << QString();
+    QTest::addColumn<QString>("errors");   // %1: the machine file
+    QTest::newRow("no machine") << QByteArray(" 0 \r\n") << QString() << QString();
+    QTest::newRow("no machine file") << QByteArray("missing") << QString()
+                                     << QStringLiteral("Il file %1 non esiste: nessuna macchina configurata.\n");
+    QTest::newRow("broken line, long name")
+        << QByteArray(" 0 \r\n\"T1\",1,\"9600,N,8,1\",0,\"\",\"\",0\r\n\"T2,2,\"4800,N,8,1\",0,\"\",\"\",0\r\n\"")
+               + QByteArray(100000, 'X') + QByteArray("\",3,\"4800,N,8,1\",0,\"\",\"\",0\r\n")
+        << QStringLiteral("1\tT1\tseriale\tCOM1\t9600,N,8,1\tNessuno\tCr + Lf\n2\t%1...\tseriale\tCOM3\t4800,N,8,1\tNessuno\tCr + Lf\n")
+               .arg(QString(64, u'X'))
+        << QStringLiteral("Righe del file %1 che non si possono leggere (restano nel file così come sono):\n"
+                          "riga 3: testo dopo le virgolette di chiusura\n");
     QTest::newRow("serial and Ethernet")
         << QByteArray(" 1 \r\n\"TORNIO 1\",1,\"9600,E,7,2\",1,\"12\",\"\",0\r\n"
                       "\"FRESA 2\",2,\"127.0.0.1:8193,\",0,\"\",\"\",0\r\n"
                       "\"PUNZONATRICE\",3,\"4800,N,8,1\",3,\"\",\"14\",2\r\n")
         << QStringLiteral("1\tTORNIO 1\tseriale\tCOM1\t9600,E,7,2\tXon/Xoff\tCr + Lf\n"
                           "2\tFRESA 2\tEthernet\t127.0.0.1:8193\n"
-                          "3\tPUNZONATRICE\tseriale\tCOM3\t4800,N,8,1\tXon/RTS\tCr\n");
+                          "3\tPUNZONATRICE\tseriale\tCOM3\t4800,N,8,1\tXon/RTS\tCr\n")
+        << QString();
 }
 
 void CommandLineTest::machinesListedInFileOrder()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, listing);
+    QFETCH(QString, errors);
     TempProgramFolder temp;
-    temp.writeFile(QStringLiteral("cncsett.dat"), file);
+    if (file == "missing")
+        QVERIFY(QFile::remove(temp.folder().machineFilePath()));
+    else
+        temp.writeFile(QStringLiteral("cncsett.dat"), file);
     const Run run = truvnet(temp, {QStringLiteral("machines")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, listing);
+    QCOMPARE(run.err, errors.isEmpty() ? errors : errors.arg(temp.folder().machineFilePath()));
 }
 
 void CommandLineTest::mistypedSubcommandRefused()

@@ -1,6 +1,7 @@
 #include "commandlinetext.h"
 #include "consoleoutput.h"
 #include "fakeserialport.h"
+#include "machinetext.h"
 #include "serialtext.h"
 #include "serialcncprocess.h"
 #include "settingsstore.h"
@@ -529,7 +530,8 @@ void TransferCommandsTest::refusedWithTheReason_data()
     QTest::newRow("no machine file") << QStringList{QStringLiteral("receive"), QStringLiteral("TORNIO"),
                                                     QStringLiteral("out.nc")}
                                      << QByteArray()
-                                     << CommandLineText::UnknownMachine.arg(QStringLiteral("TORNIO")) + u'\n'
+                                     << MachineText::FileMissing.arg(QStringLiteral("%1/cncsett.dat")) + u'\n'
+                                            + CommandLineText::UnknownMachine.arg(QStringLiteral("TORNIO")) + u'\n'
                                             + CommandLineText::NoMachines.arg(QStringLiteral("%1/cncsett.dat"))
                                             + u'\n';
     QTest::newRow("Ethernet machine") << QStringList{QStringLiteral("send"), QStringLiteral("fresa eth"),

@@ -265,7 +265,7 @@ void ConfigScrn::showList()
     m_showing = true;
     List1->clear();
     for (const MachineListEntry &entry : m_editor.entries()) {
-        auto *item = new QListWidgetItem(entry.name, List1);
+        auto *item = new QListWidgetItem(ShownMachineName(entry.name), List1);
         item->setData(Qt::UserRole, entry.recordIndex);
     }
     if (m_editor.selection() >= 0)

@@ -36,7 +36,7 @@ xForm3::xForm3(MachineState &machines, const ProgramFolder &folder, SerialPort &
 
     const MachineList list = m_choice.open();
     for (const MachineListEntry &entry : list.entries) {
-        auto *item = new QListWidgetItem(entry.name, List1);
+        auto *item = new QListWidgetItem(ShownMachineName(entry.name), List1);
         item->setData(Qt::UserRole, entry.recordIndex);
     }
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {

@@ -136,7 +136,7 @@ void xForm1::openFor(const QByteArray &text, HandBack handBack, bool allowLoadSa
     const MachineList list = m_terminal.open(std::move(handBack), allowLoadSave);
     List1->clear();
     for (const MachineListEntry &entry : list.entries) {
-        auto *item = new QListWidgetItem(entry.name, List1);
+        auto *item = new QListWidgetItem(ShownMachineName(entry.name), List1);
         item->setData(Qt::UserRole, entry.recordIndex);
     }
     carica->setEnabled(allowLoadSave);
