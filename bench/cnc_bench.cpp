@@ -1,11 +1,16 @@
 // The CNC directory of 1,000 programs read through the library binding (libcncsim loaded at run
 // time, one read per program as the Ethernet window reads it), beside the same reads made over a
 // raw socket to the same cncsim, in one run. The ratio is what the binding and the library cost.
+// Also the Ethernet window's own listing, its calls made off the user-interface thread.
 #include "cncdirectory.h"
 #include "focaslibrary.h"
+#include "frmeth.h"
+#include "scripteddialogs.h"
 #include "protocol.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -98,6 +103,23 @@ int bindingDirectory(FocasLibrary &library, quint16 port)
     return listed;
 }
 
+// Opens the Ethernet window and waits until its grid holds the whole directory.
+int windowDirectory(FocasLibrary &library, quint16 port)
+{
+    ScriptedDialogs dialogs;
+    frmeth window(library, dialogs);
+    window.open(1, QStringLiteral("127.0.0.1:%1,").arg(port), {});
+    auto *grid = window.findChild<QTableWidget *>(QStringLiteral("MSFlexGrid1"));
+    auto *refresh = window.findChild<QPushButton *>(QStringLiteral("Command3"));
+    QElapsedTimer limit;
+    limit.start();
+    while (!(grid->rowCount() == Programs && refresh->isEnabled()) && limit.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    const int listed = grid->rowCount();
+    window.close();
+    return listed;
+}
+
 template <typename Read>
 double medianMs(Read read, int &listed)
 {
@@ -116,7 +138,8 @@ double medianMs(Read read, int &listed)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QTemporaryDir memory;
     for (int number = 1; number <= Programs; ++number) {
@@ -141,11 +164,17 @@ int main(int argc, char **argv)
     int rawListed = 0;
     const double binding = medianMs([&] { return bindingDirectory(library, port); }, bindingListed);
     const double raw = medianMs([&] { return rawDirectory(port); }, rawListed);
+    int windowListed = 0;
+    const double window = medianMs([&] { return windowDirectory(library, port); }, windowListed);
     out << "CNC directory of " << Programs << " programs, one read each, median of " << Rounds << " rounds\n";
     out << QStringLiteral("  through the binding:  %1 ms (%2 listed)\n").arg(binding, 0, 'f', 1).arg(bindingListed);
     out << QStringLiteral("  raw socket baseline:  %1 ms (%2 listed)\n").arg(raw, 0, 'f', 1).arg(rawListed);
     out << QStringLiteral("  binding / baseline:   %1\n").arg(binding / raw, 0, 'f', 2);
+    out << QStringLiteral("  Ethernet window:      %1 ms (%2 listed), %3 x baseline\n")
+               .arg(window, 0, 'f', 1)
+               .arg(windowListed)
+               .arg(window / raw, 0, 'f', 2);
     cnc.terminate();
     cnc.waitForFinished();
-    return bindingListed == Programs && rawListed == Programs ? 0 : 1;
+    return bindingListed == Programs && rawListed == Programs && windowListed == Programs ? 0 : 1;
 }

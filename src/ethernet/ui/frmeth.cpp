@@ -224,9 +224,11 @@ void frmeth::readDirectoryFrom(short start, std::shared_ptr<CncDirectory> direct
     read->top = start;
     m_calls.run([this, read] { return m_library.cnc_rdprogdir2(m_handle, 2, &read->top, &read->count, &read->entry); },
                 [this, read, start, directory](short result) {
+                    const size_t listed = directory->programs.size();
                     const std::optional<short> next =
                         takeDirectoryRead(*directory, start, result, read->count, read->entry);
-                    showDirectory(*directory);
+                    if (directory->programs.size() > listed)
+                        showLastProgram(*directory);
                     if (next)
                         return readDirectoryFrom(*next, directory);
                     if (directory->result != EW_OK)
@@ -235,13 +237,14 @@ void frmeth::readDirectoryFrom(short start, std::shared_ptr<CncDirectory> direct
                 });
 }
 
-void frmeth::showDirectory(const CncDirectory &directory)
+void frmeth::showLastProgram(const CncDirectory &directory)
 {
-    if (directory.programs.empty())
-        return;
-    MSFlexGrid1->setHorizontalHeaderLabels(
-        {EthernetText::ProgramColumn, EthernetText::CommentColumn, EthernetText::SizeColumn});
-    MSFlexGrid1->setRowCount(int(directory.programs.size()));
+    // The header comes with the first program; until then the grid has one empty row.
+    if (directory.programs.size() == 1)
+        MSFlexGrid1->setHorizontalHeaderLabels(
+            {EthernetText::ProgramColumn, EthernetText::CommentColumn, EthernetText::SizeColumn});
+    else
+        MSFlexGrid1->insertRow(MSFlexGrid1->rowCount());
     const int row = int(directory.programs.size()) - 1;
     const CncProgramEntry &program = directory.programs.back();
     MSFlexGrid1->setItem(row, 0, new QTableWidgetItem(programNumberText(program.number)));

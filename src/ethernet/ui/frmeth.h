@@ -49,7 +49,8 @@ private:
     void connected(const ODBSYS &info, int direzione, const QByteArray &termText);
     void refresh();
     void readDirectoryFrom(short start, std::shared_ptr<CncDirectory> directory);
-    void showDirectory(const CncDirectory &directory);
+    // Adds the program read last to the grid.
+    void showLastProgram(const CncDirectory &directory);
     void deleteProgram();
     void renameProgram();
     // The checks delete and rename share on Text1; the number, or nullopt after a message.
