@@ -38,8 +38,17 @@ inline const QString AlreadyInCnc = QStringLiteral("Programma esiste già nel CN
 inline const QString AskDelete = QStringLiteral("Desiderate cancellare il programma sul CN ? ");
 inline const QString AskRename = QStringLiteral("Desiderate rinominare il programma sul CN ? ");
 inline const QString DeleteTitle = QStringLiteral("Cancellazione programma");
-// Sending and receiving through this window come with the download and the upload.
-inline const QString TransferNotYet = QStringLiteral("Invio e ricezione via Ethernet non ancora disponibili.");
+// Sending through this window comes with the download.
+inline const QString SendNotYet = QStringLiteral("L'invio via Ethernet non è ancora disponibile.");
+inline const QString NoPartProgram = QStringLiteral("Nessun part program selezionato");
+inline const QString NotFramed = QStringLiteral("Il part program non è delimitato da %");
+inline const QString ClearReceived = QStringLiteral("Cancello il programma già ricevuto?");
+inline const QString HasDataTitle = QStringLiteral("Contiene dati");
+// A CNC that keeps answering "buffer empty" for this long ends the reception.
+inline const QString UploadTimedOut =
+    QStringLiteral("Il C.N. non ha inviato dati per %1 secondi: ricezione interrotta.");
+// The working file of a reception could not be written; the terminal gets the lines anyway.
+inline const QString WorkFileNotWritten = QStringLiteral("Impossibile scrivere %1: %2");
 
 // The directory grid's header.
 inline const QString ProgramColumn = QStringLiteral("Programma");

@@ -2,11 +2,16 @@
 #include "cncresults.h"
 #include "cncsimprocess.h"
 #include "focaslibrary.h"
+#include "frmeth.h"
+#include "scripteddialogs.h"
 #include "settingsstore.h"
 #include "tempprogramfolder.h"
 #include "textfile.h"
 
 #include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,6 +42,7 @@ class CncBindingTest : public QObject {
 private slots:
     void callsReachTheCnc_data();
     void callsReachTheCnc();
+    void windowReceivesFromTheCnc();
     void dirCommand_data();
     void dirCommand();
 };
@@ -95,6 +101,31 @@ void CncBindingTest::callsReachTheCnc()
     QCOMPARE(library.cnc_freelibhndl(handle), short(EW_OK));
 }
 
+void CncBindingTest::windowReceivesFromTheCnc()
+{
+    QTemporaryDir memory;
+    fillMemory(memory.path());
+    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), {QStringLiteral("--busy"), QStringLiteral("2")});
+    FocasLibrary library(QStringLiteral(LIBCNCSIM));
+    ScriptedDialogs dialogs;
+    QByteArray handedBack;
+    {
+        frmeth window(library, dialogs);
+        window.setHandBack({}, [&handedBack](const QByteArray &text) { handedBack = text; });
+        window.open(1, QStringLiteral("127.0.0.1:%1,").arg(cnc.port()), {});
+        auto *grid = window.findChild<QTableWidget *>(QStringLiteral("MSFlexGrid1"));
+        auto *receive = window.findChild<QPushButton *>(QStringLiteral("Command1"));
+        QTRY_COMPARE(grid->rowCount(), 3);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(0, 0)).center());
+        receive->click();
+        QTRY_COMPARE(window.findChild<QListWidget *>(QStringLiteral("List1"))->count(), 3);
+        QTRY_VERIFY(receive->isEnabled());
+        window.findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+    }
+    QCOMPARE(handedBack, QByteArray("O0001 (PERNO)\r\nG0 X0\r\nM30\r\n"));
+    QVERIFY(dialogs.shown.isEmpty());
+}
+
 void CncBindingTest::dirCommand_data()
 {
     QTest::addColumn<bool>("cncRunning");
@@ -146,5 +177,5 @@ void CncBindingTest::dirCommand()
     QVERIFY2(errStart.isEmpty() ? err.isEmpty() : err.startsWith(errStart), qPrintable(err));
 }
 
-QTEST_GUILESS_MAIN(CncBindingTest)
+QTEST_MAIN(CncBindingTest)
 #include "tst_cncbinding.moc"

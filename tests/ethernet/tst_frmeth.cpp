@@ -2,7 +2,9 @@
 #include "fakecnclibrary.h"
 #include "frmeth.h"
 #include "scripteddialogs.h"
+#include "textfile.h"
 
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -69,6 +72,9 @@ private slots:
     void directoryAndGridClick();
     void deleteAndRename_data();
     void deleteAndRename();
+    void uploadedText_data();
+    void uploadedText();
+    void receiveAndLeave();
 };
 
 void FrmethTest::connection_data()
@@ -230,6 +236,90 @@ void FrmethTest::deleteAndRename()
         else if (box.text.contains(QStringLiteral("sul CN")))
             QCOMPARE(box.title, QStringLiteral("Programma Attivo"));
     }
+}
+
+void FrmethTest::uploadedText_data()
+{
+    QTest::addColumn<QList<int>>("blocks"); // lengths delivered, in turn
+    QTest::addColumn<int>("endsAfter");     // the block that ends the program (1-based)
+    QTest::newRow("1280, 1280, 12") << QList<int>{1280, 1280, 12} << 3;
+    QTest::newRow("exactly 1280 ending with %") << QList<int>{1280} << 1;
+}
+
+void FrmethTest::uploadedText()
+{
+    QFETCH(QList<int>, blocks);
+    QFETCH(int, endsAfter);
+    int total = 0;
+    for (int length : blocks)
+        total += length;
+    QByteArray text = "%\n" + QByteArray(total - 3, 'X') + "%";
+    UploadedProgram program;
+    int offset = 0;
+    int ended = 0;
+    for (int i = 0; i < blocks.size() && !ended; ++i) {
+        if (program.append(text.constData() + offset, blocks.at(i)))
+            ended = i + 1;
+        offset += blocks.at(i);
+    }
+    QCOMPARE(ended, endsAfter);
+    QCOMPARE(program.text(), text);
+
+    QCOMPARE(uploadedLines("%\nO0001\r\nG0 X0\n\n  \n  M30\n%"), std::optional<QStringList>({"O0001", "G0 X0", "  M30"}));
+    QCOMPARE(uploadedLines("O0001\nM30\n%"), std::nullopt);
+    QCOMPARE(terminalText({"O0001", "M30"}), QByteArray("O0001\r\nM30\r\n"));
+}
+
+void FrmethTest::receiveAndLeave()
+{
+    Window w;
+    QTemporaryDir folder;
+    const QString workFile = QDir(folder.path()).filePath(QStringLiteral("tmp.txt"));
+    QByteArray handedBack;
+    w.window->setHandBack(workFile, [&handedBack](const QByteArray &text) { handedBack = text; });
+    w.window->open(1, QStringLiteral("127.0.0.1:8193,"), {});
+    QVERIFY(w.settle());
+    auto receive = [&w](const QString &source) {
+        w.command("Command1", source);
+        return QTest::qWaitFor([&w] { return w.find<QPushButton>("Command1")->isEnabled(); });
+    };
+
+    QVERIFY(receive(QString()));
+    QVERIFY(receive(QStringLiteral("OX")));
+    QCOMPARE(w.dialogs.texts(), (QStringList{"Nessun part program selezionato", "Numero programma non valido"}));
+    w.dialogs.clear();
+
+    // Two busy answers, then the program in blocks of 1280.
+    w.library.uploadText = "%\nO0012 (FLANGIA)\r\n" + QByteArray(3000, 'G') + "\nM30\n%";
+    for (int busy = 0; busy < 2; ++busy)
+        w.library.scripted["cnc_upload3"].enqueue(short(EW_BUFFER));
+    QVERIFY(receive(QStringLiteral("O12")));
+    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_upstart3")), QStringList{"cnc_upstart3 0 12 12"});
+    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_upload3")).size(), 2 + 3);
+    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_upend3")).size(), 1);
+    auto *list = w.find<QListWidget>("List1");
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("O0012 (FLANGIA)"));
+
+    // A second program: No keeps the first in front.
+    w.library.uploadText = "%\nO0100\nM30\n%";
+    w.dialogs.questionAnswers.enqueue(Dialogs::Button::No);
+    QVERIFY(receive(QStringLiteral("100")));
+    QCOMPARE(w.dialogs.texts(), QStringList{"Cancello il programma già ricevuto?"});
+    QCOMPARE(w.dialogs.shown.first().title, QStringLiteral("Contiene dati"));
+    QCOMPARE(list->count(), 5);
+
+    // A block error drops what arrived of that program.
+    w.library.scripted["cnc_upload3"].enqueue(short(EW_SOCKET));
+    QVERIFY(receive(QStringLiteral("100")));
+    QCOMPARE(w.dialogs.texts().last(), QStringLiteral("Manca la connessione"));
+    QCOMPARE(list->count(), 5);
+
+    w.find<QPushButton>("Command2")->click();
+    const QByteArray expected = "O0012 (FLANGIA)\r\n" + QByteArray(3000, 'G') + "\r\nM30\r\nO0100\r\nM30\r\n";
+    QCOMPARE(handedBack, expected);
+    QCOMPARE(*TextFile::read(workFile), expected);
+    QTRY_VERIFY(!w.window);
 }
 
 QTEST_MAIN(FrmethTest)

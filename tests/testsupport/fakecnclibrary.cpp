@@ -101,13 +101,19 @@ short FakeCncLibrary::cnc_getdtailerr(unsigned short, ODBERR *detail)
 
 short FakeCncLibrary::cnc_upstart3(unsigned short, short type, long startno, long endno)
 {
+    m_uploaded = 0;
     return enter(QStringLiteral("cnc_upstart3 %1 %2 %3").arg(type).arg(startno).arg(endno)).value_or(EW_OK);
 }
 
-short FakeCncLibrary::cnc_upload3(unsigned short, long *length, char *)
+short FakeCncLibrary::cnc_upload3(unsigned short, long *length, char *data)
 {
-    *length = 0;
-    return enter(QStringLiteral("cnc_upload3")).value_or(EW_OK);
+    if (const auto result = enter(QStringLiteral("cnc_upload3 %1").arg(*length)))
+        return *result;
+    const QByteArray block = uploadText.mid(m_uploaded, *length);
+    std::memcpy(data, block.constData(), size_t(block.size()));
+    m_uploaded += block.size();
+    *length = long(block.size());
+    return EW_OK;
 }
 
 short FakeCncLibrary::cnc_upend3(unsigned short)

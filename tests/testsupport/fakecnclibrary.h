@@ -21,6 +21,8 @@ public:
     std::map<long, Program> programs;
     char cncType[2] = {'3', '1'};
     char machineType[2] = {' ', 'M'};
+    // What the upload delivers, in blocks as large as asked for.
+    QByteArray uploadText;
     short mainProgram = 0;
     short runningProgram = 0;
     // Per call name, in turn: a result to answer instead of the normal one, or nullopt for the
@@ -44,6 +46,7 @@ public:
     short cnc_upend3(unsigned short handle) override;
 
 private:
+    qsizetype m_uploaded = 0;
     // Logs the call; the scripted result when there is one.
     std::optional<short> enter(const QString &call);
 };

@@ -4,6 +4,7 @@
 #include "cncresults.h"
 #include "dialogs.h"
 #include "ethernettext.h"
+#include "textfile.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -20,6 +21,9 @@ namespace {
 constexpr long ConnectTimeoutSeconds = 10;
 constexpr int CloseAfterConnectFailureMs = 10;
 constexpr int CloseAfterRefusedDeleteMs = 20;
+// A CNC that answers "buffer empty" is asked again after a pause, for this long at most.
+constexpr int BusyRetryMs = 10;
+constexpr int BusyLimitSeconds = 30;
 
 // The CNC series number at the start of the CNC type ("31", " 0"); 0 when there is none.
 int cncSeries(const ODBSYS &info)
@@ -112,10 +116,13 @@ void frmeth::buildControls()
     connect(Command3, &QPushButton::clicked, this, &frmeth::refresh);
     connect(Command4, &QPushButton::clicked, this, &frmeth::deleteProgram);
     connect(Command5, &QPushButton::clicked, this, &frmeth::renameProgram);
-    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
-    // Sending and receiving come with the download and the upload.
-    connect(Command1, &QPushButton::clicked, this,
-            [this] { m_dialogs.message(EthernetText::TransferNotYet, {}, Dialogs::Icon::Information); });
+    connect(Command2, &QPushButton::clicked, this, &frmeth::leave);
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        if (m_direzione == 1)
+            receiveProgram();
+        else
+            m_dialogs.message(EthernetText::SendNotYet, {}, Dialogs::Icon::Information);
+    });
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this](int row) {
         if (const QTableWidgetItem *number = MSFlexGrid1->item(row, 0))
             Text1->setText(number->text());
@@ -133,8 +140,15 @@ bool frmeth::esiste(const QString &number) const
     return false;
 }
 
+void frmeth::setHandBack(const QString &workFile, std::function<void(const QByteArray &)> handBack)
+{
+    m_workFile = workFile;
+    m_handBack = std::move(handBack);
+}
+
 void frmeth::open(int direzione, const QString &settings, const QByteArray &termText)
 {
+    m_direzione = direzione;
     show();
     QString error;
     const std::optional<CncAddress> address = parseCncAddress(settings, &error);
@@ -326,6 +340,85 @@ void frmeth::renameProgram()
             refresh();
         });
     });
+}
+
+void frmeth::receiveProgram()
+{
+    Text1->setText(Text1->text().trimmed());
+    if (Text1->text().isEmpty())
+        return m_dialogs.message(EthernetText::NoPartProgram);
+    const std::optional<long> number = typedProgramNumber(Text1->text());
+    if (!number)
+        return m_dialogs.message(EthernetText::InvalidNumber);
+    Command1->setEnabled(false);
+    // A refused start shows up as the first block's error.
+    m_calls.run([this, number = *number] { return m_library.cnc_upstart3(m_handle, 0, number, number); },
+                [](short) {});
+    QElapsedTimer notBusy;
+    uploadNextBlock(std::make_shared<UploadedProgram>(), notBusy);
+}
+
+void frmeth::uploadNextBlock(std::shared_ptr<UploadedProgram> program, QElapsedTimer busySince)
+{
+    struct Block {
+        long length = UploadedProgram::BlockSize;
+        char data[UploadedProgram::BlockSize + 1] = {};
+    };
+    auto block = std::make_shared<Block>();
+    m_calls.run([this, block] { return m_library.cnc_upload3(m_handle, &block->length, block->data); },
+                [this, block, program, busySince](short result) mutable {
+                    if (result == EW_OK) {
+                        if (program->append(block->data, block->length))
+                            return uploadEnded(program->text());
+                        return uploadNextBlock(program, QElapsedTimer());
+                    }
+                    if (result == EW_BUFFER) {
+                        if (!busySince.isValid())
+                            busySince.start();
+                        if (busySince.elapsed() < BusyLimitSeconds * 1000) {
+                            QTimer::singleShot(BusyRetryMs, this,
+                                               [this, program, busySince] { uploadNextBlock(program, busySince); });
+                            return;
+                        }
+                        m_dialogs.message(EthernetText::UploadTimedOut.arg(BusyLimitSeconds));
+                    } else {
+                        m_dialogs.message(testoerrore(result));
+                    }
+                    // What arrived is not a whole program: it is dropped; the CNC's upload is ended.
+                    m_calls.run([this] { return m_library.cnc_upend3(m_handle); }, [](short) {});
+                    Command1->setEnabled(true);
+                });
+}
+
+void frmeth::uploadEnded(const QByteArray &text)
+{
+    m_calls.run([this] { return m_library.cnc_upend3(m_handle); }, [](short) {});
+    Command1->setEnabled(true);
+    const std::optional<QStringList> lines = uploadedLines(text);
+    if (!lines)
+        return m_dialogs.message(EthernetText::NotFramed);
+    if (List1->count() > 0
+        && m_dialogs.question(EthernetText::ClearReceived, Dialogs::Buttons::YesNo, EthernetText::HasDataTitle)
+               == Dialogs::Button::Yes)
+        List1->clear();
+    List1->addItems(*lines);
+    m_received = true;
+}
+
+void frmeth::leave()
+{
+    if (m_received && m_handBack) {
+        QStringList lines;
+        for (int row = 0; row < List1->count(); ++row)
+            lines.append(List1->item(row)->text());
+        const QByteArray text = terminalText(lines);
+        QString error;
+        // The working file is a copy; the terminal gets the lines even when it cannot be written.
+        if (!m_workFile.isEmpty() && !TextFile::writeAtomically(m_workFile, text, &error))
+            m_dialogs.message(EthernetText::WorkFileNotWritten.arg(m_workFile, error), {}, Dialogs::Icon::Exclamation);
+        m_handBack(text);
+    }
+    close();
 }
 
 void frmeth::closeEvent(QCloseEvent *event)

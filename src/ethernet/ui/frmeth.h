@@ -2,6 +2,9 @@
 
 #include "cnccalls.h"
 #include "cncdirectory.h"
+#include "cncupload.h"
+
+#include <QElapsedTimer>
 
 #include <QTimer>
 #include <QWidget>
@@ -33,6 +36,9 @@ public:
     // direzione 0 sends the terminal's text, 1 receives.
     void open(int direzione, const QString &settings, const QByteArray &termText);
 
+    // Where "&Esci" puts a received program: the working file tmp.txt, then the terminal's text.
+    void setHandBack(const QString &workFile, std::function<void(const QByteArray &)> handBack);
+
     // programmaprincipale and programmaincorso, read from the CNC; empty after a failure.
     void readActivePrograms(std::function<void(const QString &main, const QString &running)> then);
 
@@ -51,6 +57,11 @@ private:
     void readDirectoryFrom(short start, std::shared_ptr<CncDirectory> directory);
     // Adds the program read last to the grid.
     void showLastProgram(const CncDirectory &directory);
+    // riceviprogramma and its block loop; caricaricevuto.
+    void receiveProgram();
+    void uploadNextBlock(std::shared_ptr<UploadedProgram> program, QElapsedTimer busySince);
+    void uploadEnded(const QByteArray &text);
+    void leave();
     void deleteProgram();
     void renameProgram();
     // The checks delete and rename share on Text1; the number, or nullopt after a message.
@@ -60,6 +71,10 @@ private:
     Dialogs &m_dialogs;
     CncCalls m_calls;
     QString m_machineName;
+    int m_direzione = 0;
+    bool m_received = false;
+    QString m_workFile;
+    std::function<void(const QByteArray &)> m_handBack;
     unsigned short m_handle = 0;
     QTimer Timer1;
 

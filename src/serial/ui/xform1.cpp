@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "focaslibrary.h"
 #include "frmeth.h"
+#include "programfolder.h"
 #include "programtextarea.h"
 #include "qtserialport.h"
 #include "serialtext.h"
@@ -194,6 +195,9 @@ bool xForm1::openEthernet(int direzione, const QString &nomecnc)
     if (direzione == 0)
         m_lastCncName = nomecnc;
     m_ethernet->nomecnc(m_lastCncName);
+    m_ethernet->setHandBack(m_folder.path(QStringLiteral("tmp.txt")), [this](const QByteArray &received) {
+        term->setBytes(received);
+    });
     m_ethernet->open(direzione, m_machines.currentRecord().settings, term->bytes());
     return true;
 }
