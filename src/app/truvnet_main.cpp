@@ -125,6 +125,14 @@ int transferCommand(int argc, char **argv)
     ArchiveUsers users(folder.archivePath());
     if (!announceOnArchive(users, folder))
         return TransferCommand::Failure;
+    if (!request->from.isEmpty()) {
+        FocasLibrary library(FocasLibrary::configuredFileName(SettingsStore()));
+        QTextStream err(stderr);
+        const int status = receiveFromCnc(folder, request->machine, request->from, request->file, library, err);
+        if (status == 1 && !library.isLoaded())
+            err << CommandLineText::LibraryNotLoaded.arg(library.loadError()) << Qt::endl;
+        return status;
+    }
     QtSerialPort port;
     TransferCommand command(folder, port, output);
     InterruptSignals interrupts;

@@ -1,11 +1,44 @@
 #include "cncupload.h"
 
+#include "cnclibrary.h"
+
 bool UploadedProgram::append(const char *block, long length)
 {
     if (length <= 0)
         return false;
     m_text.append(block, qsizetype(length));
     return block[length - 1] == '%';
+}
+
+CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number, int busyLimitMs,
+                        const std::function<void(int)> &pause)
+{
+    constexpr int BusyRetryMs = 10;
+    library.cnc_upstart3(handle, 0, number, number);
+    UploadedProgram program;
+    CncUpload upload;
+    int busyMs = 0;
+    for (;;) {
+        long length = UploadedProgram::BlockSize;
+        char block[UploadedProgram::BlockSize + 1] = {};
+        upload.result = library.cnc_upload3(handle, &length, block);
+        if (upload.result == EW_OK && length <= 0)
+            upload.result = EW_BUFFER; // nothing delivered: as a busy answer, within the same bound
+        if (upload.result == EW_BUFFER && busyMs < busyLimitMs) {
+            pause(BusyRetryMs);
+            busyMs += BusyRetryMs;
+            continue;
+        }
+        if (upload.result != EW_OK)
+            break;
+        busyMs = 0;
+        if (program.append(block, length))
+            break;
+    }
+    library.cnc_upend3(handle);
+    if (upload.result == EW_OK)
+        upload.text = program.text();
+    return upload;
 }
 
 std::optional<QStringList> uploadedLines(const QByteArray &text)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The program text that the CNC's upload delivers in blocks: it starts and ends with "%", and
@@ -18,6 +19,17 @@ public:
 private:
     QByteArray m_text;
 };
+
+class CncLibrary;
+
+// A whole upload made at once, for the command line: start, blocks until the one ending with "%",
+// end. A CNC that answers "buffer empty" is asked again after pause(), for busyLimitMs at most.
+struct CncUpload {
+    short result = 0; // EW_OK, the failing block's code, or EW_BUFFER when the CNC stayed busy
+    QByteArray text;
+};
+CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number, int busyLimitMs,
+                        const std::function<void(int milliseconds)> &pause);
 
 // The program's lines for the window's list: without the framing "%", without CRs, blank lines
 // left out, other lines kept as they are; nullopt when the text is not framed by "%".

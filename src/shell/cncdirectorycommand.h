@@ -12,3 +12,9 @@ class QTextStream;
 // failure is told on err with the library's message for its code.
 int listCncDirectory(const ProgramFolder &folder, const QString &machine, CncLibrary &library, QTextStream &out,
                      QTextStream &err);
+
+// truvnet receive MACHINE FILE --from O1234: the program read from an Ethernet machine's CNC, into
+// FILE as the terminal holds it (CR LF lines). Returns the exit status; a serial machine is a
+// usage error (2).
+int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QString &from, const QString &file,
+                   CncLibrary &library, QTextStream &err);

@@ -10,6 +10,7 @@ inline const QString Usage = QStringLiteral(
     "     truvnet send MACCHINA FILE [--no-consent]\n"
     "     truvnet send MACCHINA --program N [--no-consent]\n"
     "     truvnet receive MACCHINA FILE [--idle SECONDI]\n"
+    "     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)\n"
     "     truvnet dir MACCHINA\n"
     "     truvnet --init [CARTELLA]\n");
 inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
@@ -20,6 +21,8 @@ inline const QString EthernetNotAvailable =
                    "usare il terminale di comunicazione.");
 inline const QString NotEthernet = QStringLiteral("%1 non è una macchina Ethernet: il suo C.N. non ha un elenco "
                                                   "programmi da leggere.");
+inline const QString FromNeedsEthernet =
+    QStringLiteral("--from legge un programma dal C.N. di una macchina Ethernet; %1 è una macchina seriale.");
 // After "Controllare le DLL" when the CNC library could not be loaded.
 inline const QString LibraryNotLoaded = QStringLiteral("Libreria del C.N. non caricata: %1");
 // What truvnet receive did with the data that arrived.

@@ -55,6 +55,10 @@ std::optional<TransferRequest> parseTransferRequest(const QStringList &words)
             if (!ok || number < 1 || number > LargestProgramNumber)
                 return std::nullopt;
             request.program = number;
+        } else if (!send && word == u"--from" && i + 1 < words.size() && request.from.isEmpty()) {
+            request.from = words.at(++i).trimmed();
+            if (request.from.isEmpty())
+                return std::nullopt;
         } else if (!send && word == u"--idle" && i + 1 < words.size() && !request.idleSeconds) {
             bool ok = false;
             const double seconds = words.at(++i).toDouble(&ok);

@@ -29,6 +29,7 @@ struct TransferRequest {
     std::optional<qint32> program;  // send --program N: the archived program's text
     bool noConsent = false;         // send --no-consent: "Continua" at once
     std::optional<double> idleSeconds;  // receive --idle: silence that ends the reception
+    QString from;                       // receive --from O1234: the program read from an Ethernet CNC
 };
 
 // The words after "truvnet" of a send or a receive; nullopt when they do not fit the usage.

@@ -43,6 +43,8 @@ private slots:
     void callsReachTheCnc_data();
     void callsReachTheCnc();
     void windowReceivesFromTheCnc();
+    void receiveFromCommand_data();
+    void receiveFromCommand();
     void dirCommand_data();
     void dirCommand();
 };
@@ -124,6 +126,54 @@ void CncBindingTest::windowReceivesFromTheCnc()
     }
     QCOMPARE(handedBack, QByteArray("O0001 (PERNO)\r\nG0 X0\r\nM30\r\n"));
     QVERIFY(dialogs.shown.isEmpty());
+}
+
+void CncBindingTest::receiveFromCommand_data()
+{
+    QTest::addColumn<QString>("machine");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("received") << QStringLiteral("FRESA ETH") << QStringLiteral("O1") << 0
+                              << QByteArray("O0001 (PERNO)\r\nG0 X0\r\nM30\r\n") << QString();
+    // A refused start shows up as the first block's error; the file stays as it was.
+    QTest::newRow("not in the CNC") << QStringLiteral("FRESA ETH") << QStringLiteral("O0002") << 1 << QByteArray("old")
+                                    << QStringLiteral("Funzione non disponibile\n");
+    QTest::newRow("serial machine") << QStringLiteral("TORNIO") << QStringLiteral("O1") << 2 << QByteArray("old")
+                                    << QStringLiteral("--from legge un programma dal C.N. di una macchina Ethernet; "
+                                                      "TORNIO è una macchina seriale.\n");
+}
+
+void CncBindingTest::receiveFromCommand()
+{
+    QFETCH(QString, machine);
+    QFETCH(QString, from);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, err);
+    QTemporaryDir memory;
+    fillMemory(memory.path());
+    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), {QStringLiteral("--busy"), QStringLiteral("1")});
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   QStringLiteral(" 0 \r\n\"TORNIO\",1,\"9600,E,7,2\",1,\"\",\"\",0\r\n"
+                                  "\"FRESA ETH\",1,\"127.0.0.1:%1,\",0,\"\",\"\",0\r\n")
+                       .arg(cnc.port())
+                       .toLatin1());
+    temp.writeFile(QStringLiteral("ricevuto.nc"), "old");
+    SettingsStore().setValue(QStringLiteral("cnc"), QStringLiteral("library"), QStringLiteral(LIBCNCSIM));
+
+    QProcess truvnet;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
+    truvnet.setProcessEnvironment(env);
+    truvnet.start(QStringLiteral(TRUVNET_PATH), {QStringLiteral("receive"), machine, temp.path(QStringLiteral("ricevuto.nc")),
+                                                  QStringLiteral("--from"), from});
+    QVERIFY(truvnet.waitForFinished(20000));
+    QCOMPARE(QString::fromUtf8(truvnet.readAllStandardError()), err);
+    QCOMPARE(truvnet.exitCode(), exitCode);
+    QCOMPARE(*TextFile::read(temp.path(QStringLiteral("ricevuto.nc"))), file);
 }
 
 void CncBindingTest::dirCommand_data()
