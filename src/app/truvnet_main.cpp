@@ -1,6 +1,6 @@
 // truvnet: the archive, editor and transfer program.
 #include "archiveusers.h"
-#include "cncdirectorycommand.h"
+#include "cnccommands.h"
 #include "commandlinetext.h"
 #include "consoleoutput.h"
 #include "focaslibrary.h"

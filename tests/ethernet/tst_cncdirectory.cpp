@@ -1,6 +1,6 @@
 #include "cncaddress.h"
+#include "cnccommands.h"
 #include "cncdirectory.h"
-#include "cncdirectorycommand.h"
 #include "cncresults.h"
 #include "ethernettext.h"
 #include "fakecnclibrary.h"

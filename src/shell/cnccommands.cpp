@@ -1,4 +1,4 @@
-#include "cncdirectorycommand.h"
+#include "cnccommands.h"
 
 #include "cncaddress.h"
 #include "cncdirectory.h"
@@ -110,7 +110,10 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
     CncUpload upload;
     if (connected == EW_OK)
         upload = uploadProgram(library, handle, *number, UploadBusyLimitSeconds * 1000,
-                               [](int milliseconds) { QThread::msleep(ulong(milliseconds)); });
+                               [](int milliseconds) {
+                                   QThread::msleep(ulong(milliseconds));
+                                   return true;
+                               });
     library.cnc_freelibhndl(handle);
     const short result = connected != EW_OK ? connected : upload.result;
     if (result != EW_OK) {
