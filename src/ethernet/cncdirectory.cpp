@@ -3,6 +3,10 @@
 #include <cstring>
 #include <limits>
 
+namespace {
+
+// Takes one directory read's answer into the list; the start number of the next read, or nullopt
+// when the list has ended (complete, failed, or a CNC that does not move forward).
 std::optional<short> takeDirectoryRead(CncDirectory &directory, short start, short result, short count,
                                        const PRGDIR2 &entry)
 {
@@ -22,6 +26,8 @@ std::optional<short> takeDirectoryRead(CncDirectory &directory, short start, sho
         return std::nullopt;
     return short(entry.number + 1);
 }
+
+} // namespace
 
 CncDirectory readCncDirectory(CncLibrary &library, unsigned short handle)
 {

@@ -23,11 +23,6 @@ struct CncDirectory {
     std::vector<CncProgramEntry> programs;
 };
 
-// Takes one directory read's answer into the list; returns the start number of the next read, or
-// nullopt when the list has ended (complete, failed, or a CNC that does not move forward).
-std::optional<short> takeDirectoryRead(CncDirectory &directory, short start, short result, short count,
-                                       const PRGDIR2 &entry);
-
 // Reads the CNC's programs one at a time, each read asking for the first program above the last
 // one listed, until the CNC answers that there is none (EW_NUMBER).
 CncDirectory readCncDirectory(CncLibrary &library, unsigned short handle);

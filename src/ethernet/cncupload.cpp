@@ -11,7 +11,7 @@ bool UploadedProgram::append(const char *block, long length)
 }
 
 CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number, int busyLimitMs,
-                        const std::function<void(int)> &pause)
+                        const std::function<bool(int)> &pause)
 {
     constexpr int BusyRetryMs = 10;
     library.cnc_upstart3(handle, 0, number, number);
@@ -24,8 +24,7 @@ CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number,
         upload.result = library.cnc_upload3(handle, &length, block);
         if (upload.result == EW_OK && length <= 0)
             upload.result = EW_BUFFER; // nothing delivered: as a busy answer, within the same bound
-        if (upload.result == EW_BUFFER && busyMs < busyLimitMs) {
-            pause(BusyRetryMs);
+        if (upload.result == EW_BUFFER && busyMs < busyLimitMs && pause(BusyRetryMs)) {
             busyMs += BusyRetryMs;
             continue;
         }

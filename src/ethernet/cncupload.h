@@ -22,14 +22,15 @@ private:
 
 class CncLibrary;
 
-// A whole upload made at once, for the command line: start, blocks until the one ending with "%",
-// end. A CNC that answers "buffer empty" is asked again after pause(), for busyLimitMs at most.
+// A whole upload made at once: start, blocks until the one ending with "%", end. A CNC that
+// answers "buffer empty" is asked again after pause(), for busyLimitMs at most, or until pause()
+// answers false.
 struct CncUpload {
     short result = 0; // EW_OK, the failing block's code, or EW_BUFFER when the CNC stayed busy
     QByteArray text;
 };
 CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number, int busyLimitMs,
-                        const std::function<void(int milliseconds)> &pause);
+                        const std::function<bool(int milliseconds)> &pause);
 
 // The program's lines for the window's list: without the framing "%", without CRs, blank lines
 // left out, other lines kept as they are; nullopt when the text is not framed by "%".

@@ -15,14 +15,14 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QThread>
 
 namespace {
 
 constexpr long ConnectTimeoutSeconds = 10;
 constexpr int CloseAfterConnectFailureMs = 10;
 constexpr int CloseAfterRefusedDeleteMs = 20;
-// A CNC that answers "buffer empty" is asked again after a pause, for this long at most.
-constexpr int BusyRetryMs = 10;
+// A CNC that answers "buffer empty" is asked again, for this long at most.
 constexpr int BusyLimitSeconds = 30;
 
 // The CNC series number at the start of the CNC type ("31", " 0"); 0 when there is none.
@@ -223,47 +223,41 @@ void frmeth::refresh()
         MSFlexGrid1->clearContents();
         MSFlexGrid1->setRowCount(1);
         MSFlexGrid1->setHorizontalHeaderLabels({QString(), QString(), QString()});
-        readDirectoryFrom(0, std::make_shared<CncDirectory>());
+        listDirectory();
     });
 }
 
-void frmeth::readDirectoryFrom(short start, std::shared_ptr<CncDirectory> directory)
+void frmeth::listDirectory()
 {
-    struct Read {
-        short top = 0;
-        short count = 1;
-        PRGDIR2 entry{};
-    };
-    auto read = std::make_shared<Read>();
-    read->top = start;
-    m_calls.run([this, read] { return m_library.cnc_rdprogdir2(m_handle, 2, &read->top, &read->count, &read->entry); },
-                [this, read, start, directory](short result) {
-                    const size_t listed = directory->programs.size();
-                    const std::optional<short> next =
-                        takeDirectoryRead(*directory, start, result, read->count, read->entry);
-                    if (directory->programs.size() > listed)
-                        showLastProgram(*directory);
-                    if (next)
-                        return readDirectoryFrom(*next, directory);
-                    if (directory->result != EW_OK)
-                        m_dialogs.message(testoerrore(directory->result));
-                    Command3->setEnabled(true);
-                });
+    // The whole reading loop is one job for the library's thread; the grid is filled once.
+    auto directory = std::make_shared<CncDirectory>();
+    m_calls.run(
+        [this, directory] {
+            *directory = readCncDirectory(m_library, m_handle);
+            return directory->result;
+        },
+        [this, directory](short result) {
+            showDirectory(*directory);
+            if (result != EW_OK)
+                m_dialogs.message(testoerrore(result));
+            Command3->setEnabled(true);
+        });
 }
 
-void frmeth::showLastProgram(const CncDirectory &directory)
+void frmeth::showDirectory(const CncDirectory &directory)
 {
-    // The header comes with the first program; until then the grid has one empty row.
-    if (directory.programs.size() == 1)
-        MSFlexGrid1->setHorizontalHeaderLabels(
-            {EthernetText::ProgramColumn, EthernetText::CommentColumn, EthernetText::SizeColumn});
-    else
-        MSFlexGrid1->insertRow(MSFlexGrid1->rowCount());
-    const int row = int(directory.programs.size()) - 1;
-    const CncProgramEntry &program = directory.programs.back();
-    MSFlexGrid1->setItem(row, 0, new QTableWidgetItem(programNumberText(program.number)));
-    MSFlexGrid1->setItem(row, 1, new QTableWidgetItem(QString::fromLatin1(program.comment)));
-    MSFlexGrid1->setItem(row, 2, new QTableWidgetItem(programSizeText(program.size)));
+    // The header comes with the first program; an empty CNC leaves one empty row.
+    if (directory.programs.empty())
+        return;
+    MSFlexGrid1->setHorizontalHeaderLabels(
+        {EthernetText::ProgramColumn, EthernetText::CommentColumn, EthernetText::SizeColumn});
+    MSFlexGrid1->setRowCount(int(directory.programs.size()));
+    for (int row = 0; row < int(directory.programs.size()); ++row) {
+        const CncProgramEntry &program = directory.programs.at(size_t(row));
+        MSFlexGrid1->setItem(row, 0, new QTableWidgetItem(programNumberText(program.number)));
+        MSFlexGrid1->setItem(row, 1, new QTableWidgetItem(QString::fromLatin1(program.comment)));
+        MSFlexGrid1->setItem(row, 2, new QTableWidgetItem(programSizeText(program.size)));
+    }
 }
 
 std::optional<long> frmeth::checkedProgramInText1()
@@ -351,49 +345,28 @@ void frmeth::receiveProgram()
     if (!number)
         return m_dialogs.message(EthernetText::InvalidNumber);
     Command1->setEnabled(false);
-    // A refused start shows up as the first block's error.
-    m_calls.run([this, number = *number] { return m_library.cnc_upstart3(m_handle, 0, number, number); },
-                [](short) {});
-    QElapsedTimer notBusy;
-    uploadNextBlock(std::make_shared<UploadedProgram>(), notBusy);
-}
-
-void frmeth::uploadNextBlock(std::shared_ptr<UploadedProgram> program, QElapsedTimer busySince)
-{
-    struct Block {
-        long length = UploadedProgram::BlockSize;
-        char data[UploadedProgram::BlockSize + 1] = {};
-    };
-    auto block = std::make_shared<Block>();
-    m_calls.run([this, block] { return m_library.cnc_upload3(m_handle, &block->length, block->data); },
-                [this, block, program, busySince](short result) mutable {
-                    if (result == EW_OK) {
-                        if (program->append(block->data, block->length))
-                            return uploadEnded(program->text());
-                        return uploadNextBlock(program, QElapsedTimer());
-                    }
-                    if (result == EW_BUFFER) {
-                        if (!busySince.isValid())
-                            busySince.start();
-                        if (busySince.elapsed() < BusyLimitSeconds * 1000) {
-                            QTimer::singleShot(BusyRetryMs, this,
-                                               [this, program, busySince] { uploadNextBlock(program, busySince); });
-                            return;
-                        }
-                        m_dialogs.message(EthernetText::UploadTimedOut.arg(BusyLimitSeconds));
-                    } else {
-                        m_dialogs.message(testoerrore(result));
-                    }
-                    // What arrived is not a whole program: it is dropped; the CNC's upload is ended.
-                    m_calls.run([this] { return m_library.cnc_upend3(m_handle); }, [](short) {});
-                    Command1->setEnabled(true);
-                });
+    auto upload = std::make_shared<CncUpload>();
+    m_calls.run(
+        [this, upload, number = *number] {
+            // A busy CNC is asked again after a pause, unless the window is closing meanwhile.
+            *upload = uploadProgram(m_library, m_handle, number, BusyLimitSeconds * 1000, [this](int milliseconds) {
+                QThread::msleep(ulong(milliseconds));
+                return !m_closing;
+            });
+            return upload->result;
+        },
+        [this, upload](short result) {
+            Command1->setEnabled(true);
+            if (result == EW_OK)
+                return uploadEnded(upload->text);
+            // What arrived is not a whole program: it is dropped.
+            m_dialogs.message(result == EW_BUFFER ? EthernetText::UploadTimedOut.arg(BusyLimitSeconds)
+                                                  : testoerrore(result));
+        });
 }
 
 void frmeth::uploadEnded(const QByteArray &text)
 {
-    m_calls.run([this] { return m_library.cnc_upend3(m_handle); }, [](short) {});
-    Command1->setEnabled(true);
     const std::optional<QStringList> lines = uploadedLines(text);
     if (!lines)
         return m_dialogs.message(EthernetText::NotFramed);
@@ -424,6 +397,7 @@ void frmeth::leave()
 void frmeth::closeEvent(QCloseEvent *event)
 {
     Timer1.stop();
+    m_closing = true;
     // The handle goes back on every close, after whatever call is still under way.
     m_calls.run([this] { return m_library.cnc_freelibhndl(m_handle); }, [](short) {});
     m_calls.waitForCalls();

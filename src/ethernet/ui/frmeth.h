@@ -4,7 +4,7 @@
 #include "cncdirectory.h"
 #include "cncupload.h"
 
-#include <QElapsedTimer>
+#include <atomic>
 
 #include <QTimer>
 #include <QWidget>
@@ -54,12 +54,10 @@ private:
     void readSystemInformation();
     void connected(const ODBSYS &info, int direzione, const QByteArray &termText);
     void refresh();
-    void readDirectoryFrom(short start, std::shared_ptr<CncDirectory> directory);
-    // Adds the program read last to the grid.
-    void showLastProgram(const CncDirectory &directory);
-    // riceviprogramma and its block loop; caricaricevuto.
+    void listDirectory();
+    void showDirectory(const CncDirectory &directory);
+    // riceviprogramma; caricaricevuto.
     void receiveProgram();
-    void uploadNextBlock(std::shared_ptr<UploadedProgram> program, QElapsedTimer busySince);
     void uploadEnded(const QByteArray &text);
     void leave();
     void deleteProgram();
@@ -73,6 +71,8 @@ private:
     QString m_machineName;
     int m_direzione = 0;
     bool m_received = false;
+    // Read by the library's thread between busy answers of an upload.
+    std::atomic<bool> m_closing = false;
     QString m_workFile;
     std::function<void(const QByteArray &)> m_handBack;
     unsigned short m_handle = 0;
