@@ -380,6 +380,14 @@ void TestCncSim::download_data()
         << short(12) << short(EW_OK) << before;
     QTest::newRow("no program number") << QStringList{} << QByteArray("\nG0 X0\nM30\n%") << short(EW_DATA) << 1 << 0
                                        << short(1) << short(0) << short(EW_OK) << before;
+    Files both = with("O0100", "O0100(MAIN)\nM98 P0101\nM30\n");
+    both.insert("O0101", "O0101\nG0 X0\nM99\n");
+    QTest::newRow("a line starting with an O-word begins the next program")
+        << QStringList{} << QByteArray("\nO100(MAIN)\nM98 P0101\nM30\nO0101\nG0 X0\nM99\n%") << short(EW_OK) << 1
+        << 0 << short(0) << short(0) << short(EW_OK) << both;
+    QTest::newRow("the same number twice in one download")
+        << QStringList{} << QByteArray("\nO100\nM30\nO0100\nM99\n%") << short(EW_DATA) << 1 << 0 << short(4)
+        << short(100) << short(EW_OK) << before;
     QTest::newRow("no end mark: nothing stored")
         << QStringList{} << QByteArray("\nO12\nM30\n") << short(EW_OK) << 1 << 0 << short(0) << short(0)
         << short(EW_DATA) << before;

@@ -233,8 +233,10 @@ Answer CncSession::downloadEnd(Reader &in)
         return result(EW_OK); // the refusal was the answer; this only ends the transfer
     if (!program.complete())
         return result(EW_DATA);
-    if (const int error = m_store.write(program.number(), program.stored()))
-        return result(failure("write", ProgramStore::fileName(program.number()), error));
+    for (const auto &[number, text] : program.stored()) {
+        if (const int error = m_store.write(number, text))
+            return result(failure("write", ProgramStore::fileName(number), error));
+    }
     return result(EW_OK);
 }
 

@@ -26,8 +26,7 @@ int IncomingProgram::take(std::string_view block, const ProgramStore &store)
                 break;
             if (c != 'O' && c != ':')
                 return DetailBadCharacter;
-            m_start = m_pos;
-            m_phase = Phase::Number;
+            beginProgram();
             break;
         case Phase::Number:
             if (c >= '0' && c <= '9' && m_digits < 5) {
@@ -41,8 +40,11 @@ int IncomingProgram::take(std::string_view block, const ProgramStore &store)
             [[fallthrough]];
         case Phase::Body:
             if (c == '%') {
-                m_end = m_pos;
+                endProgram();
                 m_phase = Phase::Ended;
+            } else if ((c == 'O' || c == ':') && m_text[m_pos - 1] == '\n') {
+                endProgram();
+                beginProgram();
             } else if (isControl(c)) {
                 return DetailBadCharacter;
             }
@@ -54,26 +56,47 @@ int IncomingProgram::take(std::string_view block, const ProgramStore &store)
     return 0;
 }
 
+void IncomingProgram::beginProgram()
+{
+    m_start = m_pos;
+    m_number = 0;
+    m_digits = 0;
+    m_phase = Phase::Number;
+}
+
+void IncomingProgram::endProgram()
+{
+    m_programs.push_back({m_number, m_start, m_pos});
+}
+
 int IncomingProgram::finishNumber(const ProgramStore &store)
 {
     if (m_digits == 0 || m_number < 1 || m_number > MaxProgramNumber)
         return DetailBadCharacter;
     if (store.exists(m_number))
         return DetailAlreadyPresent;
+    for (const Span &program : m_programs) {
+        if (program.number == m_number)
+            return DetailAlreadyPresent;
+    }
     return 0;
 }
 
-std::string IncomingProgram::stored() const
+std::vector<std::pair<int, std::string>> IncomingProgram::stored() const
 {
-    std::string text;
-    text.reserve(m_end - m_start + 1);
-    for (std::size_t i = m_start; i < m_end; ++i) {
-        if (m_text[i] != '\r')
-            text.push_back(m_text[i]);
+    std::vector<std::pair<int, std::string>> programs;
+    for (const Span &program : m_programs) {
+        std::string text;
+        text.reserve(program.end - program.start + 1);
+        for (std::size_t i = program.start; i < program.end; ++i) {
+            if (m_text[i] != '\r')
+                text.push_back(m_text[i]);
+        }
+        if (text.empty() || text.back() != '\n')
+            text.push_back('\n');
+        programs.emplace_back(program.number, ProgramStore::renumbered(text, program.number));
     }
-    if (text.empty() || text.back() != '\n')
-        text.push_back('\n');
-    return ProgramStore::renumbered(text, m_number);
+    return programs;
 }
 
 } // namespace cncsim
