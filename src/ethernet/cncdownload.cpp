@@ -1,6 +1,10 @@
 #include "cncdownload.h"
 
+#include "busyretry.h"
 #include "cncdirectory.h"
+#include "cnclibrary.h"
+#include "ethernettext.h"
+#include "numerictext.h"
 
 namespace {
 
@@ -41,13 +45,7 @@ std::optional<QString> downloadDestination(const QString &typed, const QString &
     const QString destination = typed.trimmed();
     if (destination.isEmpty()) {
         // The first line's number, from its second character on, without leading zeros.
-        QString digits;
-        for (QChar c : firstLine.mid(1).trimmed()) {
-            if (!c.isDigit())
-                break;
-            digits += c;
-        }
-        return QStringLiteral("O") + QString::number(digits.toLongLong());
+        return QStringLiteral("O") + QString::number(leadingNumber(firstLine.mid(1)));
     }
     if (!typedProgramNumber(destination))
         return std::nullopt;
@@ -66,4 +64,50 @@ QByteArray downloadText(const QStringList &lines, const QString &destination)
     for (qsizetype i = 1; i < lines.size(); ++i)
         text += lines.at(i).toLatin1() + '\n';
     return text + '%';
+}
+
+bool hasPartProgramForm(const QStringList &lines)
+{
+    return lines.size() >= 3 && lines.first().startsWith(u'O');
+}
+
+CncDownload downloadProgram(CncLibrary &library, unsigned short handle, const QByteArray &text, int busyLimitMs,
+                            const std::function<bool(int)> &pause)
+{
+    CncDownload download;
+    download.result = library.cnc_dwnstart3(handle, 0);
+    if (download.result != EW_OK)
+        return download;
+    download.started = true;
+    QByteArray data = text; // the library takes a writable buffer
+    BusyRetry busy(busyLimitMs, pause);
+    qsizetype sent = 0;
+    while (sent < data.size()) {
+        long length = long(data.size() - sent);
+        download.result = library.cnc_download3(handle, &length, data.data() + sent);
+        if (download.result == EW_OK && length <= 0)
+            download.result = EW_BUFFER; // nothing taken: as a busy answer, within the same bound
+        if (download.result == EW_BUFFER && busy.again())
+            continue;
+        if (download.result != EW_OK)
+            break;
+        busy.progressed();
+        sent += std::min<qsizetype>(length, data.size() - sent);
+    }
+    if (download.result == EW_DATA) {
+        ODBERR detail{};
+        library.cnc_getdtailerr(handle, &detail);
+        download.detail = detail.err_no;
+    }
+    library.cnc_dwnend3(handle);
+    return download;
+}
+
+QStringList rejectionMessages(short detail)
+{
+    QStringList messages;
+    if (detail >= 1 && detail <= qsizetype(EthernetText::RejectionDetails.size()))
+        messages.append(EthernetText::RejectionDetails.at(detail - 1));
+    messages.append(EthernetText::CorrectAndResend);
+    return messages;
 }

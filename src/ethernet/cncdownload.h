@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The lines the Ethernet window sends, from the terminal's text: a line ends at CR or LF; each is
@@ -19,3 +20,25 @@ std::optional<QString> downloadDestination(const QString &typed, const QString &
 // The text handed to the library: LF, the destination with the first line's comment, LF, every
 // further line followed by LF, and the closing "%".
 QByteArray downloadText(const QStringList &lines, const QString &destination);
+
+// Three lines at least, the first a program number: what the CNC can take as a part program.
+bool hasPartProgramForm(const QStringList &lines);
+
+class CncLibrary;
+
+struct CncDownload {
+    bool started = false; // false: the start was refused with result, nothing was sent
+    // EW_OK when every character was accepted; EW_BUFFER when the CNC stayed busy too long.
+    short result = 0;
+    short detail = 0; // after EW_DATA: the CNC's detail number, 0 when it gave none
+};
+
+// A whole download made at once: start, the rest of the text offered on every call and advanced
+// by what the CNC accepted, end. A CNC that answers "buffer full" is asked again after pause(),
+// for busyLimitMs without progress at most, or until pause() answers false.
+CncDownload downloadProgram(CncLibrary &library, unsigned short handle, const QByteArray &text, int busyLimitMs,
+                            const std::function<bool(int milliseconds)> &pause);
+
+// What the user is told about a refused download: the detail's own text when it has one, then
+// the request to correct and send again.
+QStringList rejectionMessages(short detail);

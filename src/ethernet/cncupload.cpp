@@ -1,5 +1,6 @@
 #include "cncupload.h"
 
+#include "busyretry.h"
 #include "cnclibrary.h"
 
 bool UploadedProgram::append(const char *block, long length)
@@ -13,24 +14,21 @@ bool UploadedProgram::append(const char *block, long length)
 CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number, int busyLimitMs,
                         const std::function<bool(int)> &pause)
 {
-    constexpr int BusyRetryMs = 10;
     library.cnc_upstart3(handle, 0, number, number);
     UploadedProgram program;
     CncUpload upload;
-    int busyMs = 0;
+    BusyRetry busy(busyLimitMs, pause);
     for (;;) {
         long length = UploadedProgram::BlockSize;
         char block[UploadedProgram::BlockSize + 1] = {};
         upload.result = library.cnc_upload3(handle, &length, block);
         if (upload.result == EW_OK && length <= 0)
             upload.result = EW_BUFFER; // nothing delivered: as a busy answer, within the same bound
-        if (upload.result == EW_BUFFER && busyMs < busyLimitMs && pause(BusyRetryMs)) {
-            busyMs += BusyRetryMs;
+        if (upload.result == EW_BUFFER && busy.again())
             continue;
-        }
         if (upload.result != EW_OK)
             break;
-        busyMs = 0;
+        busy.progressed();
         if (program.append(block, length))
             break;
     }

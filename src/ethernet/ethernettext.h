@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The Ethernet side's user-visible texts.
 namespace EthernetText {
@@ -38,8 +39,21 @@ inline const QString AlreadyInCnc = QStringLiteral("Programma esiste già nel CN
 inline const QString AskDelete = QStringLiteral("Desiderate cancellare il programma sul CN ? ");
 inline const QString AskRename = QStringLiteral("Desiderate rinominare il programma sul CN ? ");
 inline const QString DeleteTitle = QStringLiteral("Cancellazione programma");
-// Sending through this window comes with the download.
-inline const QString SendNotYet = QStringLiteral("L'invio via Ethernet non è ancora disponibile.");
+inline const QString BadPartProgram = QStringLiteral("Formato part program errato");
+inline const QString ExistsOnCnc = QStringLiteral("Il programma esiste sul CN");
+inline const QString ProgramSent = QStringLiteral("Programma inviato..");
+inline const QString CorrectAndResend = QStringLiteral("Correggere e ripetere l'invio");
+// The CNC's detail numbers 1 to 5 for a refused download.
+inline const QStringList RejectionDetails{
+    QStringLiteral("Il programma contiene caratteri non ammessi"),
+    QStringLiteral("Con TV attivo è stato inviato un blocco con n. caratteri dispari"),
+    QStringLiteral("Il numero dei programmi registrati è completo"),
+    QStringLiteral("Programma già presente sul CN"),
+    QStringLiteral("Il programma inviato risulta selezionato sul CN"),
+};
+// A CNC that keeps answering "buffer full" for this long ends the send.
+inline const QString DownloadTimedOut =
+    QStringLiteral("Il C.N. non ha accettato dati per %1 secondi: invio interrotto.");
 inline const QString NoPartProgram = QStringLiteral("Nessun part program selezionato");
 inline const QString NotFramed = QStringLiteral("Il part program non è delimitato da %");
 inline const QString ClearReceived = QStringLiteral("Cancello il programma già ricevuto?");
@@ -49,6 +63,14 @@ inline const QString UploadTimedOut =
     QStringLiteral("Il C.N. non ha inviato dati per %1 secondi: ricezione interrotta.");
 // The working file of a reception could not be written; the terminal gets the lines anyway.
 inline const QString WorkFileNotWritten = QStringLiteral("Impossibile scrivere %1: %2");
+
+inline const QString MultiProgramCaption = QStringLiteral("Elaborazione multiprogramma");
+inline const QString NewNumberColumn = QStringLiteral("Nuovo IF");
+inline const QString TakenOnCnc = QStringLiteral("Già presente su CN");
+inline const QString NumberFree = QStringLiteral("OK!");
+inline const QString ContinueButton = QStringLiteral("Continua");
+inline const QString StopButton = QStringLiteral("Non Continuare");
+inline const QString SubprogramImpossible = QStringLiteral("Il sottoprogramma non esiste-Errore impossibile");
 
 // The directory grid's header.
 inline const QString ProgramColumn = QStringLiteral("Programma");

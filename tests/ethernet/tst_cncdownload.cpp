@@ -1,4 +1,6 @@
 #include "cncdownload.h"
+#include "fakecnclibrary.h"
+#include "multiprogram.h"
 
 #include <QTest>
 
@@ -11,6 +13,10 @@ private slots:
     void destination_data();
     void destination();
     void textForTheLibrary();
+    void renumbering_data();
+    void renumbering();
+    void transfer_data();
+    void transfer();
 };
 
 void CncDownloadTest::linesFromTheTerminal_data()
@@ -56,6 +62,118 @@ void CncDownloadTest::textForTheLibrary()
     QCOMPARE(downloadText({"O0012 (FLANGIA)", "G0 X0", "M30"}, QStringLiteral("O12")),
              QByteArray("\nO12(FLANGIA)\nG0 X0\nM30\n%"));
     QCOMPARE(downloadText({"O0012", "G0 X0", "M30"}, QStringLiteral("O7")), QByteArray("\nO7\nG0 X0\nM30\n%"));
+}
+
+void CncDownloadTest::renumbering_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("destination");
+    QTest::addColumn<QStringList>("onCnc");
+    QTest::addColumn<QStringList>("rewritten");
+    QTest::addColumn<QStringList>("table"); // old → new, "*" when the new number is taken
+    QTest::addColumn<int>("problems");
+    QTest::addColumn<QString>("flags"); // b: blocking, q: question
+
+    const QStringList two{"O0001 (MAIN)", "M98 P0002", "M30", "O0002", "G0 X0", "M99"};
+    QTest::newRow("main and subprogram") << two << "O0100" << QStringList{}
+        << QStringList{"O0100 (MAIN)", "M98 P0101", "M30", "O0101", "G0 X0", "M99"}
+        << QStringList{"O0001 O0100", "O0002 O0101"} << 0 << "";
+    QTest::newRow("short destination, new number taken") << two << "O12" << QStringList{"O0013"}
+        << QStringList{"O0012 (MAIN)", "M98 P0013", "M30", "O0013", "G0 X0", "M99"}
+        << QStringList{"O0001 O0012", "O0002 O0013*"} << 0 << "b";
+    QTest::newRow("five-digit destination: its first four") << QStringList{"O0001", "G0", "M30"} << "O12345"
+        << QStringList{} << QStringList{"O1234", "G0", "M30"} << QStringList{"O0001 O1234"} << 0 << "";
+    QTest::newRow("repeat count before the number")
+        << QStringList{"O0001", "M98 P030002", "M98P20002", "O0002", "M99"} << "O0100" << QStringList{}
+        << QStringList{"O0100", "M98 P030101", "M98P20101", "O0101", "M99"} << QStringList{"O0001 O0100", "O0002 O0101"}
+        << 0 << "";
+    QTest::newRow("call too short") << QStringList{"O0001", "M98 P2", "M30"} << "O0100" << QStringList{}
+        << QStringList{"O0100", "M98 P2", "M30"} << QStringList{"O0001 O0100"} << 1 << "b";
+    QTest::newRow("call outside the text, Q calls, no address")
+        << QStringList{"O0001", "M98 P9000", "M98 Q100", "M98", "M30"} << "O0100" << QStringList{}
+        << QStringList{"O0100", "M98 P9000", "M98 Q100", "M98", "M30"} << QStringList{"O0001 O0100"} << 1 << "q";
+}
+
+void CncDownloadTest::renumbering()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, destination);
+    QFETCH(QStringList, onCnc);
+    const MultiProgramCheck check =
+        renumberPrograms(lines, destination, [&](const QString &number) { return onCnc.contains(number); });
+    QTEST(check.lines, "rewritten");
+    QStringList table;
+    for (const RenumberedProgram &program : check.programs)
+        table.append(program.oldNumber + u' ' + program.newNumber + (program.onCnc ? "*" : ""));
+    QTEST(table, "table");
+    QTEST(int(check.problems.size()), "problems");
+    for (const QString &problem : check.problems)
+        QVERIFY2(problem.startsWith("Riga: M98") && problem.endsWith("  Non contiene dati validi"), qPrintable(problem));
+    QString flags;
+    if (check.blocking)
+        flags += u'b';
+    if (check.question)
+        flags += u'q';
+    QTEST(flags, "flags");
+    QCOMPARE(check.clean(), flags.isEmpty());
+    QCOMPARE(check.takenNumbers(), onCnc);
+}
+
+void CncDownloadTest::transfer_data()
+{
+    QTest::addColumn<QStringList>("script"); // call name and result, in turn
+    QTest::addColumn<long>("block");
+    QTest::addColumn<short>("detail");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<short>("result");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QStringList>("messages"); // after a refusal
+
+    const QByteArray text = "\nO12\nG0 X0\nM30\n%"; // 16 characters
+    QTest::newRow("accepted in parts") << QStringList{} << 6L << short(0) << true << short(EW_OK)
+        << QStringList{"cnc_dwnstart3 0", "cnc_download3 16", "cnc_download3 10", "cnc_download3 4", "cnc_dwnend3"}
+        << QStringList{};
+    QTest::newRow("busy three times: the same rest four times")
+        << QStringList{"cnc_download3", "10", "cnc_download3", "10", "cnc_download3", "10"} << 100L << short(0) << true
+        << short(EW_OK)
+        << QStringList{"cnc_dwnstart3 0", "cnc_download3 16", "cnc_download3 16", "cnc_download3 16",
+                       "cnc_download3 16", "cnc_dwnend3"}
+        << QStringList{};
+    QTest::newRow("start refused: no end") << QStringList{"cnc_dwnstart3", "-1"} << 100L << short(0) << false
+        << short(EW_BUSY) << QStringList{"cnc_dwnstart3 0"} << QStringList{};
+    QTest::newRow("refused data, detail 4")
+        << QStringList{"cnc_download3", "5"} << 100L << short(4) << true << short(EW_DATA)
+        << QStringList{"cnc_dwnstart3 0", "cnc_download3 16", "cnc_getdtailerr", "cnc_dwnend3"}
+        << QStringList{"Programma già presente sul CN", "Correggere e ripetere l'invio"};
+    QTest::newRow("refused data, detail call fails")
+        << QStringList{"cnc_download3", "5", "cnc_getdtailerr", "-8"} << 100L << short(4) << true << short(EW_DATA)
+        << QStringList{"cnc_dwnstart3 0", "cnc_download3 16", "cnc_getdtailerr", "cnc_dwnend3"}
+        << QStringList{"Correggere e ripetere l'invio"};
+    QTest::newRow("other failure ends the loop")
+        << QStringList{"cnc_download3", "-16"} << 100L << short(0) << true << short(EW_SOCKET)
+        << QStringList{"cnc_dwnstart3 0", "cnc_download3 16", "cnc_dwnend3"} << QStringList{};
+}
+
+void CncDownloadTest::transfer()
+{
+    QFETCH(QStringList, script);
+    QFETCH(long, block);
+    QFETCH(short, detail);
+    FakeCncLibrary library;
+    for (qsizetype i = 0; i < script.size(); i += 2)
+        library.scripted[script.at(i)].enqueue(short(script.at(i + 1).toInt()));
+    library.downloadBlock = block;
+    library.detailNumber = detail;
+    const QByteArray text = "\nO12\nG0 X0\nM30\n%";
+    int pauses = 0;
+    const CncDownload download = downloadProgram(library, 1, text, 1000, [&](int) { return ++pauses, true; });
+    QTEST(download.started, "started");
+    QTEST(download.result, "result");
+    QTEST(library.calls, "calls");
+    if (download.result == EW_OK)
+        QCOMPARE(library.downloaded, text);
+    if (download.result == EW_DATA)
+        QTEST(rejectionMessages(download.detail), "messages");
 }
 
 QTEST_GUILESS_MAIN(CncDownloadTest)

@@ -1,3 +1,5 @@
+#include "checkmulti.h"
+#include "cncresults.h"
 #include "ethernettext.h"
 #include "fakecnclibrary.h"
 #include "frmeth.h"
@@ -75,6 +77,8 @@ private slots:
     void uploadedText_data();
     void uploadedText();
     void receiveAndLeave();
+    void send_data();
+    void send();
 };
 
 void FrmethTest::connection_data()
@@ -321,6 +325,80 @@ void FrmethTest::receiveAndLeave()
     QCOMPARE(handedBack, expected);
     QCOMPARE(*TextFile::read(workFile), expected);
     QTRY_VERIFY(!w.window);
+}
+
+void FrmethTest::send_data()
+{
+    QTest::addColumn<QByteArray>("terminal");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("script"); // call name and result, in turn
+    // In the subprogram check: "" not shown, "auto" closes by itself, "stop" only offered
+    // choice, "ask-stop" and "continue" both offered.
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QByteArray>("downloaded");
+    QTest::addColumn<QString>("destination"); // Text1 afterwards
+    QTest::addColumn<bool>("refreshed");
+
+    const QByteArray one = "%\r\nO0005 (PROVA)\r\nG0 X0\r\nM30\r\n%\r\n";
+    const QByteArray sent = "\nO5(PROVA)\nG0 X0\nM30\n%";
+    const QByteArray calling = "O0001\r\nM98 P9000\r\nM30\r\n";
+    QTest::newRow("two lines") << QByteArray("O1\r\nM30\r\n") << QString() << QStringList{} << "" << QStringList{"Formato part program errato"} << QByteArray() << "" << false;
+    QTest::newRow("no program number first") << QByteArray("G0\nX1\nM30\n") << QString() << QStringList{} << "" << QStringList{"Formato part program errato"} << QByteArray() << "" << false;
+    QTest::newRow("destination O alone") << one << "O" << QStringList{} << "" << QStringList{"Numero programma non valido"} << QByteArray() << "O" << false;
+    QTest::newRow("sent under the first line's number") << one << "" << QStringList{} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true;
+    QTest::newRow("busy three times") << one << "5" << QStringList{"cnc_download3", "10", "cnc_download3", "10", "cnc_download3", "10"} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true;
+    QTest::newRow("already on the CNC") << one << "O12345" << QStringList{} << "auto" << QStringList{"Il programma esiste sul CN"} << QByteArray() << "O12345" << false;
+    QTest::newRow("refused with detail 4") << one << "" << QStringList{"cnc_download3", "5"} << "auto" << QStringList{"Programma già presente sul CN", "Correggere e ripetere l'invio"} << QByteArray() << "O5" << false;
+    QTest::newRow("start refused") << one << "" << QStringList{"cnc_dwnstart3", "-1"} << "auto" << QStringList{testoerrore(EW_BUSY)} << QByteArray() << "O5" << false;
+    QTest::newRow("call outside the text, stopped") << calling << "O200" << QStringList{} << "ask-stop" << QStringList{} << QByteArray() << "O200" << false;
+    QTest::newRow("call outside the text, sent all the same") << calling << "O200" << QStringList{} << "continue" << QStringList{"Programma inviato.."} << QByteArray("\nO200\nM98 P9000\nM30\n%") << "O200" << true;
+    QTest::newRow("new number taken") << calling << "O12" << QStringList{} << "stop" << QStringList{} << QByteArray() << "O12" << false;
+}
+
+void FrmethTest::send()
+{
+    QFETCH(QByteArray, terminal);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, script);
+    QFETCH(QString, choice);
+    Window w;
+    w.library.programs[12345] = {20, "CINQUE CIFRE"};
+    w.library.detailNumber = 4;
+    w.window->open(0, QStringLiteral("127.0.0.1:8193,"), terminal);
+    QVERIFY(w.settle());
+    for (qsizetype i = 0; i < script.size(); i += 2)
+        w.library.scripted[script.at(i)].enqueue(short(script.at(i + 1).toInt()));
+    const qsizetype listings = w.library.calls.filter(QStringLiteral("cnc_rdprgnum")).size();
+    w.command("Command1", typed);
+    if (!choice.isEmpty()) {
+        checkmulti *check = nullptr;
+        QTRY_VERIFY((check = w.window->findChild<checkmulti *>()) && check->isVisible());
+        auto *stop = check->findChild<QPushButton *>(QStringLiteral("Command1"));
+        auto *go = check->findChild<QPushButton *>(QStringLiteral("Command2"));
+        // The list holds the renumbered text while the user looks at the table.
+        const QTableWidgetItem *first = check->findChild<QTableWidget *>()->item(0, 1);
+        const QTableWidgetItem *state = check->findChild<QTableWidget *>()->item(0, 2);
+        QCOMPARE(w.find<QListWidget>("List1")->item(0)->text().left(5), first->text());
+        QCOMPARE(state->foreground().color(), choice == "stop" ? QColor(Qt::red) : QColor(Qt::blue));
+        QCOMPARE(stop->isVisible(), choice != "auto");
+        QCOMPARE(go->isVisible(), choice == "continue" || choice == "ask-stop");
+        if (choice.endsWith("stop"))
+            stop->click();
+        else if (choice == "continue")
+            go->click();
+        else
+            QTRY_VERIFY_WITH_TIMEOUT(!w.window->findChild<checkmulti *>(), checkmulti::CloseAfterMs + 2000);
+    }
+    QTRY_VERIFY(w.find<QPushButton>("Command1")->isEnabled());
+    QVERIFY(w.settle());
+    QTEST(w.dialogs.texts(), "shown");
+    QTEST(w.library.downloaded, "downloaded");
+    QTEST(w.find<QLineEdit>("Text1")->text(), "destination");
+    QTEST(w.library.calls.filter(QStringLiteral("cnc_rdprgnum")).size() > listings + 1, "refreshed");
+    // Once started, every transfer is ended.
+    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_dwnend3")).size(),
+             w.library.calls.filter(QStringLiteral("cnc_dwnstart3")).size() - (script.contains("cnc_dwnstart3") ? 1 : 0));
 }
 
 QTEST_MAIN(FrmethTest)

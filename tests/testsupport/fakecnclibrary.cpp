@@ -83,9 +83,13 @@ short FakeCncLibrary::cnc_dwnstart3(unsigned short, short type)
     return enter(QStringLiteral("cnc_dwnstart3 %1").arg(type)).value_or(EW_OK);
 }
 
-short FakeCncLibrary::cnc_download3(unsigned short, long *length, char *)
+short FakeCncLibrary::cnc_download3(unsigned short, long *length, char *data)
 {
-    return enter(QStringLiteral("cnc_download3 %1").arg(*length)).value_or(EW_OK);
+    if (const std::optional<short> result = enter(QStringLiteral("cnc_download3 %1").arg(*length)))
+        return *result;
+    *length = std::min(*length, downloadBlock);
+    downloaded.append(data, *length);
+    return EW_OK;
 }
 
 short FakeCncLibrary::cnc_dwnend3(unsigned short)
@@ -96,7 +100,10 @@ short FakeCncLibrary::cnc_dwnend3(unsigned short)
 short FakeCncLibrary::cnc_getdtailerr(unsigned short, ODBERR *detail)
 {
     *detail = ODBERR{};
-    return enter(QStringLiteral("cnc_getdtailerr")).value_or(EW_OK);
+    if (const std::optional<short> result = enter(QStringLiteral("cnc_getdtailerr")))
+        return *result;
+    detail->err_no = detailNumber;
+    return EW_OK;
 }
 
 short FakeCncLibrary::cnc_upstart3(unsigned short, short type, long startno, long endno)

@@ -23,6 +23,10 @@ public:
     char machineType[2] = {' ', 'M'};
     // What the upload delivers, in blocks as large as asked for.
     QByteArray uploadText;
+    // What the downloads delivered; at most downloadBlock characters are taken per call.
+    QByteArray downloaded;
+    long downloadBlock = 1L << 30;
+    short detailNumber = 0; // the detail of a refused download
     short mainProgram = 0;
     short runningProgram = 0;
     // Per call name, in turn: a result to answer instead of the normal one, or nullopt for the

@@ -1,9 +1,11 @@
 #include "frmeth.h"
 
 #include "cncaddress.h"
+#include "checkmulti.h"
 #include "cncresults.h"
 #include "dialogs.h"
 #include "ethernettext.h"
+#include "numerictext.h"
 #include "textfile.h"
 
 #include <QBoxLayout>
@@ -22,20 +24,13 @@ namespace {
 constexpr long ConnectTimeoutSeconds = 10;
 constexpr int CloseAfterConnectFailureMs = 10;
 constexpr int CloseAfterRefusedDeleteMs = 20;
-// A CNC that answers "buffer empty" is asked again, for this long at most.
+// A CNC that answers "buffer full" or "buffer empty" is asked again, for this long at most.
 constexpr int BusyLimitSeconds = 30;
 
 // The CNC series number at the start of the CNC type ("31", " 0"); 0 when there is none.
 int cncSeries(const ODBSYS &info)
 {
-    const QString type = QString::fromLatin1(info.cnc_type, 2).trimmed();
-    int value = 0;
-    for (QChar c : type) {
-        if (!c.isDigit())
-            break;
-        value = value * 10 + c.digitValue();
-    }
-    return value;
+    return int(leadingNumber(QString::fromLatin1(info.cnc_type, 2)));
 }
 
 template <typename T>
@@ -113,7 +108,7 @@ void frmeth::buildControls()
     layout->addLayout(buttons);
     resize(640, 560);
 
-    connect(Command3, &QPushButton::clicked, this, &frmeth::refresh);
+    connect(Command3, &QPushButton::clicked, this, [this] { refresh(); });
     connect(Command4, &QPushButton::clicked, this, &frmeth::deleteProgram);
     connect(Command5, &QPushButton::clicked, this, &frmeth::renameProgram);
     connect(Command2, &QPushButton::clicked, this, &frmeth::leave);
@@ -121,7 +116,7 @@ void frmeth::buildControls()
         if (m_direzione == 1)
             receiveProgram();
         else
-            m_dialogs.message(EthernetText::SendNotYet, {}, Dialogs::Icon::Information);
+            sendProgram();
     });
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this](int row) {
         if (const QTableWidgetItem *number = MSFlexGrid1->item(row, 0))
@@ -191,8 +186,7 @@ void frmeth::connected(const ODBSYS &info, int direzione, const QByteArray &term
     setWindowTitle(windowTitle() + gap + model + gap + EthernetText::CncLabel + m_machineName);
     List1->clear();
     if (direzione == 0) {
-        for (const QByteArray &line : termText.split('\n'))
-            List1->addItem(QString::fromLatin1(line.endsWith('\r') ? line.chopped(1) : line));
+        List1->addItems(linesToSend(termText));
         Label2->setText(EthernetText::Destination);
         Command1->setText(EthernetText::SendButton);
     } else {
@@ -215,19 +209,19 @@ void frmeth::readActivePrograms(std::function<void(const QString &, const QStrin
                 });
 }
 
-void frmeth::refresh()
+void frmeth::refresh(std::function<void()> then)
 {
     Command3->setEnabled(false);
-    readActivePrograms([this](const QString &main, const QString &) {
+    readActivePrograms([this, then](const QString &main, const QString &) {
         Label5->setText(main);
         MSFlexGrid1->clearContents();
         MSFlexGrid1->setRowCount(1);
         MSFlexGrid1->setHorizontalHeaderLabels({QString(), QString(), QString()});
-        listDirectory();
+        listDirectory(then);
     });
 }
 
-void frmeth::listDirectory()
+void frmeth::listDirectory(std::function<void()> then)
 {
     // The whole reading loop is one job for the library's thread; the grid is filled once.
     auto directory = std::make_shared<CncDirectory>();
@@ -236,11 +230,13 @@ void frmeth::listDirectory()
             *directory = readCncDirectory(m_library, m_handle);
             return directory->result;
         },
-        [this, directory](short result) {
+        [this, directory, then](short result) {
             showDirectory(*directory);
             if (result != EW_OK)
                 m_dialogs.message(testoerrore(result));
             Command3->setEnabled(true);
+            if (then)
+                then();
         });
 }
 
@@ -336,6 +332,97 @@ void frmeth::renameProgram()
     });
 }
 
+void frmeth::sendProgram()
+{
+    // One send at a time; the directory is read again first so that the checks see the CNC as
+    // it is now.
+    Command1->setEnabled(false);
+    refresh([this] {
+        if (!checkAndSend())
+            Command1->setEnabled(true);
+    });
+}
+
+QStringList frmeth::listLines() const
+{
+    QStringList lines;
+    for (int row = 0; row < List1->count(); ++row)
+        lines.append(List1->item(row)->text());
+    return lines;
+}
+
+bool frmeth::checkAndSend()
+{
+    const QStringList lines = listLines();
+    if (!hasPartProgramForm(lines)) {
+        m_dialogs.message(EthernetText::BadPartProgram);
+        return false;
+    }
+    const std::optional<QString> destination = downloadDestination(Text1->text(), lines.first());
+    if (!destination) {
+        m_dialogs.message(EthernetText::InvalidNumber);
+        return false;
+    }
+    Text1->setText(*destination);
+
+    const MultiProgramCheck check =
+        renumberPrograms(lines, *destination, [this](const QString &number) { return esiste(number); });
+    // The renumbering stays in the list even when the user then stops the send.
+    List1->clear();
+    List1->addItems(check.lines);
+    auto *window = new checkmulti(check, m_dialogs, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QDialog::finished, this, [this, window] {
+        m_noninviare = window->noninviare();
+        if (m_noninviare || !sendChecked())
+            Command1->setEnabled(true);
+    });
+    window->open();
+    return true;
+}
+
+bool frmeth::sendChecked()
+{
+    // An existing program is never overwritten: the user deletes or renames it first.
+    if (esiste(Text1->text())) {
+        m_dialogs.message(EthernetText::ExistsOnCnc);
+        return false;
+    }
+    const QByteArray text = downloadText(listLines(), Text1->text());
+    auto download = std::make_shared<CncDownload>();
+    m_calls.run(
+        [this, download, text] {
+            *download = downloadProgram(m_library, m_handle, text, BusyLimitSeconds * 1000, [this](int milliseconds) {
+                QThread::msleep(ulong(milliseconds));
+                return !m_closing;
+            });
+            return download->result;
+        },
+        [this, download](short) {
+            Command1->setEnabled(true);
+            sendEnded(*download);
+        });
+    return true;
+}
+
+void frmeth::sendEnded(const CncDownload &download)
+{
+    if (!download.started)
+        return m_dialogs.message(testoerrore(download.result));
+    if (download.result == EW_DATA) {
+        // Refused by the CNC: its reason, and no refresh (nothing was stored).
+        for (const QString &message : rejectionMessages(download.detail))
+            m_dialogs.message(message);
+        return;
+    }
+    if (download.result == EW_OK)
+        m_dialogs.message(EthernetText::ProgramSent);
+    else
+        m_dialogs.message(download.result == EW_BUFFER ? EthernetText::DownloadTimedOut.arg(BusyLimitSeconds)
+                                                       : testoerrore(download.result));
+    refresh();
+}
+
 void frmeth::receiveProgram()
 {
     Text1->setText(Text1->text().trimmed());
@@ -381,10 +468,7 @@ void frmeth::uploadEnded(const QByteArray &text)
 void frmeth::leave()
 {
     if (m_received && m_handBack) {
-        QStringList lines;
-        for (int row = 0; row < List1->count(); ++row)
-            lines.append(List1->item(row)->text());
-        const QByteArray text = terminalText(lines);
+        const QByteArray text = terminalText(listLines());
         QString error;
         // The working file is a copy; the terminal gets the lines even when it cannot be written.
         if (!m_workFile.isEmpty() && !TextFile::writeAtomically(m_workFile, text, &error))

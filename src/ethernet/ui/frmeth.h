@@ -2,6 +2,7 @@
 
 #include "cnccalls.h"
 #include "cncdirectory.h"
+#include "cncdownload.h"
 #include "cncupload.h"
 
 #include <atomic>
@@ -53,13 +54,22 @@ private:
     void fail(short result, int closeAfterMs);
     void readSystemInformation();
     void connected(const ODBSYS &info, int direzione, const QByteArray &termText);
-    void refresh();
-    void listDirectory();
+    // Reads the active program and the directory again; then() follows once the grid shows them.
+    void refresh(std::function<void()> then = {});
+    void listDirectory(std::function<void()> then);
     void showDirectory(const CncDirectory &directory);
+    // inviaprogramma, in its steps: the checks on the refreshed directory, the subprogram check,
+    // the transfer.
+    // The last two answer whether the send went on (false: it stopped with a message).
+    void sendProgram();
+    bool checkAndSend();
+    bool sendChecked();
+    void sendEnded(const CncDownload &download);
     // riceviprogramma; caricaricevuto.
     void receiveProgram();
     void uploadEnded(const QByteArray &text);
     void leave();
+    QStringList listLines() const;
     void deleteProgram();
     void renameProgram();
     // The checks delete and rename share on Text1; the number, or nullopt after a message.
@@ -71,6 +81,8 @@ private:
     QString m_machineName;
     int m_direzione = 0;
     bool m_received = false;
+    // The subprogram check's answer: the send stops.
+    bool m_noninviare = false;
     // Read by the library's thread between busy answers of an upload.
     std::atomic<bool> m_closing = false;
     QString m_workFile;
