@@ -125,10 +125,12 @@ int transferCommand(int argc, char **argv)
     ArchiveUsers users(folder.archivePath());
     if (!announceOnArchive(users, folder))
         return TransferCommand::Failure;
-    if (!request->from.isEmpty()) {
+    if (!request->from.isEmpty() || !request->as.isEmpty()) {
         FocasLibrary library(FocasLibrary::configuredFileName(SettingsStore()));
         QTextStream err(stderr);
-        const int status = receiveFromCnc(folder, request->machine, request->from, request->file, library, err);
+        const int status = request->as.isEmpty()
+            ? receiveFromCnc(folder, request->machine, request->from, request->file, library, err)
+            : sendToCnc(folder, *request, library, err);
         if (status == 1 && !library.isLoaded())
             err << CommandLineText::LibraryNotLoaded.arg(library.loadError()) << Qt::endl;
         return status;

@@ -4,6 +4,9 @@
 #include "cncdirectory.h"
 #include "cncresults.h"
 #include "cncupload.h"
+#include "cncdownload.h"
+#include "multiprogram.h"
+#include "sentprograms.h"
 #include "ethernettext.h"
 #include "commandlinetext.h"
 #include "machinefile.h"
@@ -17,11 +20,13 @@
 namespace {
 
 constexpr long ConnectTimeoutSeconds = 10;
-constexpr int UploadBusyLimitSeconds = 30;
+constexpr int BusyLimitSeconds = 30;
 
-} // namespace
-
-namespace {
+bool pauseAndGoOn(int milliseconds)
+{
+    QThread::msleep(ulong(milliseconds));
+    return true;
+}
 
 // The machine named on the command line; nullopt after telling why there is none.
 std::optional<MachineRecord> namedMachine(const ProgramFolder &folder, const QString &name, QTextStream &err)
@@ -49,6 +54,26 @@ short connectTo(CncLibrary &library, const CncAddress &address, unsigned short *
                                     handle);
 }
 
+// Connects and reads the CNC's directory; its result is the connect's when that failed.
+CncDirectory connectAndList(CncLibrary &library, const CncAddress &address, unsigned short *handle)
+{
+    CncDirectory directory;
+    directory.result = connectTo(library, address, handle);
+    if (directory.result == EW_OK)
+        directory = readCncDirectory(library, *handle);
+    return directory;
+}
+
+// The machine's CNC address; nullopt after telling why there is none.
+std::optional<CncAddress> addressOf(const MachineRecord &record, QTextStream &err)
+{
+    QString error;
+    const std::optional<CncAddress> address = parseCncAddress(record.settings, &error);
+    if (!address)
+        err << error << Qt::endl;
+    return address;
+}
+
 } // namespace
 
 int listCncDirectory(const ProgramFolder &folder, const QString &machine, CncLibrary &library, QTextStream &out,
@@ -61,27 +86,20 @@ int listCncDirectory(const ProgramFolder &folder, const QString &machine, CncLib
         err << CommandLineText::NotEthernet.arg(record->name) << Qt::endl;
         return 1;
     }
-    QString error;
-    const std::optional<CncAddress> address = parseCncAddress(record->settings, &error);
-    if (!address) {
-        err << error << Qt::endl;
+    const std::optional<CncAddress> address = addressOf(*record, err);
+    if (!address)
         return 1;
-    }
 
     unsigned short handle = 0;
-    const short connected = connectTo(library, *address, &handle);
-    CncDirectory directory;
-    if (connected == EW_OK)
-        directory = readCncDirectory(library, handle);
+    const CncDirectory directory = connectAndList(library, *address, &handle);
     library.cnc_freelibhndl(handle);
     for (const CncProgramEntry &program : directory.programs) {
         out << programNumberText(program.number) << '\t' << program.size << '\t'
             << QString::fromLatin1(program.comment) << '\n';
     }
     out.flush();
-    const short result = connected != EW_OK ? connected : directory.result;
-    if (result != EW_OK) {
-        err << testoerrore(result) << Qt::endl;
+    if (directory.result != EW_OK) {
+        err << testoerrore(directory.result) << Qt::endl;
         return 1;
     }
     return 0;
@@ -98,26 +116,23 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
         return 2;
     }
     const std::optional<long> number = typedProgramNumber(from);
-    QString error;
-    const std::optional<CncAddress> address = parseCncAddress(record->settings, &error);
-    if (!number || !address) {
-        err << (number ? error : EthernetText::InvalidNumber) << Qt::endl;
+    if (!number) {
+        err << EthernetText::InvalidNumber << Qt::endl;
         return 1;
     }
+    const std::optional<CncAddress> address = addressOf(*record, err);
+    if (!address)
+        return 1;
 
     unsigned short handle = 0;
     const short connected = connectTo(library, *address, &handle);
     CncUpload upload;
     if (connected == EW_OK)
-        upload = uploadProgram(library, handle, *number, UploadBusyLimitSeconds * 1000,
-                               [](int milliseconds) {
-                                   QThread::msleep(ulong(milliseconds));
-                                   return true;
-                               });
+        upload = uploadProgram(library, handle, *number, BusyLimitSeconds * 1000, pauseAndGoOn);
     library.cnc_freelibhndl(handle);
     const short result = connected != EW_OK ? connected : upload.result;
     if (result != EW_OK) {
-        err << (result == EW_BUFFER ? EthernetText::UploadTimedOut.arg(UploadBusyLimitSeconds) : testoerrore(result))
+        err << (result == EW_BUFFER ? EthernetText::UploadTimedOut.arg(BusyLimitSeconds) : testoerrore(result))
             << Qt::endl;
         return 1;
     }
@@ -126,9 +141,147 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
         err << EthernetText::NotFramed << Qt::endl;
         return 1;
     }
+    QString error;
     if (!TextFile::writeAtomically(file, terminalText(*lines), &error)) {
         err << file << ": " << error << Qt::endl;
         return 1;
     }
     return 0;
+}
+
+namespace {
+
+// The program text named on the command line: a file, or an archived program's text.
+std::optional<QByteArray> textToSend(const ProgramFolder &folder, const TransferRequest &request, QTextStream &err)
+{
+    const QString path = request.program ? folder.programTextPath(*request.program) : request.file;
+    QString error;
+    const std::optional<QByteArray> text = TextFile::read(path, &error);
+    if (!text)
+        err << path << ": " << error << Qt::endl;
+    return text;
+}
+
+// What the send tells when the CNC did not take the whole text; empty when it did.
+QStringList downloadFailure(const CncDownload &download)
+{
+    if (!download.started)
+        return {testoerrore(download.result)};
+    if (download.result == EW_DATA)
+        return rejectionMessages(download.detail);
+    if (download.result == EW_BUFFER)
+        return {EthernetText::DownloadTimedOut.arg(BusyLimitSeconds)};
+    if (download.result != EW_OK)
+        return {testoerrore(download.result)};
+    return {};
+}
+
+// Reads every program just written back from the CNC and compares it with what was sent.
+bool verifySent(CncLibrary &library, unsigned short handle, const QStringList &lines, const QString &destination,
+                QTextStream &err)
+{
+    for (const SentProgram &program : sentPrograms(lines, destination)) {
+        const QString name = programNumberText(program.number);
+        const CncUpload upload = uploadProgram(library, handle, program.number, BusyLimitSeconds * 1000, pauseAndGoOn);
+        if (upload.result != EW_OK) {
+            err << CommandLineText::VerifyNotRead.arg(name, testoerrore(upload.result)) << Qt::endl;
+            return false;
+        }
+        const std::optional<QStringList> read = uploadedLines(upload.text);
+        if (!read) {
+            err << CommandLineText::VerifyNotRead.arg(name, EthernetText::NotFramed) << Qt::endl;
+            return false;
+        }
+        if (const std::optional<LineDifference> difference = firstDifference(program.lines, *read)) {
+            err << CommandLineText::VerifyDiffers.arg(name).arg(difference->line).arg(difference->sent, difference->read)
+                << Qt::endl;
+            return false;
+        }
+    }
+    err << CommandLineText::Verified << Qt::endl;
+    return true;
+}
+
+// Why the checked text is not sent: the lines to tell, none when it goes. Numbers taken on the
+// CNC and calls that cannot be followed stop it unless the user said to go on; the destination
+// itself taken, or a header out of the table, always do.
+QStringList sendStoppers(const MultiProgramCheck &check, const QString &destination,
+                         const std::function<bool(const QString &)> &onCnc, bool continueAnyway)
+{
+    if (check.impossible)
+        return {EthernetText::SubprogramImpossible};
+    QStringList stoppers;
+    if (!check.clean() && !continueAnyway) {
+        if (!check.takenNumbers().isEmpty())
+            stoppers.append(EthernetText::TakenOnCnc + QStringLiteral(": ") + check.takenNumbers().join(QStringLiteral(", ")));
+        stoppers.append(CommandLineText::ContinueToSend);
+    }
+    if (onCnc(destination))
+        stoppers = QStringList{EthernetText::ExistsOnCnc};
+    return stoppers;
+}
+
+} // namespace
+
+int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, CncLibrary &library, QTextStream &err)
+{
+    const std::optional<MachineRecord> record = namedMachine(folder, request.machine, err);
+    if (!record)
+        return 1;
+    if (!record->isEthernet()) {
+        err << CommandLineText::AsNeedsEthernet.arg(record->name) << Qt::endl;
+        return 2;
+    }
+    const std::optional<QByteArray> text = textToSend(folder, request, err);
+    if (!text)
+        return 1;
+    const QStringList lines = linesToSend(*text);
+    if (!hasPartProgramForm(lines)) {
+        err << EthernetText::BadPartProgram << Qt::endl;
+        return 1;
+    }
+    const std::optional<QString> destination = downloadDestination(request.as, lines.first());
+    if (!destination) {
+        err << EthernetText::InvalidNumber << Qt::endl;
+        return 1;
+    }
+    const std::optional<CncAddress> address = addressOf(*record, err);
+    if (!address)
+        return 1;
+
+    unsigned short handle = 0;
+    const CncDirectory directory = connectAndList(library, *address, &handle);
+    if (directory.result != EW_OK) {
+        library.cnc_freelibhndl(handle);
+        err << testoerrore(directory.result) << Qt::endl;
+        return 1;
+    }
+    const auto onCnc = [&directory](const QString &number) {
+        for (const CncProgramEntry &program : directory.programs) {
+            if (programNumberText(program.number) == number)
+                return true;
+        }
+        return false;
+    };
+    const MultiProgramCheck check = renumberPrograms(lines, *destination, onCnc);
+    const QStringList stop = sendStoppers(check, *destination, onCnc, request.continueAnyway);
+    for (const QString &problem : check.problems)
+        err << problem << Qt::endl;
+    for (const QString &line : stop)
+        err << line << Qt::endl;
+    if (!stop.isEmpty()) {
+        library.cnc_freelibhndl(handle);
+        return 1;
+    }
+
+    const CncDownload download =
+        downloadProgram(library, handle, downloadText(check.lines, *destination), BusyLimitSeconds * 1000, pauseAndGoOn);
+    const QStringList failure = downloadFailure(download);
+    for (const QString &line : failure)
+        err << line << Qt::endl;
+    if (failure.isEmpty())
+        err << EthernetText::ProgramSent << Qt::endl;
+    const bool verified = failure.isEmpty() && (!request.verify || verifySent(library, handle, check.lines, *destination, err));
+    library.cnc_freelibhndl(handle);
+    return failure.isEmpty() && verified ? 0 : 1;
 }

@@ -9,6 +9,7 @@ inline const QString Usage = QStringLiteral(
     "uso: truvnet machines\n"
     "     truvnet send MACCHINA FILE [--no-consent]\n"
     "     truvnet send MACCHINA --program N [--no-consent]\n"
+    "     truvnet send MACCHINA FILE|--program N --as O1234 [--continue] [--verify]   (macchina Ethernet)\n"
     "     truvnet receive MACCHINA FILE [--idle SECONDI]\n"
     "     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)\n"
     "     truvnet dir MACCHINA\n"
@@ -16,9 +17,18 @@ inline const QString Usage = QStringLiteral(
 inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
 inline const QString KnownMachines = QStringLiteral("Macchine in %1: %2");
 inline const QString NoMachines = QStringLiteral("Nessuna macchina in %1.");
-inline const QString EthernetNotAvailable =
-    QStringLiteral("La trasmissione via Ethernet non è ancora disponibile da riga di comando: "
-                   "usare il terminale di comunicazione.");
+// An Ethernet machine named without the program number on its CNC.
+inline const QString SendNeedsAs =
+    QStringLiteral("%1 è una macchina Ethernet: indicare con --as il numero sotto cui scrivere il programma nel C.N.");
+inline const QString ReceiveNeedsFrom =
+    QStringLiteral("%1 è una macchina Ethernet: indicare con --from il numero del programma da leggere dal C.N.");
+inline const QString AsNeedsEthernet =
+    QStringLiteral("--as scrive un programma nel C.N. di una macchina Ethernet; %1 è una macchina seriale.");
+inline const QString ContinueToSend = QStringLiteral("Programma non inviato: --continue per inviarlo comunque.");
+inline const QString VerifyNotRead = QStringLiteral("Verifica: %1 non riletto dal C.N.: %2");
+inline const QString VerifyDiffers =
+    QStringLiteral("Verifica: %1 differisce alla riga %2: inviato \"%3\", letto dal C.N. \"%4\"");
+inline const QString Verified = QStringLiteral("Verifica: i programmi nel C.N. sono uguali a quelli inviati.");
 inline const QString NotEthernet = QStringLiteral("%1 non è una macchina Ethernet: il suo C.N. non ha un elenco "
                                                   "programmi da leggere.");
 inline const QString FromNeedsEthernet =

@@ -47,6 +47,14 @@ std::optional<TransferRequest> parseTransferRequest(const QStringList &words)
         }
         if (word == u"--") {
             optionsEnded = true;
+        } else if (send && word == u"--as" && i + 1 < words.size() && request.as.isEmpty()) {
+            request.as = words.at(++i).trimmed();
+            if (request.as.isEmpty())
+                return std::nullopt;
+        } else if (send && word == u"--continue") {
+            request.continueAnyway = true;
+        } else if (send && word == u"--verify") {
+            request.verify = true;
         } else if (send && word == u"--no-consent") {
             request.noConsent = true;
         } else if (send && word == u"--program" && i + 1 < words.size() && !request.program) {
@@ -69,6 +77,9 @@ std::optional<TransferRequest> parseTransferRequest(const QStringList &words)
             return std::nullopt;
         }
     }
+    // The Ethernet send's options go with its destination, the serial send's with a line.
+    if (request.as.isEmpty() ? (request.continueAnyway || request.verify) : request.noConsent)
+        return std::nullopt;
     const qsizetype wanted = request.program ? 1 : 2;
     if (positional.size() != wanted || positional.first().trimmed().isEmpty())
         return std::nullopt;
@@ -151,9 +162,11 @@ bool TransferCommand::chooseSerialMachine()
         finish(Failure);
         return false;
     }
-    if (m_machines.table.at(list.entries.at(position).recordIndex).isEthernet()) {
-        m_output.line(CommandLineText::EthernetNotAvailable);
-        finish(Failure);
+    const MachineRecord &record = m_machines.table.at(list.entries.at(position).recordIndex);
+    if (record.isEthernet()) {
+        const bool send = m_request.kind == TransferRequest::Kind::Send;
+        m_output.line((send ? CommandLineText::SendNeedsAs : CommandLineText::ReceiveNeedsFrom).arg(record.name));
+        finish(UsageError);
         return false;
     }
     return true;

@@ -30,6 +30,9 @@ struct TransferRequest {
     bool noConsent = false;         // send --no-consent: "Continua" at once
     std::optional<double> idleSeconds;  // receive --idle: silence that ends the reception
     QString from;                       // receive --from O1234: the program read from an Ethernet CNC
+    QString as;                         // send --as O1234: the number written into an Ethernet CNC
+    bool continueAnyway = false;        // send --continue: numbers taken or calls unknown do not stop it
+    bool verify = false;                // send --verify: every program written is read back and compared
 };
 
 // The words after "truvnet" of a send or a receive; nullopt when they do not fit the usage.

@@ -35,6 +35,8 @@ void fillMemory(const QString &folder)
         QVERIFY(TextFile::writeAtomically(QDir(folder).filePath(QString::fromLatin1(name)), QByteArray(text)));
 }
 
+using Programs = QMap<QString, QByteArray>;
+
 } // namespace
 
 class CncBindingTest : public QObject {
@@ -47,6 +49,8 @@ private slots:
     void receiveFromCommand();
     void dirCommand_data();
     void dirCommand();
+    void sendCommand_data();
+    void sendCommand();
 };
 
 void CncBindingTest::callsReachTheCnc_data()
@@ -225,6 +229,103 @@ void CncBindingTest::dirCommand()
     QCOMPARE(truvnet.exitCode(), exitCode);
     QCOMPARE(truvnet.readAllStandardOutput(), out);
     QVERIFY2(errStart.isEmpty() ? err.isEmpty() : err.startsWith(errStart), qPrintable(err));
+}
+
+void CncBindingTest::sendCommand_data()
+{
+    QTest::addColumn<QStringList>("options"); // cncsim's
+    QTest::addColumn<QString>("machine");
+    QTest::addColumn<QStringList>("arguments"); // after the machine; "text" is the file holding the text
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<Programs>("stored"); // programs that the CNC memory gains
+
+    const QByteArray three = "%\r\nO0001 (MAIN)\r\nM98 P0002\r\nM98 P030003\r\nM30\r\nO0002\r\nG0 X0\r\nM99\r\n"
+                             "O0003\r\nG1 X1\r\nM99\r\n%\r\n";
+    const QByteArray one = "O0005 (PROVA)\r\nG0 X0\r\nM30\r\n";
+    const QString sent = QStringLiteral("Programma inviato..\n");
+    const QString refused = QStringLiteral("Programma già presente sul CN\nCorreggere e ripetere l'invio\n");
+    const QStringList text{"text"};
+    QTest::newRow("three programs, busy, verified")
+        << QStringList{"--busy", "3"} << "fresa eth" << QStringList{"text", "--as", "O200", "--verify"} << three << 0
+        << sent + "Verifica: i programmi nel C.N. sono uguali a quelli inviati.\n"
+        << Programs{{"O0200", "O0200(MAIN)\nM98 P0201\nM98 P030202\nM30\n"},
+                                     {"O0201", "O0201\nG0 X0\nM99\n"},
+                                     {"O0202", "O0202\nG1 X1\nM99\n"}};
+    QTest::newRow("archived program") << QStringList{} << "FRESA ETH" << QStringList{"--program", "7", "--as", "300"}
+                                      << one << 0 << sent
+                                      << Programs{{"O0300", "O0300(PROVA)\nG0 X0\nM30\n"}};
+    QTest::newRow("refused with a detail") << QStringList{"--reject-detail", "4"} << "FRESA ETH"
+                                           << QStringList{"text", "--as", "O300"} << one << 1 << refused
+                                           << Programs{};
+    QTest::newRow("subprogram number taken")
+        << QStringList{} << "FRESA ETH" << QStringList{"text", "--as", "O8999"} << three << 1
+        << QStringLiteral("Già presente su CN: O9000\nProgramma non inviato: --continue per inviarlo comunque.\n")
+        << Programs{};
+    QTest::newRow("taken, sent all the same: the CNC refuses")
+        << QStringList{} << "FRESA ETH" << QStringList{"text", "--as", "O8999", "--continue"} << three << 1 << refused
+        << Programs{};
+    QTest::newRow("destination on the CNC") << QStringList{} << "FRESA ETH" << QStringList{"text", "--as", "O0100"}
+                                            << one << 1 << QStringLiteral("Il programma esiste sul CN\n")
+                                            << Programs{};
+    QTest::newRow("not a part program") << QStringList{} << "FRESA ETH" << QStringList{"text", "--as", "O300"}
+                                        << QByteArray("O1\r\nM30\r\n") << 1
+                                        << QStringLiteral("Formato part program errato\n") << Programs{};
+    QTest::newRow("connection cut during the send")
+        << QStringList{"--drop-after", "400"} << "FRESA ETH" << QStringList{"text", "--as", "O300"}
+        << one + QByteArray(200000, 'X') + "\r\n" << 1 << QStringLiteral("Manca la connessione\n")
+        << Programs{};
+    QTest::newRow("Ethernet machine without a destination")
+        << QStringList{} << "FRESA ETH" << text << one << 2
+        << QStringLiteral("FRESA ETH è una macchina Ethernet: indicare con --as il numero sotto cui scrivere il "
+                          "programma nel C.N.\n")
+        << Programs{};
+    QTest::newRow("serial machine with a destination")
+        << QStringList{} << "TORNIO" << QStringList{"text", "--as", "O300"} << one << 2
+        << QStringLiteral("--as scrive un programma nel C.N. di una macchina Ethernet; TORNIO è una macchina seriale.\n")
+        << Programs{};
+}
+
+void CncBindingTest::sendCommand()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, machine);
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, text);
+    QTemporaryDir memory;
+    fillMemory(memory.path());
+    const QStringList before = QDir(memory.path()).entryList(QDir::Files);
+    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), options);
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   QStringLiteral(" 0 \r\n\"TORNIO\",1,\"9600,E,7,2\",1,\"\",\"\",0\r\n"
+                                  "\"FRESA ETH\",1,\"127.0.0.1:%1,\",0,\"\",\"\",0\r\n")
+                       .arg(cnc.port())
+                       .toLatin1());
+    temp.writeFile(QStringLiteral("testo.nc"), text);
+    temp.writeFile(QStringLiteral("dati/P0000007"), text);
+    SettingsStore().setValue(QStringLiteral("cnc"), QStringLiteral("library"), QStringLiteral(LIBCNCSIM));
+    for (QString &argument : arguments) {
+        if (argument == u"text")
+            argument = temp.path(QStringLiteral("testo.nc"));
+    }
+
+    QProcess truvnet;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
+    truvnet.setProcessEnvironment(env);
+    truvnet.start(QStringLiteral(TRUVNET_PATH), QStringList{QStringLiteral("send"), machine} + arguments);
+    QVERIFY(truvnet.waitForFinished(20000));
+    QTEST(QString::fromUtf8(truvnet.readAllStandardError()), "err");
+    QTEST(truvnet.exitCode(), "exitCode");
+    QFETCH(Programs, stored);
+    QStringList after = QDir(memory.path()).entryList(QDir::Files);
+    for (const QString &name : before)
+        after.removeOne(name);
+    QCOMPARE(after, stored.keys());
+    for (auto program = stored.cbegin(); program != stored.cend(); ++program)
+        QCOMPARE(*TextFile::read(QDir(memory.path()).filePath(program.key())), program.value());
 }
 
 QTEST_MAIN(CncBindingTest)

@@ -534,9 +534,6 @@ void TransferCommandsTest::refusedWithTheReason_data()
                                             + CommandLineText::UnknownMachine.arg(QStringLiteral("TORNIO")) + u'\n'
                                             + CommandLineText::NoMachines.arg(QStringLiteral("%1/cncsett.dat"))
                                             + u'\n';
-    QTest::newRow("Ethernet machine") << QStringList{QStringLiteral("send"), QStringLiteral("fresa eth"),
-                                                     QStringLiteral("O0042.nc")}
-                                      << serial << CommandLineText::EthernetNotAvailable + u'\n';
     QTest::newRow("missing device") << QStringList{QStringLiteral("send"), MachineName, QStringLiteral("O0042.nc")}
                                     << serial
                                     << QStringLiteral("COM7 (%1/nodevice): No such file or directory\n");
@@ -604,6 +601,11 @@ void TransferCommandsTest::usageErrors_data()
     row("idle not a number", QStringLiteral("receive CNC out.nc --idle abc"));
     row("no-consent on a reception", QStringLiteral("receive CNC out.nc --no-consent"));
     row("unknown option", QStringLiteral("send CNC a.nc --fast"));
+    row("continue without a destination", QStringLiteral("send CNC a.nc --continue"));
+    row("verify without a destination", QStringLiteral("send CNC a.nc --verify"));
+    row("destination with no-consent", QStringLiteral("send CNC a.nc --as O12 --no-consent"));
+    row("destination on a reception", QStringLiteral("receive CNC out.nc --as O12"));
+    row("destination missing", QStringLiteral("send CNC a.nc --as"));
 }
 
 void TransferCommandsTest::usageErrors()
