@@ -1,3 +1,4 @@
+#include "checkmulti.h"
 #include "cncdirectory.h"
 #include "cncresults.h"
 #include "cncsimprocess.h"
@@ -9,6 +10,7 @@
 #include "textfile.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -45,6 +47,8 @@ private slots:
     void callsReachTheCnc_data();
     void callsReachTheCnc();
     void windowReceivesFromTheCnc();
+    void windowSendsToTheCnc_data();
+    void windowSendsToTheCnc();
     void receiveFromCommand_data();
     void receiveFromCommand();
     void dirCommand_data();
@@ -130,6 +134,47 @@ void CncBindingTest::windowReceivesFromTheCnc()
     }
     QCOMPARE(handedBack, QByteArray("O0001 (PERNO)\r\nG0 X0\r\nM30\r\n"));
     QVERIFY(dialogs.shown.isEmpty());
+}
+
+void CncBindingTest::windowSendsToTheCnc_data()
+{
+    QTest::addColumn<QStringList>("options"); // cncsim's
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("memory"); // afterwards
+    const QStringList before{"O0001", "O0100", "O9000"};
+    QTest::newRow("busy three times") << QStringList{"--busy", "3"} << QStringList{"Programma inviato.."}
+                                      << QStringList{"O0001", "O0100", "O0300", "O0301", "O0302", "O9000"};
+    QTest::newRow("refused, detail 4") << QStringList{"--reject-detail", "4"}
+                                       << QStringList{"Programma già presente sul CN", "Correggere e ripetere l'invio"}
+                                       << before;
+    QTest::newRow("connection cut") << QStringList{"--drop-after", "1500"} << QStringList{"Manca la connessione"}
+                                    << before;
+}
+
+// The terminal's three programs sent through the window, as the user does it.
+void CncBindingTest::windowSendsToTheCnc()
+{
+    QFETCH(QStringList, options);
+    QTemporaryDir memory;
+    fillMemory(memory.path());
+    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), options);
+    FocasLibrary library(QStringLiteral(LIBCNCSIM));
+    ScriptedDialogs dialogs;
+    const QByteArray text = "%\r\nO0001 (MAIN)\r\nM98 P0002\r\nM98 P0003\r\nM30\r\nO0002\r\n"
+                            + QByteArray(200000, 'X') + "\r\nM99\r\nO0003\r\nM99\r\n%\r\n";
+    {
+        frmeth window(library, dialogs);
+        window.open(0, QStringLiteral("127.0.0.1:%1,").arg(cnc.port()), text);
+        auto *grid = window.findChild<QTableWidget *>(QStringLiteral("MSFlexGrid1"));
+        QTRY_COMPARE(grid->rowCount(), 3);
+        window.findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("O300"));
+        window.findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(dialogs.shown.size() >= 1, checkmulti::CloseAfterMs + 10000);
+        QTRY_VERIFY(window.findChild<QPushButton *>(QStringLiteral("Command1"))->isEnabled());
+        QTest::qWait(100); // a second box follows the first at once, if there is one
+    }
+    QTEST(dialogs.texts(), "shown");
+    QTEST(QDir(memory.path()).entryList(QDir::Files), "memory");
 }
 
 void CncBindingTest::receiveFromCommand_data()

@@ -420,7 +420,9 @@ void frmeth::sendEnded(const CncDownload &download)
     else
         m_dialogs.message(download.result == EW_BUFFER ? EthernetText::DownloadTimedOut.arg(BusyLimitSeconds)
                                                        : testoerrore(download.result));
-    refresh();
+    // A connection that is gone would only repeat its message for every read of the refresh.
+    if (download.result != EW_SOCKET)
+        refresh();
 }
 
 void frmeth::receiveProgram()
