@@ -1,8 +1,12 @@
 // The CNC directory of 1,000 programs read through the library binding (libcncsim loaded at run
 // time, one read per program as the Ethernet window reads it), beside the same reads made over a
 // raw socket to the same cncsim, in one run. The ratio is what the binding and the library cost.
-// Also the Ethernet window's own listing, its calls made off the user-interface thread.
+// Also the Ethernet window's own listing, its calls made off the user-interface thread, and the
+// download and upload of 1 MB and 10 MB programs through the binding against the same frames
+// copied over a raw socket to the same server.
 #include "cncdirectory.h"
+#include "cncdownload.h"
+#include "cncupload.h"
 #include "focaslibrary.h"
 #include "frmeth.h"
 #include "scripteddialogs.h"
@@ -93,6 +97,108 @@ int rawDirectory(quint16 port)
     return listed;
 }
 
+// A raw connection to cncsim, greeted; -1 when it failed. Sets the server's download block.
+int rawConnect(quint16 port, std::uint32_t *block)
+{
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    const int on = 1;
+    ::setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::string body;
+    if (::connect(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+        || !sendAll(socket, cncsim::Writer().op(cncsim::Op::Hello).bytes(cncsim::Magic).frame())
+        || !receiveFrame(socket, body)) {
+        ::close(socket);
+        return -1;
+    }
+    cncsim::Reader in(body);
+    in.i16();
+    *block = in.u32();
+    return socket;
+}
+
+// One request and its answer's result code; -1 when the socket failed.
+int rawCall(int socket, const cncsim::Writer &request, std::string &body)
+{
+    if (!sendAll(socket, request.frame()) || !receiveFrame(socket, body))
+        return -1;
+    return cncsim::Reader(body).i16();
+}
+
+// The download's frames over a raw socket, in the server's blocks: true when all was stored.
+bool rawDownload(quint16 port, const QByteArray &text)
+{
+    std::uint32_t block = 0;
+    const int socket = rawConnect(port, &block);
+    std::string body;
+    bool ok = socket >= 0 && rawCall(socket, cncsim::Writer().op(cncsim::Op::DownloadStart).i16(0), body) == EW_OK;
+    for (qsizetype sent = 0; ok && sent < text.size();) {
+        const std::string_view piece(text.constData() + sent, std::min<std::size_t>(block, std::size_t(text.size() - sent)));
+        ok = rawCall(socket, cncsim::Writer().op(cncsim::Op::Download).bytes(piece), body) == EW_OK;
+        cncsim::Reader in(body);
+        in.i16();
+        sent += qsizetype(in.u32());
+    }
+    ok = ok && rawCall(socket, cncsim::Writer().op(cncsim::Op::DownloadEnd), body) == EW_OK;
+    ::close(socket);
+    return ok;
+}
+
+// The upload's frames over a raw socket, in blocks of 1280: the characters received.
+qsizetype rawUpload(quint16 port, long number)
+{
+    std::uint32_t block = 0;
+    const int socket = rawConnect(port, &block);
+    std::string body;
+    qsizetype received = 0;
+    bool ok = socket >= 0
+        && rawCall(socket, cncsim::Writer().op(cncsim::Op::UploadStart).i16(0).i32(number).i32(number), body) == EW_OK;
+    while (ok) {
+        ok = rawCall(socket, cncsim::Writer().op(cncsim::Op::Upload).u32(UploadedProgram::BlockSize), body) == EW_OK;
+        cncsim::Reader in(body);
+        in.i16();
+        const std::string piece = in.bytes();
+        received += qsizetype(piece.size());
+        if (piece.empty() || piece.back() == '%')
+            break;
+    }
+    rawCall(socket, cncsim::Writer().op(cncsim::Op::UploadEnd), body);
+    ::close(socket);
+    return received;
+}
+
+bool bindingDownload(FocasLibrary &library, quint16 port, const QByteArray &text)
+{
+    unsigned short handle = 0;
+    bool ok = library.cnc_allclibhndl3("127.0.0.1", port, 10, &handle) == EW_OK;
+    ok = ok && downloadProgram(library, handle, text, 30000, [](int) { return true; }).result == EW_OK;
+    library.cnc_freelibhndl(handle);
+    return ok;
+}
+
+qsizetype bindingUpload(FocasLibrary &library, quint16 port, long number)
+{
+    unsigned short handle = 0;
+    qsizetype received = 0;
+    if (library.cnc_allclibhndl3("127.0.0.1", port, 10, &handle) == EW_OK)
+        received = uploadProgram(library, handle, number, 30000, [](int) { return true; }).text.size();
+    library.cnc_freelibhndl(handle);
+    return received;
+}
+
+// A program of about the given size, as the download sends it.
+QByteArray programOfSize(long number, qsizetype size)
+{
+    QByteArray text = "\nO" + QByteArray::number(qlonglong(number)) + "\n";
+    text.reserve(size + 32);
+    for (int line = 0; text.size() < size; ++line)
+        text += "N" + QByteArray::number(line) + " G1 X" + QByteArray::number(line % 997) + ".125 Y-40.5 F800\n";
+    return text + '%';
+}
+
 int bindingDirectory(FocasLibrary &library, quint16 port)
 {
     unsigned short handle = 0;
@@ -174,7 +280,38 @@ int main(int argc, char **argv)
                .arg(window, 0, 'f', 1)
                .arg(windowListed)
                .arg(window / raw, 0, 'f', 2);
+
+    // Each round writes new numbers, so that the CNC takes every download.
+    bool transfersOk = true;
+    long next = 2000;
+    for (const qsizetype size : {qsizetype(1) << 20, qsizetype(10) << 20}) {
+        // The texts are made before the clocks run.
+        std::vector<QByteArray> texts;
+        for (int round = 0; round < 2 * Rounds; ++round)
+            texts.push_back(programOfSize(next++, size));
+        int ok = 0;
+        size_t text = 0;
+        const double bindingDown = medianMs([&] { return bindingDownload(library, port, texts.at(text++)); }, ok);
+        transfersOk = transfersOk && ok;
+        const double rawDown = medianMs([&] { return rawDownload(port, texts.at(text++)); }, ok);
+        transfersOk = transfersOk && ok;
+        const long uploaded = next - 1;
+        int received = 0;
+        const double bindingUp = medianMs([&] { return int(bindingUpload(library, port, uploaded)); }, received);
+        transfersOk = transfersOk && received > size;
+        const double rawUp = medianMs([&] { return int(rawUpload(port, uploaded)); }, received);
+        transfersOk = transfersOk && received > size;
+        const double mb = double(size) / double(1 << 20);
+        out << QStringLiteral("Program of %1 MB, median of %2 rounds (rate ratio: binding rate / raw rate, goal at "
+                              "least 0.8)\n").arg(mb).arg(Rounds);
+        out << QStringLiteral("  download: binding %1 ms (%2 MB/s), raw socket %3 ms (%4 MB/s), rate ratio %5\n")
+                   .arg(bindingDown, 0, 'f', 1).arg(mb * 1000 / bindingDown, 0, 'f', 1)
+                   .arg(rawDown, 0, 'f', 1).arg(mb * 1000 / rawDown, 0, 'f', 1).arg(rawDown / bindingDown, 0, 'f', 2);
+        out << QStringLiteral("  upload:   binding %1 ms (%2 MB/s), raw socket %3 ms (%4 MB/s), rate ratio %5\n")
+                   .arg(bindingUp, 0, 'f', 1).arg(mb * 1000 / bindingUp, 0, 'f', 1)
+                   .arg(rawUp, 0, 'f', 1).arg(mb * 1000 / rawUp, 0, 'f', 1).arg(rawUp / bindingUp, 0, 'f', 2);
+    }
     cnc.terminate();
     cnc.waitForFinished();
-    return bindingListed == Programs && rawListed == Programs && windowListed == Programs ? 0 : 1;
+    return bindingListed == Programs && rawListed == Programs && windowListed == Programs && transfersOk ? 0 : 1;
 }
