@@ -3,7 +3,9 @@
 #include "cnccommands.h"
 #include "commandlinetext.h"
 #include "consoleoutput.h"
+#include "deviceportprobe.h"
 #include "focaslibrary.h"
+#include "icmppinger.h"
 #include "interruptsignals.h"
 #include "machinelisting.h"
 #include "shelltext.h"
@@ -157,7 +159,9 @@ int runWindows(int argc, char **argv)
     ScreenFit screenFit;
     app.installEventFilter(&screenFit);
     QtDialogs dialogs(ShellText::ProgramTitle);
-    StartupSequence startup(session, dialogs);
+    IcmpPinger pinger;
+    DevicePortProbe probe;
+    StartupSequence startup(session, dialogs, pinger, probe);
     QObject::connect(&startup, &StartupSequence::finished, &app, &QCoreApplication::exit,
                      Qt::QueuedConnection);
     startup.start();

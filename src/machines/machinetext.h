@@ -5,6 +5,12 @@
 // The machine windows' user-visible texts.
 namespace MachineText {
 
+// Line test window (testendpoint)
+inline const QString LineTestTitle = QStringLiteral("Test delle linee Seriali ed Ethernet");
+inline const QString LineTestRunning = QStringLiteral("Test in corso");
+inline const QString LineTestDone = QStringLiteral("Test terminato");
+inline const QString LineTestContinue = QStringLiteral("Continua");
+
 // Communication settings window (ConfigScrn)
 inline const QString SettingsTitle = QStringLiteral("Impostazioni di comunicazione");
 inline const QString AvailableMachines = QStringLiteral("C.N. Disponibili");

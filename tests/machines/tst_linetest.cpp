@@ -1,6 +1,6 @@
 #include "cregistry.h"
 #include "deviceportprobe.h"
-#include "fakepinger.h"
+#include "fakelineprobes.h"
 #include "icmppinger.h"
 #include "linetest.h"
 #include "settingsstore.h"

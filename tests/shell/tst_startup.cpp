@@ -1,5 +1,6 @@
 #include "archivestore.h"
 #include "archiveusers.h"
+#include "fakelineprobes.h"
 #include "frmmdi.h"
 #include "frmsplash.h"
 #include "programfoldersetup.h"
@@ -124,7 +125,9 @@ void StartupTest::missingArchiveStopsWithMessageAndNoMainWindow()
     TempProgramFolder temp(TempProgramFolder::Content::Empty);
     Session session(temp.folder());
     ScriptedDialogs dialogs;
-    StartupSequence startup(session, dialogs);
+    FakePinger pinger;
+    FakePortProbe probe;
+    StartupSequence startup(session, dialogs, pinger, probe);
     QSignalSpy finished(&startup, &StartupSequence::finished);
     startup.start();
     QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
@@ -166,8 +169,11 @@ void StartupTest::mainWindowShownHoweverTheInformationWindowCloses()
     TempProgramFolder temp;
     Session session(temp.folder());
     ScriptedDialogs dialogs;
-    StartupSequence startup(session, dialogs);
+    FakePinger pinger;
+    FakePortProbe probe;
+    StartupSequence startup(session, dialogs, pinger, probe);
     QSignalSpy shown(&startup, &StartupSequence::mainWindowShown);
+    session.editor.search.direction = SearchState::Up;
     startup.start();
     QPointer<frmSplash> splash = startup.informationWindow();
     QVERIFY(splash->isVisible());
@@ -181,6 +187,9 @@ void StartupTest::mainWindowShownHoweverTheInformationWindowCloses()
     QTRY_VERIFY(!splash);
     QVERIFY(startup.mainWindow()->isVisible());
     QCOMPARE(startup.mainWindow()->windowTitle(), QString::fromLatin1("Gestione programmi C.N. Rel " TRUV_VERSION));
+    // The line test came between, and its end turns the search downwards.
+    QVERIFY(startup.lineTestWindow() == nullptr);
+    QCOMPARE(session.editor.search.direction, SearchState::Down);
     QVERIFY(session.archive);
     QVERIFY(dialogs.shown.isEmpty());
 }

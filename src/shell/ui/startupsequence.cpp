@@ -6,12 +6,13 @@
 #include "shelltext.h"
 #include "session.h"
 #include "startupload.h"
+#include "testendpoint.h"
 #include "version.h"
 
 #include <QTextStream>
 
-StartupSequence::StartupSequence(Session &session, Dialogs &dialogs)
-    : m_session(session), m_dialogs(dialogs)
+StartupSequence::StartupSequence(Session &session, Dialogs &dialogs, Pinger &pinger, PortProbe &probe)
+    : m_session(session), m_dialogs(dialogs), m_pinger(pinger), m_probe(probe)
 {
 }
 
@@ -21,12 +22,11 @@ void StartupSequence::start()
 {
     m_splash = new frmSplash(frmSplash::Mode::Startup);
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_splash, &frmSplash::closed, this, &StartupSequence::loadAndShowMainWindow,
-            Qt::QueuedConnection);
+    connect(m_splash, &frmSplash::closed, this, &StartupSequence::loadAndTestLines, Qt::QueuedConnection);
     m_splash->show();
 }
 
-void StartupSequence::loadAndShowMainWindow()
+void StartupSequence::loadAndTestLines()
 {
     QString error;
     if (!loadSession(m_session, &error)) {
@@ -37,8 +37,18 @@ void StartupSequence::loadAndShowMainWindow()
         return;
     }
     m_mainWindow = std::make_unique<frmMDI>(m_session, m_dialogs);
-    m_mainWindow->setWindowTitle(ShellText::MainCaptionWithRelease + QStringLiteral(TRUV_VERSION));
     connect(m_mainWindow.get(), &frmMDI::endRequested, this, &StartupSequence::finished);
+    m_lineTest = new testendpoint(m_session.machines, m_session.folder,
+                                  CRegistry(m_session.folder.root(), QStringLiteral("truvnet")), m_pinger, m_probe);
+    m_lineTest->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_lineTest, &testendpoint::closed, this, &StartupSequence::showMainWindow, Qt::QueuedConnection);
+    m_lineTest->open();
+}
+
+void StartupSequence::showMainWindow()
+{
+    m_session.editor.search.direction = SearchState::Down;
+    m_mainWindow->setWindowTitle(ShellText::MainCaptionWithRelease + QStringLiteral(TRUV_VERSION));
     m_mainWindow->show();
     emit mainWindowShown();
 }

@@ -5,22 +5,29 @@
 
 #include <memory>
 
+#include "frmsplash.h"
+#include "testendpoint.h"
+
 class Dialogs;
 class frmMDI;
-#include "frmsplash.h"
+class Pinger;
+class PortProbe;
 struct Session;
 
-// The way into the program: information window, then the main window's load, then the
-// main window. A load that fails shows the database's message and ends the program.
+// The way into the program: information window, then the main window's load, then the line
+// test, then the main window. A load that fails shows the database's message and ends the
+// program.
 class StartupSequence : public QObject {
     Q_OBJECT
 public:
-    StartupSequence(Session &session, Dialogs &dialogs);
+    // pinger and probe: how the line test reaches the lines.
+    StartupSequence(Session &session, Dialogs &dialogs, Pinger &pinger, PortProbe &probe);
     ~StartupSequence() override;
 
     void start();
     frmMDI *mainWindow() const { return m_mainWindow.get(); }
     frmSplash *informationWindow() const { return m_splash; }
+    testendpoint *lineTestWindow() const { return m_lineTest; }
 
 signals:
     void mainWindowShown();
@@ -28,10 +35,14 @@ signals:
     void finished(int exitCode);
 
 private:
-    void loadAndShowMainWindow();
+    void loadAndTestLines();
+    void showMainWindow();
 
     Session &m_session;
     Dialogs &m_dialogs;
+    Pinger &m_pinger;
+    PortProbe &m_probe;
     QPointer<frmSplash> m_splash;
+    QPointer<testendpoint> m_lineTest;
     std::unique_ptr<frmMDI> m_mainWindow;
 };

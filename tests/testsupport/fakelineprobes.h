@@ -17,3 +17,11 @@ public:
 
     bool ping(const QString &address) override;
 };
+
+// Opens the COM ports it is told.
+class FakePortProbe : public PortProbe {
+public:
+    QSet<int> openable;
+
+    bool canOpen(int comPort) override { return openable.contains(comPort); }
+};

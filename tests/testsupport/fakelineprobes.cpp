@@ -1,4 +1,4 @@
-#include "fakepinger.h"
+#include "fakelineprobes.h"
 
 #include <QThread>
 
