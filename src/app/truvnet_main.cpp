@@ -7,6 +7,7 @@
 #include "focaslibrary.h"
 #include "icmppinger.h"
 #include "interruptsignals.h"
+#include "linetestcommand.h"
 #include "machinelisting.h"
 #include "shelltext.h"
 #include "programfolder.h"
@@ -107,6 +108,24 @@ int cncDirectoryCommand(int argc, char **argv)
     return status;
 }
 
+int lineTestCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (app.arguments().size() != 2) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return 2;
+    }
+    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    ArchiveUsers users(folder.archivePath());
+    if (!announceOnArchive(users, folder))
+        return 1;
+    IcmpPinger pinger;
+    DevicePortProbe probe;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return testLines(folder, pinger, probe, out, err);
+}
+
 int transferCommand(int argc, char **argv)
 {
     // Before QCoreApplication, so that no thread can take Ctrl+C the default way.
@@ -179,6 +198,8 @@ int main(int argc, char **argv)
         return listMachinesCommand(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "dir") == 0)
         return cncDirectoryCommand(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "lines") == 0)
+        return lineTestCommand(argc, argv);
     if (argc > 1 && (std::strcmp(argv[1], "send") == 0 || std::strcmp(argv[1], "receive") == 0))
         return transferCommand(argc, argv);
     // Options such as Qt's -platform go to the windows; any other word is a mistyped subcommand.

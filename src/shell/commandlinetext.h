@@ -13,6 +13,7 @@ inline const QString Usage = QStringLiteral(
     "     truvnet receive MACCHINA FILE [--idle SECONDI]\n"
     "     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)\n"
     "     truvnet dir MACCHINA\n"
+    "     truvnet lines\n"
     "     truvnet --init [CARTELLA]\n");
 inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
 inline const QString KnownMachines = QStringLiteral("Macchine in %1: %2");

@@ -1,8 +1,13 @@
+#include "settingsstore.h"
 #include "tempprogramfolder.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +42,8 @@ private slots:
     void machinesListedInFileOrder_data();
     void machinesListedInFileOrder();
     void mistypedSubcommandRefused();
+    void linesTested_data();
+    void linesTested();
 };
 
 void CommandLineTest::machinesListedInFileOrder_data()
@@ -86,6 +93,35 @@ void CommandLineTest::mistypedSubcommandRefused()
     const Run run = truvnet(temp, {QStringLiteral("sned"), QStringLiteral("TORNIO"), QStringLiteral("P1")});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.startsWith(QStringLiteral("uso: truvnet machines")), qPrintable(run.err));
+}
+
+void CommandLineTest::linesTested_data()
+{
+    QTest::addColumn<QString>("com3"); // where COM3 points
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("every line answers") << "pty" << 0 << "OK";
+    QTest::newRow("a device missing") << "/nonexistent/tty" << 1 << "KO!";
+}
+
+// The line test from a script: this computer's own address answers the ping.
+void CommandLineTest::linesTested()
+{
+    QFETCH(QString, com3);
+    const int pty = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(pty >= 0 && ::grantpt(pty) == 0 && ::unlockpt(pty) == 0);
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM3"),
+                             com3 == u"pty" ? QString::fromLocal8Bit(::ptsname(pty)) : com3);
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"), " 0 \r\n\"FRESA\",0,\"127.0.0.1:8193,\",0,\"\",\"\",0\r\n"
+                                                  "\"TORNIO\",3,\"9600,E,7,2\",0,\"\",\"\",0\r\n");
+    const Run run = truvnet(temp, {QStringLiteral("lines")});
+    ::close(pty);
+    QTEST(run.exitCode, "exitCode");
+    QFETCH(QString, status);
+    QCOMPARE(run.out, "Ether\t127.0.0.1\tOK\tFRESA\n" + QString(39, u'-') + "\nCOM3\t\t\t" + status
+                          + "\tTORNIO\nTest terminato\n");
+    QCOMPARE(run.err, QString());
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
