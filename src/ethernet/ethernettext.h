@@ -72,6 +72,14 @@ inline const QString ContinueButton = QStringLiteral("Continua");
 inline const QString StopButton = QStringLiteral("Non Continuare");
 inline const QString SubprogramImpossible = QStringLiteral("Il sottoprogramma non esiste-Errore impossibile");
 
+// The device that serves a serial port over the network.
+inline const QString RemoteWaitCaption = QStringLiteral("In attesa di comando da remoto");
+inline const QString ForceButton = QStringLiteral("Forza");
+inline const QString RemoteDeviceNotConnected =
+    QStringLiteral("Il dispositivo di rete %1 non ha accettato la connessione entro %2 secondi.");
+inline const QString RemoteDeviceSilent = QStringLiteral("Il dispositivo di rete %1 non ha risposto entro %2 secondi.");
+inline const QString RemoteDeviceError = QStringLiteral("Collegamento con il dispositivo di rete %1 non riuscito: %2");
+
 // The directory grid's header.
 inline const QString ProgramColumn = QStringLiteral("Programma");
 inline const QString CommentColumn = QStringLiteral("Commento");

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "focaslibrary.h"
 #include "frmeth.h"
+#include "frmwinsock.h"
 #include "programfolder.h"
 #include "programtextarea.h"
 #include "qtserialport.h"
@@ -62,6 +63,11 @@ xForm1::xForm1(MachineState &machines, const ProgramFolder &folder, Dialogs &dia
 
     m_hooks.chooseMachine = [this] { chooseMachine(); };
     m_hooks.openEthernet = [this](int direzione, const QString &nomecnc) { return openEthernet(direzione, nomecnc); };
+    m_hooks.notifyNetworkPort = [this](const QString &address) {
+        auto *window = new Frmwinsock(m_dialogs, this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->notifyAfterSend(address);
+    };
     m_terminal.setHooks(m_hooks);
     // The hourglass while a file is read or written, not over the file dialog.
     m_terminal.setBusyIndicator([](bool busy) {

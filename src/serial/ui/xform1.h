@@ -44,9 +44,8 @@ public:
     QByteArray text() const;
     void setText(const QByteArray &text);
 
-    // Stand-ins for what other windows will provide: the machine choice (xForm3 by default),
-    // the Ethernet window (a "not yet available" message by default) and the notification of a
-    // network serial port (nothing by default).
+    // What other windows provide, replaceable by tests: the machine choice (xForm3), the
+    // Ethernet window (frmeth) and the notification of a network serial port (Frmwinsock).
     void setMachineChooser(std::function<void()> chooser);
     void setEthernetOpener(std::function<bool(int direzione, const QString &nomecnc)> opener);
     void setNetworkPortNotifier(std::function<void(const QString &address)> notifier);
