@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -88,8 +89,11 @@ private slots:
     void changedCaptionShownAfterRefreshOnly();
     void zoom_data();
     void zoom();
+    void printsPictureAndCaption_data();
     void printsPictureAndCaption();
-    void credits();
+    void notAPictureIsNotAdded();
+    void withoutNumberEndsAtOnce_data();
+    void withoutNumberEndsAtOnce();
 };
 
 void PicvaultWindowsTest::captionAndEmptyProgram()
@@ -331,10 +335,19 @@ void PicvaultWindowsTest::zoom()
     QTRY_VERIFY(checked);
 }
 
+void PicvaultWindowsTest::printsPictureAndCaption_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("as on the screen") << QSize(96, 48);
+    // Printed at screen size it would run off the page and take the caption with it.
+    QTest::newRow("larger than the page") << QSize(3000, 2000);
+}
+
 void PicvaultWindowsTest::printsPictureAndCaption()
 {
+    QFETCH(QSize, size);
     PictureFixture f;
-    const QString path = f.chosen(QStringLiteral("staffa.png"), pictureBytes(QSize(96, 48)));
+    const QString path = f.chosen(QStringLiteral("staffa.png"), pictureBytes(size));
     ScriptedDialogs dialogs;
     const QString pdf = f.temp.path(QStringLiteral("stampa.pdf"));
     dialogs.printerAnswers.enqueue(true);
@@ -350,25 +363,57 @@ void PicvaultWindowsTest::printsPictureAndCaption()
     QCOMPARE(pages.size(), 1);
     QVERIFY2(pages[0].join(QLatin1Char('\n')).contains(QStringLiteral("Vista lato A, morsa 2")),
              qPrintable(pages[0].join(QLatin1Char('|'))));
-    // The picture itself, at its own pixels.
+    // The picture itself, with all its pixels.
     QProcess images;
     images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
     QVERIFY(images.waitForFinished(60000));
     const QStringList lines = QString::fromUtf8(images.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3); // two header lines and one picture
     const QStringList columns = lines[2].simplified().split(QLatin1Char(' '));
-    QCOMPARE(columns.mid(3, 2), (QStringList{"96", "48"}));
+    QCOMPARE(columns.mid(3, 2), (QStringList{QString::number(size.width()), QString::number(size.height())}));
 }
 
-void PicvaultWindowsTest::credits()
+void PicvaultWindowsTest::notAPictureIsNotAdded()
 {
-    Manager m;
-    m.open();
-    m.container.findChild<QAction *>(QStringLiteral("helpme"))->trigger();
-    QCOMPARE(m.dialogs.shown.size(), 1);
-    QCOMPARE(m.dialogs.shown[0].text, QStringLiteral("Versione 1.2 29/12/05"));
-    QCOMPARE(m.dialogs.shown[0].title, QStringLiteral("Credits"));
-    QCOMPARE(m.container.findChild<QAction *>(QStringLiteral("helpme"))->text(), QStringLiteral("          HELP"));
+    PictureFixture f;
+    ScriptedDialogs dialogs;
+    PictureEditing editing(f.store, dialogs, 42);
+    caricaform details(editing, dialogs);
+    details.openToAdd();
+    details.show();
+    QTest::keyClicks(child<QLineEdit>(&details, "Text1"), f.chosen(QStringLiteral("O0042.jpg"), "G00 X0\r\n"));
+    child(&details, "Command4")->click();
+    QVERIFY(!child<PictureView>(&details, "Picbuf1")->placeholderText().isEmpty());
+    QTest::keyClicks(child<QLineEdit>(&details, "Text3"), "programma");
+    child(&details, "Command2")->click();
+
+    QCOMPARE(dialogs.shown.size(), 1);
+    QCOMPARE(dialogs.shown[0].kind, ScriptedDialogs::Kind::Beep);
+    QCOMPARE(f.numbers(42), QList<qint32>());
+}
+
+void PicvaultWindowsTest::withoutNumberEndsAtOnce_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("0") << QStringList{"0"};
+    QTest::newRow("not a number") << QStringList{"ciclo"};
+    QTest::newRow("negative") << QStringList{"-42"};
+}
+
+void PicvaultWindowsTest::withoutNumberEndsAtOnce()
+{
+    QFETCH(QStringList, arguments);
+    // A program folder without a catalogue: opening one would stop at its message.
+    QTemporaryDir home;
+    QProcess picvault;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TRUV_HOME"), home.path());
+    picvault.setProcessEnvironment(environment);
+    picvault.start(QStringLiteral(PICVAULT), arguments);
+    QVERIFY(picvault.waitForFinished(30000));
+    QCOMPARE(picvault.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(picvault.exitCode(), 0);
 }
 
 QTEST_MAIN(PicvaultWindowsTest)

@@ -16,7 +16,10 @@ bool printPicture(QPrinter &printer, const QImage &picture, int screenDpi, const
     if (!painter.begin(&printer))
         return false;
     QFont font = painter.font();
-    font.setPointSizeF(font.pointSizeF() * 2);
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * 2);
+    else
+        font.setPixelSize(font.pixelSize() * 2);
     painter.setFont(font);
     const QRect page = painter.viewport();
     const int captionHeight = kCaptionGap + painter.fontMetrics().height();
