@@ -31,6 +31,8 @@ caricaform::caricaform(PictureEditing &editing, Dialogs &dialogs, QWidget *paren
     setObjectName(QStringLiteral("caricaform"));
     setWindowTitle(PicvaultText::DetailsCaption);
     setModal(true);
+    // Wide enough to read a file's path.
+    setMinimumWidth(520);
 
     Text1 = named(new QLineEdit(this), "Text1");
     Command1 = named(new QPushButton(PicvaultText::ChooseButton, this), "Command1");

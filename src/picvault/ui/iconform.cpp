@@ -12,6 +12,7 @@ Iconform::Iconform(int formseq, const PictureRow &row, ReadPicture picture, QWid
     setObjectName(QStringLiteral("Iconform"));
     setWindowTitle(row.shortDescription);
     setToolTip(row.shortDescription);
+    setFocusPolicy(Qt::ClickFocus);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Picbuf1);
