@@ -82,6 +82,7 @@ private slots:
     void thumbnailsWrap();
     void unreadablePictures_data();
     void unreadablePictures();
+    void thumbnailDecodedSmall_data();
     void thumbnailDecodedSmall();
     void detailsWindowRules_data();
     void detailsWindowRules();
@@ -181,14 +182,27 @@ void PicvaultWindowsTest::unreadablePictures()
     QCOMPARE(m.dialogs.shown[0].kind, ScriptedDialogs::Kind::Beep);
 }
 
+void PicvaultWindowsTest::thumbnailDecodedSmall_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("JPEG") << "grande.jpg" << QByteArray("JPG");
+    QTest::newRow("TIFF") << "grande.tif" << QByteArray("TIFF");
+    QTest::newRow("BMP") << "grande.bmp" << QByteArray("BMP");
+    QTest::newRow("PNG") << "grande.png" << QByteArray("PNG");
+}
+
 void PicvaultWindowsTest::thumbnailDecodedSmall()
 {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
     Manager m;
-    QVERIFY(m.f.store.add(42, m.f.chosen(QStringLiteral("grande.jpg"), pictureBytes(QSize(1600, 1200), "JPG")),
+    QVERIFY(m.f.store.add(42, m.f.chosen(name, pictureBytes(QSize(1600, 1200), format.constData())),
                           QStringLiteral("grande"), {})
                 .status == PictureStore::Status::Done);
     m.open();
     const PictureView *view = m.container.thumbnails().value(0)->picture();
+    QVERIFY2(view->hasPicture(), qPrintable(view->placeholderText()));
     QCOMPARE(view->pictureSize(), QSize(1600, 1200));
     QCOMPARE(view->image().size(), QSize(141, 105));
 }
