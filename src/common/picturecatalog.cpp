@@ -34,6 +34,21 @@ bool createEmpty(const QString &path, QString *error)
     return true;
 }
 
+QString typeOf(const QString &sourcePath)
+{
+    return sourcePath.right(4);
+}
+
+QString fileName(qint32 program, qint32 np, const QString &type)
+{
+    return ProgramFolder::picturePrefix(program) + QStringLiteral("%1").arg(np, 4, 10, QLatin1Char('0')) + type;
+}
+
+QString filePath(const ProgramFolder &folder, qint32 program, qint32 np, const QString &type)
+{
+    return QDir(folder.pictureDir()).filePath(fileName(program, np, type));
+}
+
 RemovalResult removeProgramPictures(const ProgramFolder &folder, qint32 number)
 {
     RemovalResult result;

@@ -9,6 +9,13 @@ namespace PictureCatalog {
 
 bool createEmpty(const QString &path, QString *error = nullptr);
 
+// The last four characters of the chosen file's path: stored as the picture's type and used as
+// the ending of its file name (".jpg", or "jpeg" without a dot).
+QString typeOf(const QString &sourcePath);
+// "M" + seven digits + "N" + the picture number in at least four digits + the type.
+QString fileName(qint32 program, qint32 np, const QString &type);
+QString filePath(const ProgramFolder &folder, qint32 program, qint32 np, const QString &type);
+
 struct RemovalResult {
     bool filesRemoved = true; // every picture file of the program is gone
     bool rowsRemoved = true;  // the catalogue rows are gone

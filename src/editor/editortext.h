@@ -21,8 +21,9 @@ inline const QString NotFound = QStringLiteral("Non trovato: ");
 inline const QString Exported = QStringLiteral("Esportato");
 inline const QString ExportFailed = QStringLiteral("Esportazione non riuscita: ");
 
-// Program printing
+// Program printing and the image manager
 inline const QString RecordNotFound = QStringLiteral("Errore fase P");
+inline const QString PictureManagerNotStarted = QStringLiteral("Impossibile avviare picvault:\n%1");
 inline const QString NumberLabel = QStringLiteral("Progressivo: ");
 inline const QString CustomerLabel = QStringLiteral("Cliente    : ");
 inline const QString DrawingLabel = QStringLiteral("Disegno    : ");

@@ -20,10 +20,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 
 EditorWorkspace::EditorWorkspace(QMdiArea &area, EditorContext context, ProgramChooser chooser)
     : m_area(area), m_context(context), m_chooser(std::move(chooser))
 {
+    lookForPictureManagerIn(QCoreApplication::applicationDirPath());
 }
 
 void EditorWorkspace::openArchivedProgram()
@@ -322,4 +325,41 @@ void EditorWorkspace::showListPrinting()
 {
     Form3 list(m_context.archive, m_context.session.printCharSize, m_context.dialogs, m_area.window());
     list.exec();
+}
+
+void EditorWorkspace::lookForPictureManagerIn(const QString &folder)
+{
+    m_pictureManager = QStandardPaths::findExecutable(QStringLiteral("picvault"), {folder});
+}
+
+void EditorWorkspace::showPictures(frmNotePad *window)
+{
+    const qint32 number = m_context.session.windows.program(window->slot());
+    // Without its record the program may be gone from the archive: no pictures for it.
+    if (!m_context.archive.seek(number)) {
+        m_context.dialogs.message(EditorText::RecordNotFound);
+        return;
+    }
+    QWidget *main = m_area.window();
+    auto *run = new QProcess(this);
+    // Back where it was, since a window manager places a window shown anew as it likes.
+    const auto comeBack = [this, run, main, number, placement = main->saveGeometry()] {
+        run->deleteLater();
+        main->restoreGeometry(placement);
+        main->show();
+        main->raise();
+        main->activateWindow();
+        if (!m_context.archive.seek(number))
+            m_context.dialogs.message(EditorText::RecordNotFound);
+    };
+    connect(run, &QProcess::finished, this, comeBack);
+    connect(run, &QProcess::errorOccurred, this, [this, run, comeBack](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        comeBack();
+        m_context.dialogs.message(EditorText::PictureManagerNotStarted.arg(run->errorString()), {},
+                                  Dialogs::Icon::Exclamation);
+    });
+    main->hide();
+    run->start(m_pictureManager, {QString::number(number)});
 }

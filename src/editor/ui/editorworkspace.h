@@ -73,6 +73,11 @@ public:
     void askPrintCharSize();
     // "&Lista cicli": the archive list printing window, modal.
     void showListPrinting();
+    // "&Immagini": the image manager for a window's program, while the main window stays hidden.
+    void showPictures(frmNotePad *window);
+    // The image manager is looked for in this folder (at first, the one that holds this program).
+    void lookForPictureManagerIn(const QString &folder);
+    bool pictureManagerFound() const { return !m_pictureManager.isEmpty(); }
 
     // Called by the editor windows.
     void markDirty(int slot);
@@ -101,4 +106,5 @@ private:
     EditorContext m_context;
     ProgramChooser m_chooser;
     QPointer<frmFind> m_findWindow;
+    QString m_pictureManager;
 };

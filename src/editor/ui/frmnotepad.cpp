@@ -71,7 +71,6 @@ QAction *frmNotePad::addEntry(QMenu *menu, const char *name, const QString &capt
 
 void frmNotePad::buildMenus()
 {
-    // Entries whose commands are not part of this build yet stay visibly disabled.
     QMenu *file = addMenu("mnuFile", QStringLiteral("&File"));
     connect(addEntry(file, "mnuFOpen", QStringLiteral("&Apri...")), &QAction::triggered, &m_workspace,
             &EditorWorkspace::openArchivedProgram);
@@ -91,7 +90,9 @@ void frmNotePad::buildMenus()
     }
     connect(addEntry(file, "listacicli", QStringLiteral("&Lista cicli")), &QAction::triggered, &m_workspace,
             &EditorWorkspace::showListPrinting);
-    addEntry(file, "showimm", QStringLiteral("&Immagini"), false);
+    // Disabled when there is no image manager beside this program.
+    connect(addEntry(file, "showimm", QStringLiteral("&Immagini"), m_workspace.pictureManagerFound()),
+            &QAction::triggered, this, [this] { m_workspace.showPictures(this); });
     file->addSeparator();
     connect(addEntry(file, "export", QStringLiteral("&Esporta")), &QAction::triggered, this,
             [this] { m_workspace.exportText(this); });

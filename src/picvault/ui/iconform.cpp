@@ -1,0 +1,32 @@
+#include "iconform.h"
+
+#include "picturestore.h"
+#include "pictureview.h"
+
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+Iconform::Iconform(int formseq, const PictureRow &row, ReadPicture picture, QWidget *parent)
+    : QWidget(parent), m_formseq(formseq), m_np(row.np), Picbuf1(new PictureView(this))
+{
+    setObjectName(QStringLiteral("Iconform"));
+    setWindowTitle(row.shortDescription);
+    setToolTip(row.shortDescription);
+    setFocusPolicy(Qt::ClickFocus);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Picbuf1);
+    Picbuf1->setFileName(row.path);
+    Picbuf1->show(std::move(picture));
+}
+
+void Iconform::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        setFocus();
+        emit leftClicked(this);
+    } else if (event->button() == Qt::RightButton) {
+        setFocus();
+        emit rightClicked(this);
+    }
+}
