@@ -157,7 +157,8 @@ int transferCommand(int argc, char **argv)
         return status;
     }
     QtSerialPort port;
-    TransferCommand command(folder, port, output);
+    IcmpPinger pinger;
+    TransferCommand command(folder, port, output, pinger);
     InterruptSignals interrupts;
     QObject::connect(&interrupts, &InterruptSignals::received, &command, &TransferCommand::interrupt);
     QObject::connect(&command, &TransferCommand::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);

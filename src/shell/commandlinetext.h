@@ -41,6 +41,8 @@ inline const QString ReceivedSavedIn = QStringLiteral("Dati ricevuti salvati in 
 inline const QString ReceivedNotSaved = QStringLiteral("Dati ricevuti non salvati: nessuna cartella li accetta.");
 inline const QString NoFolder = QStringLiteral("impossibile creare la cartella");
 inline const QString NoData = QStringLiteral("Nessun dato ricevuto: %1 non è stato modificato.");
+// After a serial send on a port that a network device serves.
+inline const QString NotifyingDevice = QStringLiteral("Avviso al dispositivo di rete %1");
 // Before a port status message, as the terminal's status line shows it.
 inline const QString Status = QStringLiteral("Stato - %1");
 

@@ -1,6 +1,9 @@
 #include "transfercommands.h"
 
 #include "commandlinetext.h"
+#include "cregistry.h"
+#include "linetest.h"
+#include "remoteiolink.h"
 #include "commterminal.h"
 #include "consoledialogs.h"
 #include "consoleoutput.h"
@@ -114,15 +117,16 @@ int findMachine(const MachineList &list, const QString &name)
 }
 
 TransferCommand::TransferCommand(const ProgramFolder &folder, SerialPort &port, ConsoleOutput &output,
-                                 QObject *parent)
-    : QObject(parent), m_folder(folder), m_port(port), m_output(output),
+                                 Pinger &pinger, QObject *parent)
+    : QObject(parent), m_folder(folder), m_port(port), m_output(output), m_pinger(pinger),
       m_dialogs(std::make_unique<ConsoleDialogs>(output)),
       m_terminal(std::make_unique<CommTerminal>(m_machines, m_folder, port, *m_dialogs))
 {
     // Every message of a transfer is a reason it did not go as asked.
     m_dialogs->onMessage = [this](const QString &) { m_failed = true; };
     m_dialogs->onQuestion = [this](const QString &) { lineError(); };
-    m_terminal->setHooks({[this] { chooseMachineForEngine(); }, {}, {}});
+    m_terminal->setHooks({[this] { chooseMachineForEngine(); }, {},
+                          [this](const QString &address) { notifyNetworkPort(address); }});
     connect(&m_terminal->portEvents(), &PortEventHandler::statusShown, this,
             [this](const QString &text) { m_output.line(CommandLineText::Status.arg(text)); });
     m_idle.setSingleShot(true);
@@ -137,6 +141,9 @@ TransferCommand::~TransferCommand() = default;
 void TransferCommand::start(const TransferRequest &request)
 {
     m_request = request;
+    // A port that a network device serves is known from the registry, as the line test finds it.
+    if (request.kind == TransferRequest::Kind::Send)
+        findNetworkSerialPorts(m_machines.netPorts, CRegistry(m_folder.root(), QStringLiteral("truvnet")), m_pinger);
     if (!chooseSerialMachine())
         return;
     if (request.kind == TransferRequest::Kind::Send)
@@ -286,11 +293,47 @@ void TransferCommand::lineError()
 
 void TransferCommand::interrupt(int signalNumber)
 {
-    if (m_done || !m_transfer || !m_transfer->isActive())
+    if (m_done)
+        return;
+    if (m_link) {
+        if (m_signal == 0)
+            m_signal = signalNumber;
+        m_link->stop();
+        return;
+    }
+    if (!m_transfer || !m_transfer->isActive())
         return;
     if (m_signal == 0)
         m_signal = signalNumber;
     m_transfer->terminate();
+}
+
+void TransferCommand::notifyNetworkPort(const QString &address)
+{
+    m_output.line(CommandLineText::NotifyingDevice.arg(address));
+    m_link = std::make_unique<RemoteIoLink>(RemoteIoLink::configuredPort(), RemoteIoLink::configuredTiming());
+    connect(m_link.get(), &RemoteIoLink::finished, this, [this](bool, const QString &message) {
+        if (!message.isEmpty()) {
+            m_output.line(message);
+            m_failed = true;
+        }
+        m_link.release()->deleteLater();
+        if (m_sendEnded)
+            finishSend();
+    });
+    m_link->notifyAfterSend(address);
+}
+
+void TransferCommand::finishSend()
+{
+    m_sendEnded = true;
+    // The device that serves the port is told first; the command ends with its answer.
+    if (m_link)
+        return;
+    if (m_signal != 0)
+        finish(128 + m_signal);
+    else
+        finish(m_failed ? Failure : Success);
 }
 
 void TransferCommand::transferEnded()
@@ -303,10 +346,8 @@ void TransferCommand::transferEnded()
     m_output.endCount();
 
     if (m_request.kind == TransferRequest::Kind::Send) {
-        if (m_signal != 0)
-            finish(128 + m_signal);
-        else
-            finish(m_failed ? Failure : Success);
+        // After the send has told the device that serves its port, if it does.
+        QMetaObject::invokeMethod(this, &TransferCommand::finishSend, Qt::QueuedConnection);
         return;
     }
     receptionEnded();

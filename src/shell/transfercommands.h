@@ -15,6 +15,8 @@
 class CommTerminal;
 class ConsoleDialogs;
 class ConsoleOutput;
+class Pinger;
+class RemoteIoLink;
 class SerialPort;
 class SerialTransfer;
 struct MachineList;
@@ -52,7 +54,8 @@ class TransferCommand : public QObject {
 public:
     enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
 
-    TransferCommand(const ProgramFolder &folder, SerialPort &port, ConsoleOutput &output,
+    // pinger: how the network devices that serve serial ports are found reachable.
+    TransferCommand(const ProgramFolder &folder, SerialPort &port, ConsoleOutput &output, Pinger &pinger,
                     QObject *parent = nullptr);
     ~TransferCommand() override;
 
@@ -77,6 +80,8 @@ private:
     void whenCountMoves();
     void lineError();
     void transferEnded();
+    void notifyNetworkPort(const QString &address);
+    void finishSend();
     void receptionEnded();
     // Writes what arrived to path or a fallback place, telling where; where it went, or empty.
     QString keepReceived(const QString &path);
@@ -85,6 +90,9 @@ private:
     ProgramFolder m_folder;
     SerialPort &m_port;
     ConsoleOutput &m_output;
+    Pinger &m_pinger;
+    std::unique_ptr<RemoteIoLink> m_link;
+    bool m_sendEnded = false;
     MachineState m_machines;
     std::unique_ptr<ConsoleDialogs> m_dialogs;
     std::unique_ptr<CommTerminal> m_terminal;

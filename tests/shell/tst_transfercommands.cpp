@@ -6,6 +6,7 @@
 #include "serialcncprocess.h"
 #include "settingsstore.h"
 #include "textfile.h"
+#include "fakelineprobes.h"
 #include "tempprogramfolder.h"
 #include "transfercommands.h"
 #include "transfertext.h"
@@ -23,6 +24,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <thread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 // truvnet send and receive as a script runs them, with the simulated machine serialcnc on a
 // real pseudo-terminal, and a line error on a fake port.
@@ -141,6 +148,8 @@ class TransferCommandsTest : public QObject {
 private slots:
     void sendPutsTheMachinesBytesOnTheWire_data();
     void sendPutsTheMachinesBytesOnTheWire();
+    void sendTellsTheNetworkDevice_data();
+    void sendTellsTheNetworkDevice();
     void sendWaitsForConsent_data();
     void sendWaitsForConsent();
     void sendPacedByXoffAndXon();
@@ -208,6 +217,64 @@ void TransferCommandsTest::sendPutsTheMachinesBytesOnTheWire()
     QCOMPARE(truvnet.exitCode(), 0);
     QTRY_COMPARE(fileBytes(out).size(), wire.size());
     QCOMPARE(fileBytes(out), wire);
+}
+
+void TransferCommandsTest::sendTellsTheNetworkDevice_data()
+{
+    QTest::addColumn<bool>("answers");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("the device answers") << true << 0;
+    QTest::newRow("the device stays silent") << false << 1;
+}
+
+// COM7 served by a network device at 127.0.0.1 (as the registry lists it): after the program
+// has gone out, the device gets the after-send frame and the command waits for its answer.
+void TransferCommandsTest::sendTellsTheNetworkDevice()
+{
+    QFETCH(bool, answers);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("115200,N,8,1"), 0, 0));
+    temp.writeFile(QStringLiteral("registry-hklm.ini"),
+                   "[SYSTEM]\nControlSet001\\Services\\nedrv\\Parameters\\1\\COMNO=hex:07\n"
+                   "ControlSet001\\Services\\nedrv\\Parameters\\1\\IPAddress=dword:0100007f\n");
+    temp.writeFile(QStringLiteral("O0042.nc"), "O0042\r\nM30\r\n");
+    SerialCnc cnc(receiverOptions(temp.path(QStringLiteral("received")), QStringLiteral("115200")));
+    QTRY_VERIFY(cnc.ready());
+    mapComPort(cnc.device());
+    // The device on its own thread, so that it answers whatever this thread is doing.
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    QVERIFY(::bind(listener, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 && ::listen(listener, 1) == 0
+            && ::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &size) == 0);
+    QByteArray frame;
+    std::thread device([&frame, listener, answers] {
+        const int client = ::accept(listener, nullptr, nullptr);
+        char byte = 0;
+        while (frame.size() < 10 && ::recv(client, &byte, 1, 0) == 1)
+            frame += byte;
+        if (answers)
+            ::send(client, "\x00\x00\x05", 3, 0);
+        while (::recv(client, &byte, 1, 0) > 0) {
+        }
+        ::close(client);
+    });
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("remoteio"), QStringLiteral("port"), int(ntohs(address.sin_port)));
+    settings.setValue(QStringLiteral("remoteio"), QStringLiteral("timeout"), 1);
+
+    Truvnet truvnet(temp, {QStringLiteral("send"), MachineName, temp.path(QStringLiteral("O0042.nc"))});
+    QVERIFY(truvnet.finish());
+    device.join();
+    ::close(listener);
+    settings.setValue(QStringLiteral("remoteio"), QStringLiteral("port"), QVariant());
+    QVERIFY2(frame == QByteArray("\x06\x02\x00\x06\x01\x02\x01\x00\x01\x00", 10), qPrintable(truvnet.err()));
+    const QStringList err = truvnet.err().split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY2(err.contains(QStringLiteral("Avviso al dispositivo di rete 127.0.0.1")), qPrintable(truvnet.err()));
+    QCOMPARE(err.last() == QStringLiteral("Il dispositivo di rete 127.0.0.1 non ha risposto entro 1 secondi."), !answers);
+    QTEST(truvnet.exitCode(), "exitCode");
 }
 
 void TransferCommandsTest::sendWaitsForConsent_data()
@@ -645,7 +712,8 @@ void TransferCommandsTest::lineErrorEndsTransfer()
     QBuffer errors;
     errors.open(QIODevice::WriteOnly);
     ConsoleOutput output(errors, false);
-    TransferCommand command(temp.folder(), port, output);
+    FakePinger pinger;
+    TransferCommand command(temp.folder(), port, output, pinger);
     QSignalSpy finished(&command, &TransferCommand::finished);
     TransferRequest request;
     request.kind = send ? TransferRequest::Kind::Send : TransferRequest::Kind::Receive;
@@ -657,7 +725,7 @@ void TransferCommandsTest::lineErrorEndsTransfer()
     if (!send)
         port.receive("O0042");
     port.raiseEvent(SerialPort::EventOverrun);
-    QCOMPARE(finished.size(), 1);
+    QTRY_COMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), 1);
     const QString partial = temp.path(QStringLiteral("out.nc.partial"));
     QCOMPARE(QString::fromUtf8(errors.data()), send ? err : err.arg(partial));
@@ -726,7 +794,8 @@ void TransferCommandsTest::receptionThatEndsBadly()
     QBuffer errors;
     errors.open(QIODevice::WriteOnly);
     ConsoleOutput output(errors, false);
-    TransferCommand command(temp.folder(), port, output);
+    FakePinger pinger;
+    TransferCommand command(temp.folder(), port, output, pinger);
     command.setReceivedProgramFile(ReceivedProgramFile(
         {fallback}, [&](const QString &path, const QByteArray &bytes, QString *error) {
             if (diskFull && !path.startsWith(fallback)) {
