@@ -1,5 +1,8 @@
 #pragma once
 
+#include "accessreader.h"
+#include "mdbreader.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -11,11 +14,12 @@ class frmMDI;
 struct Session;
 
 // The way into the program: information window, then the main window's load, then the
-// main window. A load that fails shows the database's message and ends the program.
+// main window. A load that fails shows the database's message and ends the program. An old
+// Access archive in the folder is offered for conversion first.
 class StartupSequence : public QObject {
     Q_OBJECT
 public:
-    StartupSequence(Session &session, Dialogs &dialogs);
+    StartupSequence(Session &session, Dialogs &dialogs, AccessReaderFactory openAccess = MdbReader::open);
     ~StartupSequence() override;
 
     void start();
@@ -32,6 +36,7 @@ private:
 
     Session &m_session;
     Dialogs &m_dialogs;
+    AccessReaderFactory m_openAccess;
     QPointer<frmSplash> m_splash;
     std::unique_ptr<frmMDI> m_mainWindow;
 };
