@@ -1,5 +1,6 @@
 #include "mdbreader.h"
 
+#include "accessdate.h"
 #include "accessimporttext.h"
 
 #include <mdbtools.h>
@@ -117,8 +118,6 @@ std::unique_ptr<AccessReader> MdbReader::open(const QString &path, QString *erro
     mdb->iconv_in = iconv_open("UTF-8", fileCharset);
     mdb->iconv_out = iconv_open(fileCharset, "UTF-8");
     mdb_set_bind_size(mdb, kBindSize);
-    mdb_set_date_fmt(mdb, "%Y-%m-%d %H:%M:%S");
-    mdb_set_shortdate_fmt(mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_boolean_fmt_numbers(mdb);
     return std::unique_ptr<AccessReader>(new MdbReader(std::move(handle)));
 }
@@ -176,6 +175,16 @@ bool MdbReader::readRows(const AccessTable &described, const RowSink &sink, QStr
             }
             if (column->col_type == MDB_OLE) {
                 row.append(column->cur_value_len > 0 ? oleValue(mdb, column) : QByteArray(""));
+                continue;
+            }
+            if (column->col_type == MDB_DATETIME) {
+                const QString date = accessDateText(mdb_get_double(mdb->pg_buf, column->cur_value_start));
+                if (date.isEmpty()) {
+                    *error = AccessImportText::ValueUnreadable.arg(described.name, described.columns.value(int(c)).name,
+                                                                   QString());
+                    return false;
+                }
+                row.append(date);
                 continue;
             }
             if (kindOf(column->col_type) == ColumnKind::Blob) {

@@ -1,3 +1,4 @@
+#include "accessdate.h"
 #include "accessimport.h"
 #include "accessimporttext.h"
 #include "archivestore.h"
@@ -14,6 +15,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -142,6 +145,8 @@ class AccessImportTest : public QObject {
 private slots:
     void everyTableOfTheFixturesCopied_data();
     void everyTableOfTheFixturesCopied();
+    void datesBeforeAndAfter1900_data();
+    void datesBeforeAndAfter1900();
     void valuesAndTypesOfTheFixtures_data();
     void valuesAndTypesOfTheFixtures();
     void ourTablesKeepEveryColumnAndNull_data();
@@ -237,6 +242,8 @@ void AccessImportTest::valuesAndTypesOfTheFixtures_data()
         row("backslashes", "PROJ_DATA_SOURCE") << "TEXT" << "text" << QVariant(QStringLiteral("Z:\\temp\\Project1.mpd"));
         row("memo", "PROJ_PROP_AUTHOR") << "TEXT" << "text" << QVariant(author);
         row("date", "PROJ_LAST_SAVED") << "TEXT" << "text" << QVariant(QStringLiteral("2006-02-03 22:11:00"));
+        row("date with seconds", "PROJ_CREATION_DATE_EX") << "TEXT" << "text"
+                                                          << QVariant(QStringLiteral("2006-02-03 22:11:05"));
         row("NULL memo", "PROJ_PROP_CATEGORY") << "TEXT" << "null" << QVariant();
         row("NULL text", "PROJ_VERSION") << "TEXT" << "null" << QVariant();
         row("NULL long integer", "PROJ_TYPE") << "INTEGER" << "null" << QVariant();
@@ -296,6 +303,25 @@ void AccessImportTest::valuesAndTypesOfTheFixtures()
         QVERIFY(query.value(1).isNull());
     else
         QCOMPARE(query.value(1).toString(), value.toString());
+}
+
+void AccessImportTest::datesBeforeAndAfter1900_data()
+{
+    QTest::addColumn<double>("days");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("day zero") << 0.0 << "1899-12-30 00:00:00";
+    QTest::newRow("before day zero: the fraction is still the time") << -1.25 << "1899-12-29 06:00:00";
+    QTest::newRow("a working day") << 38751.0 + 8.0 / 24 << "2006-02-03 08:00:00";
+    QTest::newRow("a hair before midnight rounds to the next day") << 2.9999999999 << "1900-01-02 00:00:00";
+    QTest::newRow("not a date") << std::nan("") << "";
+    QTest::newRow("beyond the year 9999") << 3.5e6 << "";
+}
+
+void AccessImportTest::datesBeforeAndAfter1900()
+{
+    QFETCH(double, days);
+    QFETCH(QString, text);
+    QCOMPARE(accessDateText(days), text);
 }
 
 void AccessImportTest::ourTablesKeepEveryColumnAndNull_data()
