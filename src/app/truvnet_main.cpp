@@ -1,4 +1,5 @@
 // truvnet: the archive, editor and transfer program.
+#include "accessimportcommand.h"
 #include "archiveusers.h"
 #include "cnccommands.h"
 #include "commandlinetext.h"
@@ -9,6 +10,7 @@
 #include "interruptsignals.h"
 #include "linetestcommand.h"
 #include "machinelisting.h"
+#include "mdbreader.h"
 #include "shelltext.h"
 #include "programfolder.h"
 #include "programfoldersetup.h"
@@ -65,6 +67,16 @@ int initialise(int argc, char **argv)
         return 1;
     }
     return 0;
+}
+
+int importAccessCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return importAccessArchive(app.arguments().mid(2),
+                               ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()),
+                               MdbReader::open, out, err);
 }
 
 int listMachinesCommand(int argc, char **argv)
@@ -195,6 +207,8 @@ int main(int argc, char **argv)
     // Subcommands run without windows, so they need no display.
     if (argc > 1 && std::strcmp(argv[1], "--init") == 0)
         return initialise(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "import-access") == 0)
+        return importAccessCommand(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "machines") == 0)
         return listMachinesCommand(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "dir") == 0)

@@ -14,7 +14,8 @@ inline const QString Usage = QStringLiteral(
     "     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)\n"
     "     truvnet dir MACCHINA\n"
     "     truvnet lines\n"
-    "     truvnet --init [CARTELLA]\n");
+    "     truvnet --init [CARTELLA]\n"
+    "     truvnet import-access ORIGINE [CARTELLA]   (archivio Access del vecchio programma)\n");
 inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
 inline const QString KnownMachines = QStringLiteral("Macchine in %1: %2");
 inline const QString NoMachines = QStringLiteral("Nessuna macchina in %1.");
@@ -43,6 +44,7 @@ inline const QString NoFolder = QStringLiteral("impossibile creare la cartella")
 inline const QString NoData = QStringLiteral("Nessun dato ricevuto: %1 non è stato modificato.");
 // After a serial send on a port that a network device serves.
 inline const QString NotifyingDevice = QStringLiteral("Avviso al dispositivo di rete %1");
+inline const QString Imported = QStringLiteral("Archivio importato in %1");
 // Before a port status message, as the terminal's status line shows it.
 inline const QString Status = QStringLiteral("Stato - %1");
 

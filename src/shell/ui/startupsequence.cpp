@@ -1,5 +1,6 @@
 #include "startupsequence.h"
 
+#include "accessconversionoffer.h"
 #include "dialogs.h"
 #include "frmmdi.h"
 #include "frmsplash.h"
@@ -11,8 +12,9 @@
 
 #include <QTextStream>
 
-StartupSequence::StartupSequence(Session &session, Dialogs &dialogs, Pinger &pinger, PortProbe &probe)
-    : m_session(session), m_dialogs(dialogs), m_pinger(pinger), m_probe(probe)
+StartupSequence::StartupSequence(Session &session, Dialogs &dialogs, Pinger &pinger, PortProbe &probe,
+                                 AccessReaderFactory openAccess)
+    : m_session(session), m_dialogs(dialogs), m_pinger(pinger), m_probe(probe), m_openAccess(std::move(openAccess))
 {
 }
 
@@ -28,6 +30,11 @@ void StartupSequence::start()
 
 void StartupSequence::loadAndTestLines()
 {
+    // Declined, the Access file fails to open below as it always did.
+    if (offerAccessConversion(m_session.folder, m_dialogs, m_openAccess) == AccessOfferOutcome::Failed) {
+        emit finished(1);
+        return;
+    }
     QString error;
     if (!loadSession(m_session, &error)) {
         // Also where a user without a working display, or a script, can read it.

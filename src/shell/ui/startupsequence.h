@@ -1,5 +1,8 @@
 #pragma once
 
+#include "accessreader.h"
+#include "mdbreader.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -16,12 +19,13 @@ struct Session;
 
 // The way into the program: information window, then the main window's load, then the line
 // test, then the main window. A load that fails shows the database's message and ends the
-// program.
+// program. An old Access archive in the folder is offered for conversion first.
 class StartupSequence : public QObject {
     Q_OBJECT
 public:
     // pinger and probe: how the line test reaches the lines.
-    StartupSequence(Session &session, Dialogs &dialogs, Pinger &pinger, PortProbe &probe);
+    StartupSequence(Session &session, Dialogs &dialogs, Pinger &pinger, PortProbe &probe,
+                    AccessReaderFactory openAccess = MdbReader::open);
     ~StartupSequence() override;
 
     void start();
@@ -42,6 +46,7 @@ private:
     Dialogs &m_dialogs;
     Pinger &m_pinger;
     PortProbe &m_probe;
+    AccessReaderFactory m_openAccess;
     QPointer<frmSplash> m_splash;
     QPointer<testendpoint> m_lineTest;
     std::unique_ptr<frmMDI> m_mainWindow;
