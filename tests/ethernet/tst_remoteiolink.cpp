@@ -1,4 +1,9 @@
+#include "frmwinsock.h"
 #include "remoteiolink.h"
+#include "scripteddialogs.h"
+#include "settingsstore.h"
+
+#include <QPointer>
 
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -63,6 +68,7 @@ private slots:
     void afterSend();
     void outputSequence_data();
     void outputSequence();
+    void windowTellsASilentDevice();
 };
 
 void RemoteIoLinkTest::afterSend_data()
@@ -143,5 +149,23 @@ void RemoteIoLinkTest::outputSequence()
     QTRY_COMPARE(device.frames, expected);
 }
 
-QTEST_GUILESS_MAIN(RemoteIoLinkTest)
+// The window after a serial send: a device that stays silent is told, and the window goes.
+void RemoteIoLinkTest::windowTellsASilentDevice()
+{
+    FakeDevice device;
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("remoteio"), QStringLiteral("port"), int(device.port()));
+    settings.setValue(QStringLiteral("remoteio"), QStringLiteral("timeout"), 1);
+    ScriptedDialogs dialogs;
+    QPointer<Frmwinsock> window = new Frmwinsock(dialogs);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->notifyAfterSend(QStringLiteral("127.0.0.1"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("In attesa di comando da remoto"));
+    QTRY_VERIFY_WITH_TIMEOUT(!window, 3000);
+    QCOMPARE(dialogs.texts(), QStringList{"Il dispositivo di rete 127.0.0.1 non ha risposto entro 1 secondi."});
+    QCOMPARE(dialogs.shown.first().icon, Dialogs::Icon::Exclamation);
+    QCOMPARE(device.frames, QList<QByteArray>{RemoteIoFrames::afterSend()});
+}
+
+QTEST_MAIN(RemoteIoLinkTest)
 #include "tst_remoteiolink.moc"
