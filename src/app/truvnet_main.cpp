@@ -14,6 +14,7 @@
 #include "shelltext.h"
 #include "programfolder.h"
 #include "programfoldersetup.h"
+#include "programlisting.h"
 #include "qtdialogs.h"
 #include "qtserialport.h"
 #include "screenfit.h"
@@ -138,6 +139,18 @@ int lineTestCommand(int argc, char **argv)
     return testLines(folder, pinger, probe, out, err);
 }
 
+int programsCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    ArchiveUsers users(folder.archivePath());
+    if (!announceOnArchive(users, folder))
+        return 1;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return listPrograms(folder, app.arguments().mid(2), out, err);
+}
+
 int transferCommand(int argc, char **argv)
 {
     // Before QCoreApplication, so that no thread can take Ctrl+C the default way.
@@ -215,6 +228,8 @@ int main(int argc, char **argv)
         return cncDirectoryCommand(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "lines") == 0)
         return lineTestCommand(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "programs") == 0)
+        return programsCommand(argc, argv);
     if (argc > 1 && (std::strcmp(argv[1], "send") == 0 || std::strcmp(argv[1], "receive") == 0))
         return transferCommand(argc, argv);
     // Options such as Qt's -platform go to the windows; any other word is a mistyped subcommand.

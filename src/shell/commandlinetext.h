@@ -14,6 +14,7 @@ inline const QString Usage = QStringLiteral(
     "     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)\n"
     "     truvnet dir MACCHINA\n"
     "     truvnet lines\n"
+    "     truvnet programs [--customer X | --drawing X | --description X | --number N]\n"
     "     truvnet --init [CARTELLA]\n"
     "     truvnet import-access ORIGINE [CARTELLA]   (archivio Access del vecchio programma)\n");
 inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
@@ -42,6 +43,7 @@ inline const QString ReceivedSavedIn = QStringLiteral("Dati ricevuti salvati in 
 inline const QString ReceivedNotSaved = QStringLiteral("Dati ricevuti non salvati: nessuna cartella li accetta.");
 inline const QString NoFolder = QStringLiteral("impossibile creare la cartella");
 inline const QString NoData = QStringLiteral("Nessun dato ricevuto: %1 non è stato modificato.");
+inline const QString ProgramNotArchived = QStringLiteral("Il programma %1 non è in archivio.");
 // After a serial send on a port that a network device serves.
 inline const QString NotifyingDevice = QStringLiteral("Avviso al dispositivo di rete %1");
 inline const QString Imported = QStringLiteral("Archivio importato in %1");

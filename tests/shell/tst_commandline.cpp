@@ -1,3 +1,4 @@
+#include "archivestore.h"
 #include "settingsstore.h"
 #include "tempprogramfolder.h"
 
@@ -42,6 +43,8 @@ private slots:
     void machinesListedInFileOrder_data();
     void machinesListedInFileOrder();
     void mistypedSubcommandRefused();
+    void programsListed_data();
+    void programsListed();
     void linesTested_data();
     void linesTested();
 };
@@ -93,6 +96,49 @@ void CommandLineTest::mistypedSubcommandRefused()
     const Run run = truvnet(temp, {QStringLiteral("sned"), QStringLiteral("TORNIO"), QStringLiteral("P1")});
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.err.startsWith(QStringLiteral("uso: truvnet machines")), qPrintable(run.err));
+}
+
+void CommandLineTest::programsListed_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("numbers"); // the first column of each line
+    QTest::newRow("every program, by number") << QStringList{} << 0 << QStringList{"3", "7", "12"};
+    QTest::newRow("customer, case ignored") << QStringList{"--customer", "rossi"} << 0 << QStringList{"3", "12"};
+    QTest::newRow("drawing prefix with a wildcard") << QStringList{"--drawing", "fl*00"} << 0 << QStringList{"3", "12"};
+    QTest::newRow("description prefix") << QStringList{"--description", "FLANGIA D"} << 0 << QStringList{"12"};
+    QTest::newRow("number") << QStringList{"--number", "7"} << 0 << QStringList{"7"};
+    QTest::newRow("number not archived") << QStringList{"--number", "99"} << 1 << QStringList{};
+    QTest::newRow("option without its value") << QStringList{"--customer"} << 2 << QStringList{};
+    QTest::newRow("two options") << QStringList{"--customer", "A", "--drawing", "B"} << 2 << QStringList{};
+    QTest::newRow("number not a number") << QStringList{"--number", "x"} << 2 << QStringList{};
+}
+
+void CommandLineTest::programsListed()
+{
+    QFETCH(QStringList, options);
+    TempProgramFolder temp;
+    {
+        auto archive = temp.openArchive();
+        const ArchiveRecord records[] = {{12, "Rossi", "FL-200", "FLANGIA DOPPIA", {}, "FRE"},
+                                         {3, "ROSSI", "FL-100", "FLANGIA", "nota", "TOR"},
+                                         {7, "Bianchi", "AL-7", "ALBERO\tLUNGO", {}, {}}};
+        for (const ArchiveRecord &record : records)
+            QVERIFY(archive->add(record));
+    }
+    const Run run = truvnet(temp, QStringList{QStringLiteral("programs")} + options);
+    QTEST(run.exitCode, "exitCode");
+    QStringList numbers;
+    for (const QString &line : run.out.split(u'\n', Qt::SkipEmptyParts)) {
+        QCOMPARE(line.count(u'\t'), 4);
+        numbers.append(line.section(u'\t', 0, 0));
+    }
+    QTEST(numbers, "numbers");
+    if (numbers.contains(QStringLiteral("7")))
+        QVERIFY(run.out.contains(QStringLiteral("7\tBianchi\tAL-7\tALBERO LUNGO\t\n")));
+    if (numbers.contains(QStringLiteral("3")))
+        QVERIFY(run.out.contains(QStringLiteral("3\tROSSI\tFL-100\tFLANGIA\tTOR\n")));
+    QCOMPARE(run.err.isEmpty(), run.exitCode == 0);
 }
 
 void CommandLineTest::linesTested_data()

@@ -1,0 +1,71 @@
+#include "programlisting.h"
+
+#include "archivestore.h"
+#include "commandlinetext.h"
+
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+// A value on one line of its own column: tabs and line breaks inside it become blanks.
+QString field(QString value)
+{
+    for (QChar &c : value) {
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+    }
+    return value;
+}
+
+} // namespace
+
+int listPrograms(const ProgramFolder &folder, const QStringList &options, QTextStream &out, QTextStream &err)
+{
+    const QStringList known{QStringLiteral("--customer"), QStringLiteral("--drawing"), QStringLiteral("--description"),
+                            QStringLiteral("--number")};
+    if (!(options.isEmpty() || (options.size() == 2 && known.contains(options.first())))) {
+        err << CommandLineText::Usage;
+        return 2;
+    }
+    const QString option = options.value(0);
+    const QString value = options.value(1);
+    bool numeric = false;
+    const qint32 number = value.trimmed().toInt(&numeric);
+    if (option == u"--number" && (!numeric || number < 1)) {
+        err << CommandLineText::Usage;
+        return 2;
+    }
+
+    QString error;
+    const std::unique_ptr<ArchiveStore> archive = ArchiveStore::open(folder.archivePath(), &error);
+    if (!archive) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    std::vector<qint32> found;
+    if (option == u"--customer")
+        found = archive->programsOfCustomer(value);
+    else if (option == u"--drawing")
+        found = archive->searchByDrawing(value);
+    else if (option == u"--description")
+        found = archive->searchByDescription(value);
+    else if (option == u"--number")
+        found = {number};
+    else {
+        found = archive->searchByDrawing(QString());
+        std::sort(found.begin(), found.end());
+    }
+    for (const qint32 progr : found) {
+        const std::optional<ArchiveRecord> record = archive->seek(progr);
+        if (!record || record->disegno.isNull()) {
+            err << CommandLineText::ProgramNotArchived.arg(progr) << Qt::endl;
+            return 1;
+        }
+        out << record->progr << '\t' << field(record->cliente) << '\t' << field(record->disegno) << '\t'
+            << field(record->descrizione) << '\t' << field(record->macchina) << '\n';
+    }
+    out.flush();
+    return 0;
+}
