@@ -57,7 +57,8 @@ private:
     QByteArray m_buffer;
 };
 
-const RemoteIoLink::Timing Quick{500, 500, 50};
+// Bounds short enough for a quick test, long enough for a busy machine.
+const RemoteIoLink::Timing Quick{2000, 2000, 50};
 
 } // namespace
 
@@ -101,7 +102,7 @@ void RemoteIoLinkTest::afterSend()
     RemoteIoLink link(port, Quick);
     QSignalSpy finished(&link, &RemoteIoLink::finished);
     link.notifyAfterSend(QStringLiteral("\t127.0.0.1 "));
-    QVERIFY(finished.wait(3000));
+    QVERIFY(finished.wait(5000));
     QTEST(finished.at(0).at(0).toBool(), "ok");
     QFETCH(QString, message);
     const QString said = finished.at(0).at(1).toString();
@@ -140,7 +141,7 @@ void RemoteIoLinkTest::outputSequence()
     };
     QSignalSpy finished(&link, &RemoteIoLink::finished);
     link.runOutputSequence(QStringLiteral("127.0.0.1"));
-    QVERIFY(finished.wait(3000));
+    QVERIFY(finished.wait(5000));
     QVERIFY2(finished.at(0).at(0).toBool(), qPrintable(finished.at(0).at(1).toString()));
     QList<QByteArray> expected{RemoteIoFrames::output(1, 0), RemoteIoFrames::output(2, 1)};
     for (int poll = 0; poll < polls; ++poll)

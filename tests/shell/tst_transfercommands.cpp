@@ -263,7 +263,7 @@ void TransferCommandsTest::sendTellsTheNetworkDevice()
     });
     SettingsStore settings;
     settings.setValue(QStringLiteral("remoteio"), QStringLiteral("port"), int(ntohs(address.sin_port)));
-    settings.setValue(QStringLiteral("remoteio"), QStringLiteral("timeout"), 1);
+    settings.setValue(QStringLiteral("remoteio"), QStringLiteral("timeout"), 3);
 
     Truvnet truvnet(temp, {QStringLiteral("send"), MachineName, temp.path(QStringLiteral("O0042.nc"))});
     QVERIFY(truvnet.finish());
@@ -273,7 +273,7 @@ void TransferCommandsTest::sendTellsTheNetworkDevice()
     QVERIFY2(frame == QByteArray("\x06\x02\x00\x06\x01\x02\x01\x00\x01\x00", 10), qPrintable(truvnet.err()));
     const QStringList err = truvnet.err().split(u'\n', Qt::SkipEmptyParts);
     QVERIFY2(err.contains(QStringLiteral("Avviso al dispositivo di rete 127.0.0.1")), qPrintable(truvnet.err()));
-    QCOMPARE(err.last() == QStringLiteral("Il dispositivo di rete 127.0.0.1 non ha risposto entro 1 secondi."), !answers);
+    QCOMPARE(err.last() == QStringLiteral("Il dispositivo di rete 127.0.0.1 non ha risposto entro 3 secondi."), !answers);
     QTEST(truvnet.exitCode(), "exitCode");
 }
 
