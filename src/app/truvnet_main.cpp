@@ -14,6 +14,7 @@
 #include "shelltext.h"
 #include "programfolder.h"
 #include "programfoldersetup.h"
+#include "programicon.h"
 #include "qtdialogs.h"
 #include "qtserialport.h"
 #include "screenfit.h"
@@ -182,6 +183,7 @@ int runWindows(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ShellText::ProgramTitle);
+    QApplication::setWindowIcon(ProgramIcon::icon());
     // The program speaks Italian; Qt's own buttons and dialogs ("Sì", "Annulla") follow it.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
