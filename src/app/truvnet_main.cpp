@@ -22,6 +22,7 @@
 #include "settingsstore.h"
 #include "startupsequence.h"
 #include "transfercommands.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -207,6 +208,14 @@ int runWindows(int argc, char **argv)
 int main(int argc, char **argv)
 {
     // Subcommands run without windows, so they need no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        QTextStream(stdout) << CommandLineText::Version.arg(QStringLiteral(TRUV_VERSION));
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        QTextStream(stdout) << CommandLineText::Usage;
+        return 0;
+    }
     if (argc > 1 && std::strcmp(argv[1], "--init") == 0)
         return initialise(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "import-access") == 0)
