@@ -5,6 +5,7 @@
 #include "pictureediting.h"
 #include "picturestore.h"
 #include "picvaulttext.h"
+#include "programicon.h"
 #include "programfolder.h"
 #include "qtdialogs.h"
 #include "screenfit.h"
@@ -19,6 +20,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString title = QStringLiteral("picvault");
     QApplication::setApplicationName(title);
+    QApplication::setWindowIcon(ProgramIcon::icon());
     // The number is the value of the whole command line; without a usable one there is nothing to show.
     const qint64 number = leadingNumber(app.arguments().mid(1).join(QLatin1Char(' ')));
     if (number <= 0)

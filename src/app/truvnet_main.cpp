@@ -14,6 +14,7 @@
 #include "shelltext.h"
 #include "programfolder.h"
 #include "programfoldersetup.h"
+#include "programicon.h"
 #include "programlisting.h"
 #include "qtdialogs.h"
 #include "qtserialport.h"
@@ -22,6 +23,7 @@
 #include "settingsstore.h"
 #include "startupsequence.h"
 #include "transfercommands.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -195,6 +197,7 @@ int runWindows(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ShellText::ProgramTitle);
+    QApplication::setWindowIcon(ProgramIcon::icon());
     // The program speaks Italian; Qt's own buttons and dialogs ("Sì", "Annulla") follow it.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -218,6 +221,14 @@ int runWindows(int argc, char **argv)
 int main(int argc, char **argv)
 {
     // Subcommands run without windows, so they need no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        QTextStream(stdout) << CommandLineText::Version.arg(QStringLiteral(TRUV_VERSION));
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        QTextStream(stdout) << CommandLineText::Usage;
+        return 0;
+    }
     if (argc > 1 && std::strcmp(argv[1], "--init") == 0)
         return initialise(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "import-access") == 0)

@@ -6,7 +6,8 @@
 namespace CommandLineText {
 
 inline const QString Usage = QStringLiteral(
-    "uso: truvnet machines\n"
+    "uso: truvnet   (archivio, editor e trasmissioni nelle finestre)\n"
+    "     truvnet machines\n"
     "     truvnet send MACCHINA FILE [--no-consent]\n"
     "     truvnet send MACCHINA --program N [--no-consent]\n"
     "     truvnet send MACCHINA FILE|--program N --as O1234 [--continue] [--verify]   (macchina Ethernet)\n"
@@ -16,7 +17,11 @@ inline const QString Usage = QStringLiteral(
     "     truvnet lines\n"
     "     truvnet programs [--customer X | --drawing X | --description X | --number N]\n"
     "     truvnet --init [CARTELLA]\n"
-    "     truvnet import-access ORIGINE [CARTELLA]   (archivio Access del vecchio programma)\n");
+    "     truvnet import-access ORIGINE [CARTELLA]   (archivio Access del vecchio programma)\n"
+    "     truvnet --version\n"
+    "     truvnet --help\n");
+// truvnet --version; %1: the release.
+inline const QString Version = QStringLiteral("truvnet %1\n");
 inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
 inline const QString KnownMachines = QStringLiteral("Macchine in %1: %2");
 inline const QString NoMachines = QStringLiteral("Nessuna macchina in %1.");

@@ -16,4 +16,9 @@ inline const QString AccessArchiveFound = QStringLiteral(
 inline const QString AccessConverted = QStringLiteral("Conversione completata.\n\n%1");
 inline const QString AccessNotConverted =
     QStringLiteral("Conversione non eseguita: nessun file è stato modificato.\n\n%1");
+// The first start on a program folder without an archive.
+inline const QString NoArchiveFound = QStringLiteral(
+    "Nella cartella %1 non c'è ancora un archivio dei programmi.\n\n"
+    "Creare ora un nuovo archivio vuoto in questa cartella?");
+inline const QString NewArchiveNotCreated = QStringLiteral("Impossibile creare il nuovo archivio.\n\n%1");
 } // namespace ShellText

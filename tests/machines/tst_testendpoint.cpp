@@ -67,7 +67,8 @@ void TestEndpointTest::closesOrWaits()
         continua->click();
     } else {
         QTRY_VERIFY_WITH_TIMEOUT(!window, testendpoint::CloseAfterMs + 2000);
-        QVERIFY(clock.elapsed() >= testendpoint::CloseAfterMs);
+        // A coarse timer may fire up to 5 % early.
+        QVERIFY(clock.elapsed() >= testendpoint::CloseAfterMs * 95 / 100);
     }
     QTRY_VERIFY(!window);
     QCOMPARE(closed.size(), 1);

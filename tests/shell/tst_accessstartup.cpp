@@ -4,7 +4,7 @@
 #include "scripteddialogs.h"
 #include "session.h"
 #include "shelltext.h"
-#include "startupsequence.h"
+#include "startuprun.h"
 #include "tempprogramfolder.h"
 
 #include <QDir>
@@ -65,15 +65,13 @@ void AccessStartupTest::accessArchiveOfferedForConversion()
     archive.write(access);
     archive.close();
 
-    Session session(temp.folder());
-    ScriptedDialogs dialogs;
+    StartupRun run(temp.folder());
+    Session &session = run.session;
+    ScriptedDialogs &dialogs = run.dialogs;
+    const QSignalSpy &finished = run.finished;
+    const QSignalSpy &shown = run.shown;
     dialogs.questionAnswers.enqueue(yes ? Dialogs::Button::Yes : Dialogs::Button::No);
-    FakePinger pinger;
-    FakePortProbe probe;
-    StartupSequence startup(session, dialogs, pinger, probe);
-    QSignalSpy finished(&startup, &StartupSequence::finished);
-    QSignalSpy shown(&startup, &StartupSequence::mainWindowShown);
-    startup.start();
+    run.startup.start();
     QTRY_VERIFY_WITH_TIMEOUT(finished.size() + shown.size() > 0, 10000);
 
     QCOMPARE(dialogs.shown.size(), 2);
@@ -92,7 +90,7 @@ void AccessStartupTest::accessArchiveOfferedForConversion()
         QCOMPARE(archive.readAll(), access);
         return;
     }
-    QVERIFY(startup.mainWindow());
+    QVERIFY(run.startup.mainWindow());
     QFile kept(temp.path(QStringLiteral("truv-access.mdb")));
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), access);

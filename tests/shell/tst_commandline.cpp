@@ -1,6 +1,8 @@
 #include "archivestore.h"
+#include "commandlinetext.h"
 #include "settingsstore.h"
 #include "tempprogramfolder.h"
+#include "version.h"
 
 #include <QFile>
 #include <QProcess>
@@ -45,6 +47,10 @@ private slots:
     void mistypedSubcommandRefused();
     void programsListed_data();
     void programsListed();
+    void versionAndHelp_data();
+    void versionAndHelp();
+    void helpShowsEverySubcommand_data();
+    void helpShowsEverySubcommand();
     void linesTested_data();
     void linesTested();
 };
@@ -95,7 +101,44 @@ void CommandLineTest::mistypedSubcommandRefused()
     TempProgramFolder temp;
     const Run run = truvnet(temp, {QStringLiteral("sned"), QStringLiteral("TORNIO"), QStringLiteral("P1")});
     QCOMPARE(run.exitCode, 2);
-    QVERIFY2(run.err.startsWith(QStringLiteral("uso: truvnet machines")), qPrintable(run.err));
+    QCOMPARE(run.err, CommandLineText::Usage);
+}
+
+void CommandLineTest::versionAndHelp_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("--version") << "--version" << QStringLiteral("truvnet " TRUV_VERSION "\n");
+    QTest::newRow("--help") << "--help" << CommandLineText::Usage;
+}
+
+// Both answer on standard output and succeed, with no display and no program folder.
+void CommandLineTest::versionAndHelp()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, out);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    const Run run = truvnet(temp, {option});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.err, QString());
+    QVERIFY(!QFile::exists(temp.folder().archivePath()));
+}
+
+void CommandLineTest::helpShowsEverySubcommand_data()
+{
+    QTest::addColumn<QString>("subcommand");
+    for (const char *subcommand : {"machines", "send", "receive", "dir", "lines", "programs", "--init",
+                                   "import-access", "--version", "--help"})
+        QTest::newRow(subcommand) << QString::fromLatin1(subcommand);
+}
+
+void CommandLineTest::helpShowsEverySubcommand()
+{
+    QFETCH(QString, subcommand);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    const Run run = truvnet(temp, {QStringLiteral("--help")});
+    QVERIFY2(run.out.contains(QStringLiteral("truvnet ") + subcommand), qPrintable(run.out));
 }
 
 void CommandLineTest::programsListed_data()

@@ -7,8 +7,10 @@
 #include "reorganisation.h"
 #include "scripteddialogs.h"
 #include "session.h"
+#include "shelltext.h"
 #include "settingsstore.h"
 #include "startupload.h"
+#include "startuprun.h"
 #include "startupsequence.h"
 #include "tempprogramfolder.h"
 #include "textfile.h"
@@ -33,7 +35,10 @@ private slots:
     void initNeverOverwrites();
     void initFromCommandLine();
     void loadCreatesFoldersAndReadsPassword();
-    void missingArchiveStopsWithMessageAndNoMainWindow();
+    void firstStartOffersNewArchive_data();
+    void firstStartOffersNewArchive();
+    void brokenArchiveStopsWithMessageAndNoMainWindow_data();
+    void brokenArchiveStopsWithMessageAndNoMainWindow();
     void informationWindowTimers();
     void mainWindowShownHoweverTheInformationWindowCloses_data();
     void mainWindowShownHoweverTheInformationWindowCloses();
@@ -106,11 +111,70 @@ void StartupTest::loadCreatesFoldersAndReadsPassword()
     settings.setValue(QStringLiteral("password"), QStringLiteral("password"), QString());
 }
 
-void StartupTest::missingArchiveStopsWithMessageAndNoMainWindow()
+void StartupTest::firstStartOffersNewArchive_data()
 {
+    QTest::addColumn<QString>("subfolder"); // the program folder inside the temporary one; empty: itself
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes, empty folder") << QString() << true;
+    QTest::newRow("Yes, folder not there yet") << QStringLiteral("local/share/truv") << true;
+    QTest::newRow("No, empty folder") << QString() << false;
+}
+
+void StartupTest::firstStartOffersNewArchive()
+{
+    QFETCH(QString, subfolder);
+    QFETCH(bool, yes);
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    const ProgramFolder folder = subfolder.isEmpty() ? temp.folder() : ProgramFolder(temp.path(subfolder));
+    StartupRun run(folder);
+    const ScriptedDialogs &dialogs = run.dialogs;
+    run.dialogs.questionAnswers.enqueue(yes ? Dialogs::Button::Yes : Dialogs::Button::No);
+    run.startup.start();
+    if (yes) {
+        QTRY_COMPARE_WITH_TIMEOUT(run.shown.size(), 1, 5000);
+        QVERIFY(run.startup.mainWindow()->isVisible());
+        QVERIFY(run.session.archive && run.session.archive->isEmpty());
+        for (const QString &path : {folder.archivePath(), folder.catalogPath(), folder.machineFilePath()})
+            QVERIFY2(QFile::exists(path), qPrintable(path));
+        QCOMPARE(dialogs.shown.size(), 1);
+        QVERIFY(run.finished.isEmpty());
+    } else {
+        // As before there was a question: the database's message, and the end.
+        QTRY_COMPARE_WITH_TIMEOUT(run.finished.size(), 1, 5000);
+        QCOMPARE(run.finished.at(0).at(0).toInt(), 1);
+        QCOMPARE(dialogs.shown.size(), 2);
+        QVERIFY(dialogs.shown.at(1).text.startsWith(folder.archivePath()));
+        QCOMPARE(dialogs.shown.at(1).icon, Dialogs::Icon::Critical);
+        QVERIFY(!run.startup.mainWindow());
+        QVERIFY(!QFile::exists(folder.archivePath()));
+    }
+    QCOMPARE(dialogs.shown.at(0).kind, ScriptedDialogs::Kind::Question);
+    QCOMPARE(dialogs.shown.at(0).text, ShellText::NoArchiveFound.arg(folder.root()));
+    QCOMPARE(dialogs.shown.at(0).buttons, Dialogs::Buttons::YesNo);
+    QCOMPARE(dialogs.unexpected, 0);
+}
+
+void StartupTest::brokenArchiveStopsWithMessageAndNoMainWindow_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("damaged") << "damaged";
+    QTest::newRow("link to a file that has gone") << "dangling link";
+}
+
+// Only a folder with no truv.mdb at all is offered a new archive; any other keeps the message.
+void StartupTest::brokenArchiveStopsWithMessageAndNoMainWindow()
+{
+    QFETCH(QString, kind);
+    const auto breakArchive = [&kind](const TempProgramFolder &temp) {
+        if (kind == QLatin1String("damaged"))
+            temp.writeFile(QStringLiteral("truv.mdb"), QByteArray(4096, 'x'));
+        else
+            QVERIFY(QFile::link(temp.path(QStringLiteral("gone.mdb")), temp.folder().archivePath()));
+    };
     {
         // The program itself says it on standard error too, before its box waits for the user.
         TempProgramFolder temp(TempProgramFolder::Content::Empty);
+        breakArchive(temp);
         QProcess truvnet;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
@@ -123,20 +187,20 @@ void StartupTest::missingArchiveStopsWithMessageAndNoMainWindow()
         truvnet.waitForFinished();
     }
     TempProgramFolder temp(TempProgramFolder::Content::Empty);
-    Session session(temp.folder());
-    ScriptedDialogs dialogs;
-    FakePinger pinger;
-    FakePortProbe probe;
-    StartupSequence startup(session, dialogs, pinger, probe);
-    QSignalSpy finished(&startup, &StartupSequence::finished);
-    startup.start();
-    QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 5000);
-    QCOMPARE(finished.at(0).at(0).toInt(), 1);
-    QCOMPARE(dialogs.shown.size(), 1);
-    QVERIFY(dialogs.shown.at(0).text.startsWith(temp.folder().archivePath()));
-    QCOMPARE(dialogs.shown.at(0).icon, Dialogs::Icon::Critical);
-    QVERIFY(!startup.mainWindow());
-    QVERIFY(!QFile::exists(temp.folder().archivePath()));
+    breakArchive(temp);
+    const QByteArray before = kind == QLatin1String("damaged") ? *TextFile::read(temp.folder().archivePath())
+                                                               : QByteArray();
+    StartupRun run(temp.folder());
+    run.startup.start();
+    QTRY_COMPARE_WITH_TIMEOUT(run.finished.size(), 1, 5000);
+    QCOMPARE(run.finished.at(0).at(0).toInt(), 1);
+    QCOMPARE(run.dialogs.shown.size(), 1);
+    QVERIFY(run.dialogs.shown.at(0).text.startsWith(temp.folder().archivePath()));
+    QCOMPARE(run.dialogs.shown.at(0).icon, Dialogs::Icon::Critical);
+    QVERIFY(!run.startup.mainWindow());
+    QVERIFY(!QFile::exists(temp.folder().catalogPath()));
+    if (!before.isEmpty())
+        QCOMPARE(*TextFile::read(temp.folder().archivePath()), before);
 }
 
 void StartupTest::informationWindowTimers()

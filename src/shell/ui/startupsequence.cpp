@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "frmmdi.h"
 #include "frmsplash.h"
+#include "newarchiveoffer.h"
 #include "shelltext.h"
 #include "session.h"
 #include "startupload.h"
@@ -30,6 +31,11 @@ void StartupSequence::start()
 
 void StartupSequence::loadAndTestLines()
 {
+    // Declined, the missing archive fails to open below as it always did.
+    if (offerNewArchive(m_session.folder, m_dialogs) == NewArchiveOutcome::Failed) {
+        emit finished(1);
+        return;
+    }
     // Declined, the Access file fails to open below as it always did.
     if (offerAccessConversion(m_session.folder, m_dialogs, m_openAccess) == AccessOfferOutcome::Failed) {
         emit finished(1);

@@ -19,7 +19,8 @@ struct Session;
 
 // The way into the program: information window, then the main window's load, then the line
 // test, then the main window. A load that fails shows the database's message and ends the
-// program. An old Access archive in the folder is offered for conversion first.
+// program. A folder without an archive is offered a new one first, an old Access archive in the
+// folder its conversion.
 class StartupSequence : public QObject {
     Q_OBJECT
 public:
