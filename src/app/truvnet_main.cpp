@@ -9,6 +9,7 @@
 #include "icmppinger.h"
 #include "interruptsignals.h"
 #include "linetestcommand.h"
+#include "listencommand.h"
 #include "machinelisting.h"
 #include "mdbreader.h"
 #include "shelltext.h"
@@ -36,6 +37,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <memory>
 
 #include <unistd.h>
 
@@ -153,44 +155,90 @@ int programsCommand(int argc, char **argv)
     return listPrograms(folder, app.arguments().mid(2), out, err);
 }
 
+// What the commands that run on the event loop share: Ctrl+C and SIGTERM read there,
+// unbuffered standard error for their messages, and the announcement on the archive.
+class EventLoopCommand {
+public:
+    // Before QCoreApplication, so that no thread can take Ctrl+C the default way.
+    static void prepare()
+    {
+        InterruptSignals::block();
+        // A reader of the messages that goes away (a pipe into head) must not end a command.
+        std::signal(SIGPIPE, SIG_IGN);
+    }
+
+    // False when standard error cannot be written or the archive is being replaced.
+    bool ready()
+    {
+        if (!m_standardError.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        m_output = std::make_unique<ConsoleOutput>(m_standardError, ::isatty(STDERR_FILENO) == 1);
+        return announceOnArchive(m_users, m_folder);
+    }
+    const ProgramFolder &folder() const { return m_folder; }
+    ConsoleOutput &output() { return *m_output; }
+
+    // Runs the command until it finishes; the interrupt signals go to it.
+    template <typename Command, typename Request>
+    static int run(QCoreApplication &app, Command &command, const Request &request)
+    {
+        InterruptSignals interrupts;
+        QObject::connect(&interrupts, &InterruptSignals::received, &command, &Command::interrupt);
+        QObject::connect(&command, &Command::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+        command.start(request);
+        return app.exec();
+    }
+
+private:
+    QFile m_standardError;
+    std::unique_ptr<ConsoleOutput> m_output;
+    ProgramFolder m_folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    ArchiveUsers m_users{m_folder.archivePath()};
+};
+
 int transferCommand(int argc, char **argv)
 {
-    // Before QCoreApplication, so that no thread can take Ctrl+C the default way.
-    InterruptSignals::block();
-    // A reader of the messages that goes away (a pipe into head) must not end a transfer.
-    std::signal(SIGPIPE, SIG_IGN);
+    EventLoopCommand::prepare();
     QCoreApplication app(argc, argv);
     const std::optional<TransferRequest> request = parseTransferRequest(app.arguments().mid(1));
     if (!request) {
         QTextStream(stderr) << CommandLineText::Usage;
         return TransferCommand::UsageError;
     }
-    QFile standardError;
-    if (!standardError.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return TransferCommand::Failure;
-    ConsoleOutput output(standardError, ::isatty(STDERR_FILENO) == 1);
-    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
-    ArchiveUsers users(folder.archivePath());
-    if (!announceOnArchive(users, folder))
+    EventLoopCommand console;
+    if (!console.ready())
         return TransferCommand::Failure;
     if (!request->from.isEmpty() || !request->as.isEmpty()) {
         FocasLibrary library(FocasLibrary::configuredFileName(SettingsStore()));
         QTextStream err(stderr);
         const int status = request->as.isEmpty()
-            ? receiveFromCnc(folder, request->machine, request->from, request->file, library, err)
-            : sendToCnc(folder, *request, library, err);
+            ? receiveFromCnc(console.folder(), request->machine, request->from, request->file, library, err)
+            : sendToCnc(console.folder(), *request, library, err);
         if (status == 1 && !library.isLoaded())
             err << CommandLineText::LibraryNotLoaded.arg(library.loadError()) << Qt::endl;
         return status;
     }
     QtSerialPort port;
     IcmpPinger pinger;
-    TransferCommand command(folder, port, output, pinger);
-    InterruptSignals interrupts;
-    QObject::connect(&interrupts, &InterruptSignals::received, &command, &TransferCommand::interrupt);
-    QObject::connect(&command, &TransferCommand::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
-    command.start(*request);
-    return app.exec();
+    TransferCommand command(console.folder(), port, console.output(), pinger);
+    return EventLoopCommand::run(app, command, *request);
+}
+
+int listenCommand(int argc, char **argv)
+{
+    EventLoopCommand::prepare();
+    QCoreApplication app(argc, argv);
+    const std::optional<ListenRequest> request = parseListenRequest(app.arguments().mid(1));
+    if (!request) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return ListenCommand::UsageError;
+    }
+    EventLoopCommand console;
+    if (!console.ready())
+        return ListenCommand::Failure;
+    QTextStream out(stdout);
+    ListenCommand command(console.folder(), [] { return std::make_unique<QtSerialPort>(); }, out, console.output());
+    return EventLoopCommand::run(app, command, *request);
 }
 
 int runWindows(int argc, char **argv)
@@ -243,6 +291,8 @@ int main(int argc, char **argv)
         return programsCommand(argc, argv);
     if (argc > 1 && (std::strcmp(argv[1], "send") == 0 || std::strcmp(argv[1], "receive") == 0))
         return transferCommand(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "listen") == 0)
+        return listenCommand(argc, argv);
     // Options such as Qt's -platform go to the windows; any other word is a mistyped subcommand.
     if (argc > 1 && argv[1][0] != '-') {
         QTextStream(stderr) << CommandLineText::Usage;

@@ -312,10 +312,12 @@ void ArchiveBrowser::leaveCreating()
     m_editInProgress = false;
 }
 
-bool ArchiveBrowser::beginNewRow()
+bool ArchiveBrowser::beginNewRow(std::optional<qint32> reserved)
 {
-    std::optional<qint32> number;
-    if (m_createMode == CreateMode::Requested) {
+    std::optional<qint32> number = reserved;
+    if (reserved) {
+        m_createMode = CreateMode::Automatic;
+    } else if (m_createMode == CreateMode::Requested) {
         if (m_archive.reserve(m_requestedNumber))
             number = m_requestedNumber;
         else if (m_archive.contains(m_requestedNumber))
@@ -352,7 +354,13 @@ void ArchiveBrowser::create()
     emit changed();
 }
 
-void ArchiveBrowser::beginCreate()
+void ArchiveBrowser::createReceived(qint32 reservedNumber)
+{
+    beginCreate(reservedNumber);
+    emit changed();
+}
+
+void ArchiveBrowser::beginCreate(std::optional<qint32> reserved)
 {
     enterCreating();
     emit changed();
@@ -360,7 +368,7 @@ void ArchiveBrowser::beginCreate()
         if (auto customer = m_chooseCustomer())
             m_chosenCustomer = *customer;
     }
-    if (!beginNewRow()) {
+    if (!beginNewRow(reserved)) {
         leaveCreating();
         return;
     }
@@ -380,7 +388,7 @@ void ArchiveBrowser::cloneNew()
         emit changed();
         return;
     }
-    if (beginNewRow()) {
+    if (beginNewRow(std::nullopt)) {
         copySavedFields();
         m_commands.dataBoxes = true;
         m_focusRequest = Box::Customer;

@@ -85,7 +85,10 @@ public:
     void cloneAs(); // "Clona"
 
     // Record commands
-    void create(); // "Crea"; also run for a program received by DNC
+    void create(); // "Crea"
+    // "Crea" for a program received by DNC: its text is already P + number and its row is
+    // reserved, so the record begins with that number.
+    void createReceived(qint32 reservedNumber);
     void cloneNew(); // "Clonare"
     void change(); // "Varia"
     void save(); // "OK"
@@ -127,8 +130,8 @@ private:
     void selectProgram(int line);
     void searchByNumber(bool offerToAdd);
     void showFound(const ArchiveRecord &record);
-    void beginCreate();
-    bool beginNewRow();
+    void beginCreate(std::optional<qint32> reserved = std::nullopt);
+    bool beginNewRow(std::optional<qint32> reserved);
     void enterCreating();
     void leaveCreating();
     void refresh();

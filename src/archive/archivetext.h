@@ -69,4 +69,19 @@ inline const QString ListCancelButton = QStringLiteral("Annulla");
 inline const QString NothingPrinted = QStringLiteral("Non stampato nulla");
 inline const QString PrintFailed = QStringLiteral("Stampa non riuscita");
 
+// Files received by DNC (Formaint)
+inline const QString ReceivedFilesCaption = QStringLiteral("Gestione file archiviati da DNC");
+inline const QString ExamineButton = QStringLiteral("Esamina");
+inline const QString RenameButton = QStringLiteral("Rinomina");
+inline const QString DeleteFileButton = QStringLiteral("Cancella");
+inline const QString CloseButton = QStringLiteral("Termina");
+inline const QString DeleteFileQuestion = QStringLiteral("Cancello il ciclo");
+inline const QString DeleteFileTitle = QStringLiteral("Cancellazione richiesta");
+inline const QString FileNotRead = QStringLiteral("Impossibile leggere %1: %2");
+inline const QString FileNotRenamed = QStringLiteral("Impossibile rinominare %1 in %2: %3");
+inline const QString FileNotCopied = QStringLiteral("Impossibile copiare %1 in %2: %3");
+inline const QString FileNotDeleted = QStringLiteral("Impossibile cancellare %1: %2");
+inline const QString OutWithoutNumber =
+    QStringLiteral("%1: dopo OUT il nome non ha le sette cifre di un numero d'archivio. Il file non è stato rinominato.");
+
 } // namespace ArchiveText

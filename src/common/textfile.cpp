@@ -1,9 +1,32 @@
 #include "textfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cerrno>
+
+#include <unistd.h>
 
 namespace TextFile {
+
+namespace {
+
+// A full disk first takes part of a write; the next attempt tells why it stops.
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+} // namespace
 
 std::optional<QByteArray> read(const QString &path, QString *error)
 {
@@ -34,16 +57,11 @@ bool writeAtomically(const QString &path, const QByteArray &bytes, QString *erro
             *error = file.errorString();
         return false;
     }
-    // A full disk first takes part of a write; the next attempt tells why it stops.
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            if (error)
-                *error = file.errorString();
-            file.cancelWriting();
-            return false;
-        }
-        done += written;
+    if (!writeAll(file, bytes)) {
+        if (error)
+            *error = file.errorString();
+        file.cancelWriting();
+        return false;
     }
     if (!file.commit()) {
         if (error)
@@ -51,6 +69,37 @@ bool writeAtomically(const QString &path, const QByteArray &bytes, QString *erro
         return false;
     }
     return true;
+}
+
+NewFileResult writeNew(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const auto fail = [error](const QString &reason, NewFileResult result = NewFileResult::Failed) {
+        if (error)
+            *error = reason;
+        return result;
+    };
+    if (QFileInfo::exists(path))
+        return fail(qt_error_string(EEXIST), NewFileResult::Exists);
+    const QFileInfo target(path);
+    QTemporaryFile file(target.dir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".XXXXXX")));
+    if (!file.open())
+        return fail(file.errorString());
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                        | QFileDevice::ReadOther);
+    if (!writeAll(file, bytes) || !file.flush())
+        return fail(file.errorString());
+    // On disk before it takes its name, so that a crash never leaves a short file under it.
+    if (::fsync(file.handle()) != 0)
+        return fail(qt_error_string(errno));
+    // Qt renames without replacing (renameat2 with RENAME_NOREPLACE, or link and unlink).
+    if (!file.rename(path)) {
+        if (QFileInfo::exists(path))
+            return fail(qt_error_string(EEXIST), NewFileResult::Exists);
+        return fail(file.errorString());
+    }
+    // The object now names the new file, which must outlive it.
+    file.setAutoRemove(false);
+    return NewFileResult::Written;
 }
 
 } // namespace TextFile

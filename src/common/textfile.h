@@ -19,4 +19,9 @@ std::optional<QByteArray> read(const QString &path, QString *error = nullptr);
 // target, so a crash or a full disk leaves the old file intact.
 bool writeAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
+enum class NewFileResult { Written, Exists, Failed };
+// Writes a file that must not exist yet, as writeAtomically does, but never replaces one: an
+// existing name (even one that appears meanwhile) gives Exists and leaves it untouched.
+NewFileResult writeNew(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
 } // namespace TextFile

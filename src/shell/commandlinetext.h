@@ -13,6 +13,7 @@ inline const QString Usage = QStringLiteral(
     "     truvnet send MACCHINA FILE|--program N --as O1234 [--continue] [--verify]   (macchina Ethernet)\n"
     "     truvnet receive MACCHINA FILE [--idle SECONDI]\n"
     "     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)\n"
+    "     truvnet listen MACCHINA... [--idle SECONDI]   (programmi dalle macchine seriali in dati)\n"
     "     truvnet dir MACCHINA\n"
     "     truvnet lines\n"
     "     truvnet programs [--customer X | --drawing X | --description X | --number N]\n"
@@ -52,6 +53,15 @@ inline const QString ProgramNotArchived = QStringLiteral("Il programma %1 non è
 // After a serial send on a port that a network device serves.
 inline const QString NotifyingDevice = QStringLiteral("Avviso al dispositivo di rete %1");
 inline const QString Imported = QStringLiteral("Archivio importato in %1");
+// truvnet listen
+inline const QString ListenNeedsSerial =
+    QStringLiteral("%1 è una macchina Ethernet: truvnet listen ascolta le linee seriali.");
+inline const QString Listening = QStringLiteral("In ascolto: %1 su COM%2");
+inline const QString LineRetry = QStringLiteral("%1: linea chiusa, nuovo tentativo tra %2 secondi");
+// The output line of a program filed in dati: time, machine, file, bytes, and a note.
+inline const QString FiledLine = QStringLiteral("%1\t%2\t%3\t%4");
+inline const QString OutWaiting = QStringLiteral("%1 è ancora in dati: salvato come nuovo programma");
+inline const QString NotFiled = QStringLiteral("%1: programma ricevuto non salvato (%2 caratteri)");
 // Before a port status message, as the terminal's status line shows it.
 inline const QString Status = QStringLiteral("Stato - %1");
 

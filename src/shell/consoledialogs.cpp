@@ -16,7 +16,7 @@ Dialogs::Button ConsoleDialogs::answerFor(Buttons buttons)
 
 void ConsoleDialogs::message(const QString &text, const QString &, Icon)
 {
-    m_output.line(text);
+    m_output.line(prefix + text);
     if (onMessage)
         onMessage(text);
 }
@@ -24,7 +24,7 @@ void ConsoleDialogs::message(const QString &text, const QString &, Icon)
 Dialogs::Button ConsoleDialogs::question(const QString &text, Buttons buttons, const QString &, Icon)
 {
     // The title is a hint for someone at the box ("Scegliere Annulla..."): nobody is.
-    m_output.line(text);
+    m_output.line(prefix + text);
     if (onQuestion)
         onQuestion(text);
     return answerFor(buttons);

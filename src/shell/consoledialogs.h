@@ -15,6 +15,9 @@ class ConsoleDialogs : public Dialogs {
 public:
     explicit ConsoleDialogs(ConsoleOutput &output) : m_output(output) {}
 
+    // Before every line, to tell apart the machines of one command.
+    QString prefix;
+
     // Called after a message has been written.
     std::function<void(const QString &text)> onMessage;
     // Called after a question has been written, before it is answered.

@@ -31,12 +31,19 @@ QStringList ReceivedProgramFile::defaultFallbackFolders()
 
 ReceivedProgramFile::Outcome ReceivedProgramFile::write(const QString &path, const QByteArray &bytes) const
 {
-    Outcome outcome;
     QString error;
     if (m_writer(path, bytes, &error)) {
+        Outcome outcome;
         outcome.path = path;
         return outcome;
     }
+    return rescue(path, bytes, error);
+}
+
+ReceivedProgramFile::Outcome ReceivedProgramFile::rescue(const QString &path, const QByteArray &bytes,
+                                                         QString error) const
+{
+    Outcome outcome;
     outcome.messages.append(SerialText::SaveFailed.arg(path, error));
     // Named after the file asked for and the time, never over an earlier rescue.
     const QString name = QFileInfo(path).fileName() + u'.'

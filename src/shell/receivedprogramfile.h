@@ -24,6 +24,8 @@ public:
         QStringList messages;  // what to tell: each failure, then where they went
     };
     Outcome write(const QString &path, const QByteArray &bytes) const;
+    // After path refused the bytes for that reason: the fallback folders only.
+    Outcome rescue(const QString &path, const QByteArray &bytes, QString error) const;
 
     static QStringList defaultFallbackFolders();
 

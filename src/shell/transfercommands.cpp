@@ -27,6 +27,15 @@ constexpr qint32 LargestProgramNumber = 9999999;
 
 } // namespace
 
+std::optional<double> parseIdleSeconds(const QString &word)
+{
+    bool ok = false;
+    const double seconds = word.toDouble(&ok);
+    if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > LongestIdleSeconds)
+        return std::nullopt;
+    return seconds;
+}
+
 std::optional<TransferRequest> parseTransferRequest(const QStringList &words)
 {
     if (words.isEmpty())
@@ -71,11 +80,9 @@ std::optional<TransferRequest> parseTransferRequest(const QStringList &words)
             if (request.from.isEmpty())
                 return std::nullopt;
         } else if (!send && word == u"--idle" && i + 1 < words.size() && !request.idleSeconds) {
-            bool ok = false;
-            const double seconds = words.at(++i).toDouble(&ok);
-            if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > LongestIdleSeconds)
+            request.idleSeconds = parseIdleSeconds(words.at(++i));
+            if (!request.idleSeconds)
                 return std::nullopt;
-            request.idleSeconds = seconds;
         } else {
             return std::nullopt;
         }
@@ -179,20 +186,27 @@ bool TransferCommand::chooseSerialMachine()
     return true;
 }
 
-void TransferCommand::chooseMachineForEngine()
+bool chooseNamedMachine(MachineState &machines, const ProgramFolder &folder, SerialPort &port, TransferFlags &flags,
+                        Dialogs &dialogs, const QString &name)
 {
-    // The machine choice of the windows, with the machine named on the command line selected.
-    MachineChoice choice(m_machines, m_folder, m_port, m_terminal->flags(), *m_dialogs);
+    MachineChoice choice(machines, folder, port, flags, dialogs);
     const MachineList list = choice.open();
-    const int position = findMachine(list, m_request.machine);
+    const int position = findMachine(list, name);
     if (position < 0) {
-        m_output.line(CommandLineText::UnknownMachine.arg(m_request.machine.trimmed()));
-        m_failed = true;
         choice.cancel();
-        return;
+        return false;
     }
     choice.select(position);
     choice.confirm();
+    return true;
+}
+
+void TransferCommand::chooseMachineForEngine()
+{
+    if (!chooseNamedMachine(m_machines, m_folder, m_port, m_terminal->flags(), *m_dialogs, m_request.machine)) {
+        m_output.line(CommandLineText::UnknownMachine.arg(m_request.machine.trimmed()));
+        m_failed = true;
+    }
 }
 
 void TransferCommand::startSend()

@@ -13,6 +13,7 @@
 #include <optional>
 
 class CommTerminal;
+class Dialogs;
 class ConsoleDialogs;
 class ConsoleOutput;
 class Pinger;
@@ -20,6 +21,7 @@ class RemoteIoLink;
 class SerialPort;
 class SerialTransfer;
 struct MachineList;
+struct TransferFlags;
 
 // A transfer asked for on truvnet's command line.
 struct TransferRequest {
@@ -37,12 +39,19 @@ struct TransferRequest {
     bool verify = false;                // send --verify: every program written is read back and compared
 };
 
+// The seconds of --idle: positive, and no more than a timer can wait; nothing otherwise.
+std::optional<double> parseIdleSeconds(const QString &word);
+
 // The words after "truvnet" of a send or a receive; nullopt when they do not fit the usage.
 std::optional<TransferRequest> parseTransferRequest(const QStringList &words);
 
 // The position of the machine in the list, its name compared trimmed and without regard to
 // case; -1 when there is none.
 int findMachine(const MachineList &list, const QString &name);
+// The machine choice of the windows, with the named machine selected and confirmed: its line
+// goes onto the port. False, with TransferCancelled set, when the machine file lacks it.
+bool chooseNamedMachine(MachineState &machines, const ProgramFolder &folder, SerialPort &port, TransferFlags &flags,
+                        Dialogs &dialogs, const QString &name);
 // What truvnet says when a machine named on its command line is not in the machine file.
 QStringList unknownMachineReport(const MachineList &list, const QString &name, const ProgramFolder &folder);
 

@@ -128,7 +128,7 @@ void CommandLineTest::versionAndHelp()
 void CommandLineTest::helpShowsEverySubcommand_data()
 {
     QTest::addColumn<QString>("subcommand");
-    for (const char *subcommand : {"machines", "send", "receive", "dir", "lines", "programs", "--init",
+    for (const char *subcommand : {"machines", "send", "receive", "listen", "dir", "lines", "programs", "--init",
                                    "import-access", "--version", "--help"})
         QTest::newRow(subcommand) << QString::fromLatin1(subcommand);
 }

@@ -10,6 +10,7 @@
 #include "tempprogramfolder.h"
 #include "transfercommands.h"
 #include "transfertext.h"
+#include "truvnetprocess.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -56,47 +57,12 @@ void mapComPort(const QString &device)
 }
 
 // truvnet in its own process, without any display, on the program folder of the test.
-class Truvnet {
+class Truvnet : public TruvnetProcess {
 public:
-    // wrapper: a command that runs truvnet, given as its last words.
     Truvnet(const TempProgramFolder &temp, const QStringList &arguments, const QStringList &wrapper = {})
+        : TruvnetProcess(QStringLiteral(TRUVNET_PATH), temp, arguments, wrapper)
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        env.insert(QStringLiteral("TRUV_HOME"), temp.folder().root());
-        // Counts are grouped as the locale says.
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
-        // A rescued program goes here, not into the user's own state folder.
-        env.insert(QStringLiteral("XDG_STATE_HOME"), temp.path(QStringLiteral("state")));
-        m_process.setProcessEnvironment(env);
-        if (wrapper.isEmpty())
-            m_process.start(QStringLiteral(TRUVNET_PATH), arguments);
-        else
-            m_process.start(wrapper.first(), wrapper.mid(1) + QStringList{QStringLiteral(TRUVNET_PATH)} + arguments);
     }
-    ~Truvnet()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished();
-        }
-    }
-    bool finish(int timeout = 20000) { return m_process.waitForFinished(timeout); }
-    bool running() const { return m_process.state() == QProcess::Running; }
-    void signal(int number) { ::kill(pid_t(m_process.processId()), number); }
-    int exitCode() const { return m_process.exitStatus() == QProcess::NormalExit ? m_process.exitCode() : -1; }
-    // Standard error so far.
-    QString err()
-    {
-        m_err += QString::fromUtf8(m_process.readAllStandardError());
-        return m_err;
-    }
-
-private:
-    QProcess m_process;
-    QString m_err;
 };
 
 // cncsett.dat with the serial machine on COM7 and an Ethernet one.

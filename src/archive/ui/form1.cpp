@@ -1,8 +1,10 @@
 #include "form1.h"
 
 #include "dialogs.h"
+#include "formaint.h"
 #include "frmcliente.h"
 #include "archivetext.h"
+#include "commandbutton.h"
 #include "screenfit.h"
 
 #include <QBoxLayout>
@@ -24,15 +26,6 @@
 #include <utility>
 
 namespace {
-
-QPushButton *button(const QString &caption, const char *name, QWidget *parent)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    // Enter in a box must not press a button.
-    b->setAutoDefault(false);
-    return b;
-}
 
 template <typename T>
 T *named(T *widget, const char *name)
@@ -64,7 +57,8 @@ QString memoForArchive(const QString &text)
 
 Form1::Form1(ArchiveStore &archive, const ProgramFolder &folder, Dialogs &dialogs, ArchiveChoice &choice,
              QWidget *parent)
-    : QDialog(parent), m_browser(archive, folder, dialogs, choice), m_dialogs(dialogs), m_archive(archive)
+    : QDialog(parent), m_browser(archive, folder, dialogs, choice), m_dialogs(dialogs), m_archive(archive),
+      m_folder(folder)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ArchiveText::BrowserCaption);
@@ -87,7 +81,7 @@ void Form1::buildControls()
     (new QVBoxLayout(customerFrame))->addWidget(DBList1);
 
     auto *customerSearchFrame = new QGroupBox(ArchiveText::CustomerSearchFrame, this);
-    Command2 = button(ArchiveText::SearchButton, "Command2", customerSearchFrame);
+    Command2 = commandButton(ArchiveText::SearchButton, "Command2", customerSearchFrame);
     (new QVBoxLayout(customerSearchFrame))->addWidget(Command2);
 
     auto *searchTypeFrame = new QGroupBox(ArchiveText::SearchTypeFrame, this);
@@ -103,7 +97,7 @@ void Form1::buildControls()
 
     auto *textSearchFrame = new QGroupBox(ArchiveText::TextSearchFrame, this);
     Text5 = named(new QLineEdit(textSearchFrame), "Text5");
-    Command1 = button(ArchiveText::SearchButton, "Command1", textSearchFrame);
+    Command1 = commandButton(ArchiveText::SearchButton, "Command1", textSearchFrame);
     auto *textSearchLayout = new QHBoxLayout(textSearchFrame);
     textSearchLayout->addWidget(Text5, 1);
     textSearchLayout->addWidget(Command1);
@@ -143,11 +137,11 @@ void Form1::buildControls()
     dataLayout->addWidget(Text4, 4, 0, 1, 3);
     dataLayout->setColumnStretch(1, 1);
 
-    SSCommand7 = button(ArchiveText::CreateButton, "SSCommand7", this);
-    SSCommand3 = button(ArchiveText::CloneNewButton, "SSCommand3", this);
-    SSCommand9 = button(ArchiveText::ChangeButton, "SSCommand9", this);
-    SSCommand6 = button(ArchiveText::DeleteButton, "SSCommand6", this);
-    SSCommand8 = button(ArchiveText::SaveButton, "SSCommand8", this);
+    SSCommand7 = commandButton(ArchiveText::CreateButton, "SSCommand7", this);
+    SSCommand3 = commandButton(ArchiveText::CloneNewButton, "SSCommand3", this);
+    SSCommand9 = commandButton(ArchiveText::ChangeButton, "SSCommand9", this);
+    SSCommand6 = commandButton(ArchiveText::DeleteButton, "SSCommand6", this);
+    SSCommand8 = commandButton(ArchiveText::SaveButton, "SSCommand8", this);
     auto *recordCommands = new QVBoxLayout;
     for (QPushButton *b : {SSCommand7, SSCommand3, SSCommand9, SSCommand6, SSCommand8})
         recordCommands->addWidget(b);
@@ -155,9 +149,9 @@ void Form1::buildControls()
 
     auto *numberFrame = new QGroupBox(ArchiveText::NumberFrame, this);
     Text6 = named(new QLineEdit(numberFrame), "Text6");
-    SSCommand11 = button(ArchiveText::FindOrAddButton, "SSCommand11", numberFrame);
-    SSCommand13 = button(ArchiveText::FreeNumberButton, "SSCommand13", numberFrame);
-    SSCommand4 = button(ArchiveText::CloneAsButton, "SSCommand4", numberFrame);
+    SSCommand11 = commandButton(ArchiveText::FindOrAddButton, "SSCommand11", numberFrame);
+    SSCommand13 = commandButton(ArchiveText::FreeNumberButton, "SSCommand13", numberFrame);
+    SSCommand4 = commandButton(ArchiveText::CloneAsButton, "SSCommand4", numberFrame);
     auto *numberLayout = new QGridLayout(numberFrame);
     numberLayout->addWidget(Text6, 0, 0, 1, 3);
     numberLayout->addWidget(SSCommand11, 1, 0);
@@ -165,14 +159,14 @@ void Form1::buildControls()
     numberLayout->addWidget(SSCommand4, 1, 2);
 
     auto *confirmFrame = new QGroupBox(ArchiveText::ConfirmFrame, this);
-    SSCommand1 = button(ArchiveText::ConfirmButton, "SSCommand1", confirmFrame);
-    SSCommand2 = button(ArchiveText::CancelButton, "SSCommand2", confirmFrame);
+    SSCommand1 = commandButton(ArchiveText::ConfirmButton, "SSCommand1", confirmFrame);
+    SSCommand2 = commandButton(ArchiveText::CancelButton, "SSCommand2", confirmFrame);
     auto *confirmLayout = new QHBoxLayout(confirmFrame);
     confirmLayout->addWidget(SSCommand1);
     confirmLayout->addWidget(SSCommand2);
 
-    SSCommand12 = button(ArchiveText::ReceivedFilesButton, "SSCommand12", this);
-    SSCommand10 = button(ArchiveText::HelpButton, "SSCommand10", this);
+    SSCommand12 = commandButton(ArchiveText::ReceivedFilesButton, "SSCommand12", this);
+    SSCommand10 = commandButton(ArchiveText::HelpButton, "SSCommand10", this);
     auto *others = new QHBoxLayout;
     others->addWidget(SSCommand12);
     others->addWidget(SSCommand10);
@@ -225,6 +219,7 @@ void Form1::connectControls()
     click(SSCommand10, &ArchiveBrowser::help);
     connect(SSCommand1, &QPushButton::clicked, this, &Form1::confirm);
     connect(SSCommand2, &QPushButton::clicked, this, &Form1::reject);
+    connect(SSCommand12, &QPushButton::clicked, this, &Form1::openReceivedFiles);
 
     for (int index : {0, 1}) {
         connect(SSOption1[index], &QRadioButton::toggled, this, [this, index](bool checked) {
@@ -282,6 +277,16 @@ void Form1::confirm()
     });
 }
 
+void Form1::openReceivedFiles()
+{
+    if (!m_browser.commands().gestioneDnc)
+        return;
+    Formaint window(m_archive, m_folder, m_dialogs, this);
+    window.exec();
+    if (const auto number = window.newProgram())
+        act([this, number = *number] { m_browser.createReceived(number); });
+}
+
 void Form1::reject()
 {
     bool close = false;
@@ -316,8 +321,7 @@ void Form1::showState()
     SSCommand4->setEnabled(c.clona);
     SSCommand1->setEnabled(c.conferma);
     SSCommand2->setEnabled(c.annulla);
-    // The window of files received by DNC is not part of this program yet.
-    SSCommand12->setEnabled(false);
+    SSCommand12->setEnabled(c.gestioneDnc);
     DBList1->setEnabled(c.customerList);
     for (QWidget *box : std::initializer_list<QWidget *>{Text1, Text2, Text3, Text4, Text7})
         box->setEnabled(c.dataBoxes);

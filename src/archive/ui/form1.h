@@ -43,11 +43,14 @@ private:
     void act(const std::function<void()> &action);
     void showState();
     void confirm();
+    // "Gestione DNC": the received-files window, modal; a program it takes in begins a record.
+    void openReceivedFiles();
     QWidget *boxWidget(ArchiveBrowser::Box box) const;
 
     ArchiveBrowser m_browser;
     Dialogs &m_dialogs;
     ArchiveStore &m_archive;
+    const ProgramFolder &m_folder;
     bool m_syncing = false;
 
     QListWidget *DBList1;

@@ -21,6 +21,9 @@ ProgramTextArea::ProgramTextArea(QWidget *parent) : QsciScintilla(parent)
 
 void ProgramTextArea::setBytes(const QByteArray &bytes)
 {
+    // A read-only document refuses every change, this one too.
+    const bool readOnly = isReadOnly();
+    setReadOnly(false);
     SendScintilla(SCI_SETUNDOCOLLECTION, 0UL);
     // SCI_SETTEXT stops at a NUL byte; SCI_APPENDTEXT takes a length and keeps every byte.
     SendScintilla(SCI_CLEARALL);
@@ -28,6 +31,7 @@ void ProgramTextArea::setBytes(const QByteArray &bytes)
     SendScintilla(SCI_EMPTYUNDOBUFFER);
     SendScintilla(SCI_SETUNDOCOLLECTION, 1UL);
     SendScintilla(SCI_GOTOPOS, 0UL);
+    setReadOnly(readOnly);
 }
 
 QByteArray ProgramTextArea::bytes() const

@@ -11,7 +11,7 @@ class ProgramTextArea : public QsciScintilla {
 public:
     explicit ProgramTextArea(QWidget *parent = nullptr);
 
-    // Replaces the whole text without recording undo steps.
+    // Replaces the whole text without recording undo steps, also in a read-only area.
     void setBytes(const QByteArray &bytes);
     QByteArray bytes() const;
     // The document's own buffer, valid until the next change: for searches without a copy.

@@ -1,0 +1,155 @@
+#include "receivedfiles.h"
+
+#include "archivestore.h"
+#include "archivetext.h"
+#include "dialogs.h"
+#include "receivedfilenames.h"
+#include "textfile.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <filesystem>
+#include <system_error>
+
+using ReceivedFileNames::Kind;
+
+ReceivedFiles::ReceivedFiles(ArchiveStore &archive, const ProgramFolder &folder, Dialogs &dialogs)
+    : m_archive(archive), m_folder(folder), m_dialogs(dialogs)
+{
+}
+
+QString ReceivedFiles::caption() const
+{
+    return ArchiveText::ReceivedFilesCaption + u' ' + QDir::toNativeSeparators(m_folder.dataDir());
+}
+
+QStringList ReceivedFiles::files() const
+{
+    QStringList result;
+    const QStringList names = QDir(m_folder.dataDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : names) {
+        if (ReceivedFileNames::kindOf(name) != Kind::None)
+            result.append(name);
+    }
+    return result;
+}
+
+QString ReceivedFiles::path(const QString &fileName) const
+{
+    return QDir(m_folder.dataDir()).filePath(fileName);
+}
+
+void ReceivedFiles::reset()
+{
+    m_examined.clear();
+    m_canRename = false;
+}
+
+void ReceivedFiles::clicked()
+{
+    reset();
+}
+
+std::optional<QByteArray> ReceivedFiles::examine(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return std::nullopt;
+    reset();
+    QString error;
+    std::optional<QByteArray> bytes = TextFile::read(path(fileName), &error);
+    if (!bytes) {
+        m_dialogs.message(ArchiveText::FileNotRead.arg(fileName, error), {}, Dialogs::Icon::Exclamation);
+        return std::nullopt;
+    }
+    m_examined = fileName;
+    m_canRename = ReceivedFileNames::kindOf(fileName) != Kind::Err;
+    return bytes;
+}
+
+ReceivedFiles::Renamed ReceivedFiles::rename()
+{
+    Renamed result;
+    if (!m_canRename)
+        return result;
+    if (ReceivedFileNames::kindOf(m_examined) == Kind::New) {
+        result.newProgram = takeInNew();
+        result.done = result.newProgram.has_value();
+    } else {
+        result.done = replaceArchivedText();
+    }
+    if (result.done)
+        reset();
+    return result;
+}
+
+bool ReceivedFiles::replaceArchivedText()
+{
+    // A name without the archive number would become a file that no program reads.
+    const auto number = ReceivedFileNames::outNumber(m_examined);
+    if (!number) {
+        m_dialogs.message(ArchiveText::OutWithoutNumber.arg(m_examined), {}, Dialogs::Icon::Exclamation);
+        return false;
+    }
+    const QString target = ProgramFolder::programFileName(*number);
+    // One rename over the old text: the program never goes without one, even for a moment.
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(path(m_examined)).toStdString(),
+                            QFile::encodeName(path(target)).toStdString(), error);
+    if (error) {
+        m_dialogs.message(ArchiveText::FileNotRenamed.arg(m_examined, target, QString::fromStdString(error.message())),
+                          {}, Dialogs::Icon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+std::optional<qint32> ReceivedFiles::takeInNew()
+{
+    QString error;
+    const std::optional<QByteArray> received = TextFile::read(path(m_examined), &error);
+    if (!received) {
+        m_dialogs.message(ArchiveText::FileNotRead.arg(m_examined, error), {}, Dialogs::Icon::Exclamation);
+        return std::nullopt;
+    }
+    // The row holds the number from now on, so that the record begun later gets this same one.
+    const qint32 number = m_archive.numberAfterLast();
+    if (!m_archive.reserve(number)) {
+        m_dialogs.message(m_archive.lastError(), {}, Dialogs::Icon::Critical);
+        return std::nullopt;
+    }
+    const QString target = ProgramFolder::programFileName(number);
+    // A text without a row is still somebody's program: it is never written over.
+    if (TextFile::writeNew(path(target), ReceivedFileNames::withMarkedNumber(*received, number), &error)
+        != TextFile::NewFileResult::Written) {
+        m_archive.releaseReservation(number);
+        m_dialogs.message(ArchiveText::FileNotCopied.arg(m_examined, target, error), {}, Dialogs::Icon::Exclamation);
+        return std::nullopt;
+    }
+    QFile receivedFile(path(m_examined));
+    if (!receivedFile.remove()) {
+        // Both names as they were: the received file stays, the copy goes.
+        QFile::remove(path(target));
+        m_archive.releaseReservation(number);
+        m_dialogs.message(ArchiveText::FileNotDeleted.arg(m_examined, receivedFile.errorString()), {},
+                          Dialogs::Icon::Exclamation);
+        return std::nullopt;
+    }
+    return number;
+}
+
+void ReceivedFiles::remove()
+{
+    if (m_examined.isEmpty())
+        return;
+    if (m_dialogs.question(ArchiveText::DeleteFileQuestion, Dialogs::Buttons::YesNo, ArchiveText::DeleteFileTitle)
+        == Dialogs::Button::No)
+        return;
+    QFile file(path(m_examined));
+    if (!file.remove()) {
+        m_dialogs.message(ArchiveText::FileNotDeleted.arg(m_examined, file.errorString()), {},
+                          Dialogs::Icon::Exclamation);
+        return;
+    }
+    reset();
+}

@@ -1,0 +1,149 @@
+#include "listencommand.h"
+
+#include "commandlinetext.h"
+#include "consoleoutput.h"
+#include "machinefile.h"
+#include "machinelistener.h"
+#include "serialport.h"
+#include "transfercommands.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QTextStream>
+
+#include <cmath>
+
+std::optional<ListenRequest> parseListenRequest(const QStringList &words)
+{
+    if (words.isEmpty() || words.first() != u"listen")
+        return std::nullopt;
+    ListenRequest request;
+    bool idleGiven = false;
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < words.size(); ++i) {
+        const QString &word = words.at(i);
+        if (optionsEnded || !word.startsWith(u"--")) {
+            if (word.trimmed().isEmpty())
+                return std::nullopt;
+            request.machines.append(word);
+        } else if (word == u"--") {
+            optionsEnded = true;
+        } else if (word == u"--idle" && i + 1 < words.size() && !idleGiven) {
+            const auto seconds = parseIdleSeconds(words.at(++i));
+            if (!seconds)
+                return std::nullopt;
+            request.idleSeconds = *seconds;
+            idleGiven = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (request.machines.isEmpty())
+        return std::nullopt;
+    return request;
+}
+
+ListenCommand::ListenCommand(const ProgramFolder &folder, PortFactory ports, QTextStream &out, ConsoleOutput &errors,
+                             QObject *parent)
+    : QObject(parent), m_folder(folder), m_ports(std::move(ports)), m_out(out), m_errors(errors), m_filer(m_folder)
+{
+}
+
+ListenCommand::~ListenCommand()
+{
+    // The listeners use the ports: they go first.
+    m_listeners.clear();
+}
+
+void ListenCommand::start(const ListenRequest &request)
+{
+    MachineState machines;
+    const MachineList list = LoadMachineList(machines, m_folder);
+    if (!list.error.isEmpty()) {
+        m_errors.line(list.error);
+        finish(Failure);
+        return;
+    }
+    if (!list.warning.isEmpty())
+        m_errors.line(list.warning);
+    std::vector<int> chosen;
+    for (const QString &name : request.machines) {
+        const int position = findMachine(list, name);
+        if (position < 0) {
+            for (const QString &line : unknownMachineReport(list, name, m_folder))
+                m_errors.line(line);
+            finish(Failure);
+            return;
+        }
+        const MachineRecord &record = machines.table.at(list.entries.at(position).recordIndex);
+        if (record.isEthernet()) {
+            m_errors.line(CommandLineText::ListenNeedsSerial.arg(record.name));
+            finish(UsageError);
+            return;
+        }
+        // A machine named twice is listened to once.
+        if (std::find(chosen.begin(), chosen.end(), position) == chosen.end())
+            chosen.push_back(position);
+    }
+
+    // dati is where the programs go: it is made when missing, as the windows make it.
+    m_folder.createWorkFolders();
+    const int idle = int(std::ceil(request.idleSeconds * 1000.0));
+    for (const int position : chosen) {
+        const MachineRecord &record = machines.table.at(list.entries.at(position).recordIndex);
+        const QString name = record.name.trimmed();
+        m_portsInUse.push_back(m_ports());
+        auto listener = std::make_unique<MachineListener>(m_folder, name, *m_portsInUse.back(), m_errors, idle);
+        connect(listener.get(), &MachineListener::received, this,
+                [this, name](const QByteArray &raw, const QString &lineError) { file(name, raw, lineError); });
+        if (!listener->start()) {
+            stopAll();
+            finish(Failure);
+            return;
+        }
+        m_errors.line(CommandLineText::Listening.arg(name).arg(record.comPort));
+        m_listeners.push_back(std::move(listener));
+    }
+}
+
+void ListenCommand::stopAll()
+{
+    for (const auto &listener : m_listeners)
+        listener->stop();
+}
+
+void ListenCommand::interrupt()
+{
+    if (m_done)
+        return;
+    stopAll();
+    finish(m_lost ? Failure : Success);
+}
+
+void ListenCommand::file(const QString &machine, const QByteArray &raw, const QString &lineError)
+{
+    const DncFiler::Filed filed = m_filer.file(raw, lineError);
+    for (const QString &message : filed.messages)
+        m_errors.line(message);
+    if (filed.path.isEmpty()) {
+        m_lost = true;
+        m_errors.line(CommandLineText::NotFiled.arg(machine).arg(raw.size()));
+        return;
+    }
+    // Named as in dati; a rescued program by where it went.
+    const bool inData = QDir(m_folder.dataDir()).filePath(filed.name) == filed.path;
+    QString line = CommandLineText::FiledLine.arg(QDateTime::currentDateTime().toString(Qt::ISODate), machine,
+                                                  inData ? filed.name : filed.path)
+                       .arg(filed.bytes);
+    if (!filed.note.isEmpty())
+        line += u'\t' + filed.note;
+    m_out << line << Qt::endl;
+}
+
+void ListenCommand::finish(int exitCode)
+{
+    if (m_done)
+        return;
+    m_done = true;
+    emit finished(exitCode);
+}

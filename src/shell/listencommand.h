@@ -1,0 +1,61 @@
+#pragma once
+
+#include "dncfiler.h"
+#include "programfolder.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class ConsoleOutput;
+class MachineListener;
+class QTextStream;
+class SerialPort;
+
+struct ListenRequest {
+    QStringList machines;
+    double idleSeconds = 5;
+};
+// The words after "truvnet" of a listen; nullopt when they do not fit the usage.
+std::optional<ListenRequest> parseListenRequest(const QStringList &words);
+
+// truvnet listen: waits on the serial lines of the named machines for the programs they
+// punch and files each one in dati (see DncFiler), with one line per program on standard
+// output: time, machine, file, characters, and why, when a program is not filed as marked.
+// Runs until Ctrl+C or SIGTERM, which file what has arrived.
+class ListenCommand : public QObject {
+    Q_OBJECT
+public:
+    enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+    using PortFactory = std::function<std::unique_ptr<SerialPort>()>;
+
+    ListenCommand(const ProgramFolder &folder, PortFactory ports, QTextStream &out, ConsoleOutput &errors,
+                  QObject *parent = nullptr);
+    ~ListenCommand() override;
+
+    // finished() follows at once when a machine is unknown or its line cannot be opened.
+    void start(const ListenRequest &request);
+    void interrupt();
+
+signals:
+    void finished(int exitCode);
+
+private:
+    void stopAll();
+    void file(const QString &machine, const QByteArray &raw, const QString &lineError);
+    void finish(int exitCode);
+
+    ProgramFolder m_folder;
+    PortFactory m_ports;
+    QTextStream &m_out;
+    ConsoleOutput &m_errors;
+    DncFiler m_filer;
+    std::vector<std::unique_ptr<SerialPort>> m_portsInUse;
+    std::vector<std::unique_ptr<MachineListener>> m_listeners;
+    bool m_lost = false;
+    bool m_done = false;
+};

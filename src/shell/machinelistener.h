@@ -1,0 +1,53 @@
+#pragma once
+
+#include "commterminal.h"
+#include "consoledialogs.h"
+#include "machinestate.h"
+#include "programfolder.h"
+#include "punchedprograms.h"
+
+#include <QObject>
+#include <QTimer>
+
+class ConsoleOutput;
+class SerialPort;
+
+// One machine's serial line under truvnet listen: the terminal's reception runs on it without
+// end, and what arrives is cut into programs at the closing "%" or at the idle time. A line
+// error ends the reception with what came so far, and the line is opened again a little later.
+class MachineListener : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int RetrySeconds = 10;
+
+    MachineListener(const ProgramFolder &folder, const QString &machine, SerialPort &port, ConsoleOutput &errors,
+                    int idleMilliseconds, QObject *parent = nullptr);
+
+    // Opens the line; false when the port could not be opened (told why).
+    bool start();
+    // Ends the reception; what has arrived is handed over first.
+    void stop();
+
+signals:
+    // A program that arrived, unfiltered; lineError is set when a line error ended it.
+    void received(const QByteArray &raw, const QString &lineError);
+
+private:
+    void arrived();
+    void idleEnded();
+    void receptionEnded();
+    void retry();
+
+    ProgramFolder m_folder;
+    QString m_machine;
+    SerialPort &m_port;
+    ConsoleOutput &m_errors;
+    ConsoleDialogs m_dialogs;
+    MachineState m_machines;
+    CommTerminal m_terminal;
+    PunchedPrograms::Scan m_scan;
+    QTimer m_idle;
+    QTimer m_retry;
+    QString m_lineError;
+    bool m_stopping = false;
+};

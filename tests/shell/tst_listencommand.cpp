@@ -1,0 +1,245 @@
+#include "commandlinetext.h"
+#include "serialcncprocess.h"
+#include "settingsstore.h"
+#include "tempprogramfolder.h"
+#include "textfile.h"
+#include "truvnetprocess.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <csignal>
+
+// truvnet listen as a shop runs it for days, with the simulated machine serialcnc punching
+// programs on a real pseudo-terminal.
+
+namespace {
+
+constexpr int ComPort = 7;
+const QString MachineName = QStringLiteral("CNC SERIALE");
+
+class Truvnet : public TruvnetProcess {
+public:
+    Truvnet(const TempProgramFolder &temp, const QStringList &arguments)
+        : TruvnetProcess(QStringLiteral(TRUVNET_PATH), temp, arguments)
+    {
+    }
+};
+
+// The serial machine on COM7 and an Ethernet one.
+void writeMachines(const TempProgramFolder &temp, const QString &baud)
+{
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   QStringLiteral(" 0 \r\n\"%1\",%2,\"%3,N,8,1\",0,\"\",\"\",1\r\n"
+                                  "\"FRESA ETH\",1,\"127.0.0.1:8193,\",0,\"\",\"\",0\r\n")
+                       .arg(MachineName)
+                       .arg(ComPort)
+                       .arg(baud)
+                       .toLatin1());
+}
+
+// serialcnc punching the tape each time the line opens, on COM7.
+std::unique_ptr<SerialCncProcess> punching(const TempProgramFolder &temp, const QByteArray &tape, const QString &baud)
+{
+    temp.writeFile(QStringLiteral("tape"), tape);
+    auto cnc = std::make_unique<SerialCncProcess>(
+        QStringLiteral(SERIALCNC), QStringList{QStringLiteral("punch"), QStringLiteral("--baud"), baud,
+                                               QStringLiteral("--in"), temp.path(QStringLiteral("tape")),
+                                               QStringLiteral("--start-delay"), QStringLiteral("100")});
+    if (!QTest::qWaitFor([&] { return cnc->ready(); }, 5000))
+        qFatal("serialcnc gives no device");
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort), cnc->device());
+    return cnc;
+}
+
+// The fields after the time: machine, file, characters and the note, if any.
+QStringList withoutTimes(const QStringList &lines)
+{
+    QStringList result;
+    for (const QString &line : lines)
+        result.append(line.section(u'\t', 1));
+    return result;
+}
+
+QByteArray dataFile(const TempProgramFolder &temp, const QString &name)
+{
+    return TextFile::read(QDir(temp.folder().dataDir()).filePath(name)).value_or("(missing)");
+}
+
+QStringList receivedFiles(const TempProgramFolder &temp)
+{
+    return QDir(temp.folder().dataDir()).entryList({"OUT*", "NEW*", "ERR*"}, QDir::Files, QDir::Name);
+}
+
+// A program of some length: at 1200 baud it takes seconds to punch.
+QByteArray longProgram()
+{
+    QByteArray text = "%\nO0002\n";
+    for (int i = 1; i <= 150; ++i)
+        text += "N" + QByteArray::number(i * 10) + " G1 X" + QByteArray::number(i) + ".5\n";
+    return text + "M30\n%\n";
+}
+
+} // namespace
+
+class ListenCommandTest : public QObject {
+    Q_OBJECT
+private slots:
+    void filesEachProgram_data();
+    void filesEachProgram();
+    void interruptedReception_data();
+    void interruptedReception();
+    void refused_data();
+    void refused();
+};
+
+void ListenCommandTest::filesEachProgram_data()
+{
+    QTest::addColumn<QByteArray>("tape");
+    QTest::addColumn<QStringList>("waiting"); // in dati before
+    QTest::addColumn<QStringList>("idle");
+    QTest::addColumn<QStringList>("lines");   // standard output without the times
+    QTest::addColumn<QStringList>("texts");   // of the files named there
+    const QString first = QStringLiteral("%\r\nO0001\r\nG0 X1\r\nM30\r\n%\r\n");
+    const QString second = QStringLiteral("%\r\nO0002 (YYY42)\r\nM30\r\n%\r\n");
+    // Leader of NULs before and after, as a tape punch gives.
+    const QByteArray twoPrograms = QByteArray(3, '\0') + "%\r\nO0001\r\nG0 X1\r\nM30\r\n%\r\n\n%\nO0002 (YYY42)\nM30\n%\n"
+                                   + QByteArray(2, '\0');
+    QTest::newRow("NEW, then OUT by its marker, each closed by %")
+        << twoPrograms << QStringList() << QStringList()
+        << QStringList{"CNC SERIALE\tNEW0000001\t25", "CNC SERIALE\tOUT0000042\t26"} << QStringList{first, second};
+    QTest::newRow("OUT still waiting: NEW, and why")
+        << twoPrograms << QStringList{"OUT0000042", "new0000006"} << QStringList()
+        << QStringList{"CNC SERIALE\tNEW0000007\t25",
+                       "CNC SERIALE\tNEW0000008\t26\tOUT0000042 è ancora in dati: salvato come nuovo programma"}
+        << QStringList{first, second};
+    QTest::newRow("ended by the idle time") << QByteArray("O0003\nM30\n") << QStringList() << QStringList{"--idle", "1"}
+                                            << QStringList{"CNC SERIALE\tNEW0000001\t12"}
+                                            << QStringList{"O0003\r\nM30\r\n"};
+}
+
+void ListenCommandTest::filesEachProgram()
+{
+    QFETCH(QByteArray, tape);
+    QFETCH(QStringList, waiting);
+    QFETCH(QStringList, idle);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, texts);
+    TempProgramFolder temp;
+    writeMachines(temp, QStringLiteral("115200"));
+    for (const QString &name : waiting)
+        temp.writeFile(QStringLiteral("dati/") + name, "waiting");
+    const auto cnc = punching(temp, tape, QStringLiteral("115200"));
+
+    Truvnet truvnet(temp, QStringList{QStringLiteral("listen"), QStringLiteral(" cnc seriale")} + idle);
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), lines.size(), 15000);
+    truvnet.signal(SIGTERM);
+    QVERIFY(truvnet.finish());
+
+    QCOMPARE(truvnet.exitCode(), 0);
+    QCOMPARE(withoutTimes(truvnet.outLines()), lines);
+    QVERIFY(QDateTime::fromString(truvnet.outLines().first().section(u'\t', 0, 0), Qt::ISODate).isValid());
+    for (int i = 0; i < lines.size(); ++i)
+        QCOMPARE(QString::fromLatin1(dataFile(temp, lines.at(i).section(u'\t', 1, 1))), texts.at(i));
+    QCOMPARE(receivedFiles(temp).size(), waiting.size() + lines.size());
+    for (const QString &name : waiting)
+        QCOMPARE(dataFile(temp, name), QByteArray("waiting"));
+    QCOMPARE(truvnet.err(), CommandLineText::Listening.arg(MachineName).arg(ComPort) + u'\n');
+}
+
+void ListenCommandTest::interruptedReception_data()
+{
+    QTest::addColumn<int>("signalNumber"); // 0: the machine goes away instead
+    QTest::newRow("machine unplugged mid-program: ERR") << 0;
+    QTest::newRow("SIGTERM mid-program") << SIGTERM;
+    QTest::newRow("Ctrl+C mid-program") << SIGINT;
+}
+
+void ListenCommandTest::interruptedReception()
+{
+    QFETCH(int, signalNumber);
+    TempProgramFolder temp;
+    writeMachines(temp, QStringLiteral("1200"));
+    const QByteArray second = longProgram();
+    auto cnc = punching(temp, "%\nO0001\nM30\n%\n" + second, QStringLiteral("1200"));
+
+    Truvnet truvnet(temp, {QStringLiteral("listen"), MachineName});
+    // The first program is filed: the second is on its way.
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 1, 15000);
+    QTest::qWait(500);
+    if (signalNumber == 0) {
+        cnc->kill();
+        QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 2, 15000);
+        truvnet.signal(SIGTERM);
+    } else {
+        truvnet.signal(signalNumber);
+    }
+    QVERIFY(truvnet.finish());
+
+    QCOMPARE(truvnet.exitCode(), 0);
+    const QStringList lines = truvnet.outLines();
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.first().section(u'\t', 1), QStringLiteral("CNC SERIALE\tNEW0000001\t18"));
+    const QString name = lines.last().section(u'\t', 2, 2);
+    QByteArray text = dataFile(temp, name);
+    if (signalNumber == 0) {
+        // The line's message at the top, as standard error told it, then what came.
+        QCOMPARE(name, QStringLiteral("ERR0000001"));
+        const qsizetype top = text.indexOf("\r\n%\r\n");
+        QVERIFY(top > 0);
+        const QString message = QString::fromLatin1(text.left(top)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        QVERIFY2(truvnet.err().contains(MachineName + QStringLiteral(": ") + message), qPrintable(truvnet.err()));
+        QCOMPARE(lines.last().section(u'\t', 4), message.section(u'\n', 0, 0));
+        text = text.mid(top + 2);
+    } else {
+        QCOMPARE(name, QStringLiteral("NEW0000002"));
+    }
+    QCOMPARE(lines.last().section(u'\t', 3, 3).toLongLong(), QFileInfo(QDir(temp.folder().dataDir()).filePath(name)).size());
+    // Part of the program, whole lines but perhaps the last.
+    QByteArray sent = second;
+    sent.replace("\n", "\r\n");
+    QVERIFY2(text.size() > 10 && text.size() < sent.size(), text.constData());
+    QVERIFY(text.endsWith("\r\n"));
+    QVERIFY2(sent.startsWith(text.chopped(2)), text.constData());
+    QCOMPARE(receivedFiles(temp).size(), 2);
+}
+
+void ListenCommandTest::refused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("port");  // what COM7 maps to
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("told");  // the start of standard error
+    QTest::newRow("unknown machine") << QStringList{"listen", "TORNIO"} << QString() << 1
+                                     << QStringLiteral("Macchina sconosciuta: TORNIO\n");
+    QTest::newRow("Ethernet machine") << QStringList{"listen", MachineName, "fresa eth"} << QString() << 2
+                                      << CommandLineText::ListenNeedsSerial.arg(QStringLiteral("FRESA ETH"));
+    QTest::newRow("no machine") << QStringList{"listen", "--idle", "3"} << QString() << 2 << CommandLineText::Usage;
+    QTest::newRow("idle of no time") << QStringList{"listen", MachineName, "--idle", "0"} << QString() << 2
+                                     << CommandLineText::Usage;
+    QTest::newRow("a port that does not open") << QStringList{"listen", MachineName} << QStringLiteral("/nonexistent/tty")
+                                               << 1 << MachineName + QStringLiteral(": ");
+}
+
+void ListenCommandTest::refused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, port);
+    QFETCH(int, exitCode);
+    QFETCH(QString, told);
+    TempProgramFolder temp;
+    writeMachines(temp, QStringLiteral("9600"));
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort),
+                             port.isEmpty() ? QStringLiteral("/dev/null") : port);
+
+    Truvnet truvnet(temp, arguments);
+    QVERIFY(truvnet.finish());
+
+    QCOMPARE(truvnet.exitCode(), exitCode);
+    QVERIFY2(truvnet.err().startsWith(told), qPrintable(truvnet.err()));
+    QVERIFY(truvnet.outLines().isEmpty());
+    QVERIFY(receivedFiles(temp).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(ListenCommandTest)
+#include "tst_listencommand.moc"
