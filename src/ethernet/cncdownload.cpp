@@ -3,6 +3,7 @@
 #include "busyretry.h"
 #include "cncdirectory.h"
 #include "cnclibrary.h"
+#include "cncresults.h"
 #include "ethernettext.h"
 #include "numerictext.h"
 
@@ -110,4 +111,16 @@ QStringList rejectionMessages(short detail)
         messages.append(EthernetText::RejectionDetails.at(detail - 1));
     messages.append(EthernetText::CorrectAndResend);
     return messages;
+}
+
+QStringList downloadMessages(const CncDownload &download)
+{
+    if (!download.started)
+        return {testoerrore(download.result)};
+    switch (download.result) {
+    case EW_OK: return {EthernetText::ProgramSent};
+    case EW_DATA: return rejectionMessages(download.detail);
+    case EW_BUFFER: return {EthernetText::DownloadTimedOut.arg(BusyRetry::LimitSeconds)};
+    default: return {testoerrore(download.result)};
+    }
 }

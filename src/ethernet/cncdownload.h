@@ -42,3 +42,5 @@ CncDownload downloadProgram(CncLibrary &library, unsigned short handle, const QB
 // What the user is told about a refused download: the detail's own text when it has one, then
 // the request to correct and send again.
 QStringList rejectionMessages(short detail);
+// What the user is told after a download: "Programma inviato..", or why it did not go through.
+QStringList downloadMessages(const CncDownload &download);

@@ -2,6 +2,8 @@
 
 #include "busyretry.h"
 #include "cnclibrary.h"
+#include "cncresults.h"
+#include "ethernettext.h"
 
 bool UploadedProgram::append(const char *block, long length)
 {
@@ -36,6 +38,11 @@ CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number,
     if (upload.result == EW_OK)
         upload.text = program.text();
     return upload;
+}
+
+QString uploadFailure(short result)
+{
+    return result == EW_BUFFER ? EthernetText::UploadTimedOut.arg(BusyRetry::LimitSeconds) : testoerrore(result);
 }
 
 std::optional<QStringList> uploadedLines(const QByteArray &text)

@@ -32,6 +32,9 @@ struct CncUpload {
 CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number, int busyLimitMs,
                         const std::function<bool(int milliseconds)> &pause);
 
+// Why an upload that ended with result did not deliver a program.
+QString uploadFailure(short result);
+
 // The program's lines for the window's list: without the framing "%", without CRs, blank lines
 // left out, other lines kept as they are; nullopt when the text is not framed by "%".
 std::optional<QStringList> uploadedLines(const QByteArray &text);

@@ -1,5 +1,6 @@
 #include "cnccommands.h"
 
+#include "busyretry.h"
 #include "cncaddress.h"
 #include "cncdirectory.h"
 #include "cncresults.h"
@@ -20,7 +21,6 @@
 namespace {
 
 constexpr long ConnectTimeoutSeconds = 10;
-constexpr int BusyLimitSeconds = 30;
 
 bool pauseAndGoOn(int milliseconds)
 {
@@ -128,12 +128,11 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
     const short connected = connectTo(library, *address, &handle);
     CncUpload upload;
     if (connected == EW_OK)
-        upload = uploadProgram(library, handle, *number, BusyLimitSeconds * 1000, pauseAndGoOn);
+        upload = uploadProgram(library, handle, *number, BusyRetry::LimitSeconds * 1000, pauseAndGoOn);
     library.cnc_freelibhndl(handle);
     const short result = connected != EW_OK ? connected : upload.result;
     if (result != EW_OK) {
-        err << (result == EW_BUFFER ? EthernetText::UploadTimedOut.arg(BusyLimitSeconds) : testoerrore(result))
-            << Qt::endl;
+        err << uploadFailure(result) << Qt::endl;
         return 1;
     }
     const std::optional<QStringList> lines = uploadedLines(upload.text);
@@ -162,27 +161,13 @@ std::optional<QByteArray> textToSend(const ProgramFolder &folder, const Transfer
     return text;
 }
 
-// What the send tells when the CNC did not take the whole text; empty when it did.
-QStringList downloadFailure(const CncDownload &download)
-{
-    if (!download.started)
-        return {testoerrore(download.result)};
-    if (download.result == EW_DATA)
-        return rejectionMessages(download.detail);
-    if (download.result == EW_BUFFER)
-        return {EthernetText::DownloadTimedOut.arg(BusyLimitSeconds)};
-    if (download.result != EW_OK)
-        return {testoerrore(download.result)};
-    return {};
-}
-
 // Reads every program just written back from the CNC and compares it with what was sent.
 bool verifySent(CncLibrary &library, unsigned short handle, const QStringList &lines, const QString &destination,
                 QTextStream &err)
 {
     for (const SentProgram &program : sentPrograms(lines, destination)) {
         const QString name = programNumberText(program.number);
-        const CncUpload upload = uploadProgram(library, handle, program.number, BusyLimitSeconds * 1000, pauseAndGoOn);
+        const CncUpload upload = uploadProgram(library, handle, program.number, BusyRetry::LimitSeconds * 1000, pauseAndGoOn);
         if (upload.result != EW_OK) {
             err << CommandLineText::VerifyNotRead.arg(name, testoerrore(upload.result)) << Qt::endl;
             return false;
@@ -275,13 +260,11 @@ int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, CncLi
     }
 
     const CncDownload download =
-        downloadProgram(library, handle, downloadText(check.lines, *destination), BusyLimitSeconds * 1000, pauseAndGoOn);
-    const QStringList failure = downloadFailure(download);
-    for (const QString &line : failure)
+        downloadProgram(library, handle, downloadText(check.lines, *destination), BusyRetry::LimitSeconds * 1000, pauseAndGoOn);
+    for (const QString &line : downloadMessages(download))
         err << line << Qt::endl;
-    if (failure.isEmpty())
-        err << EthernetText::ProgramSent << Qt::endl;
-    const bool verified = failure.isEmpty() && (!request.verify || verifySent(library, handle, check.lines, *destination, err));
+    const bool sent = download.started && download.result == EW_OK;
+    const bool verified = sent && (!request.verify || verifySent(library, handle, check.lines, *destination, err));
     library.cnc_freelibhndl(handle);
-    return failure.isEmpty() && verified ? 0 : 1;
+    return verified ? 0 : 1;
 }

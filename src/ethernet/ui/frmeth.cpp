@@ -1,5 +1,6 @@
 #include "frmeth.h"
 
+#include "busyretry.h"
 #include "cncaddress.h"
 #include "checkmulti.h"
 #include "cncresults.h"
@@ -24,8 +25,6 @@ namespace {
 constexpr long ConnectTimeoutSeconds = 10;
 constexpr int CloseAfterConnectFailureMs = 10;
 constexpr int CloseAfterRefusedDeleteMs = 20;
-// A CNC that answers "buffer full" or "buffer empty" is asked again, for this long at most.
-constexpr int BusyLimitSeconds = 30;
 
 // The CNC series number at the start of the CNC type ("31", " 0"); 0 when there is none.
 int cncSeries(const ODBSYS &info)
@@ -392,7 +391,7 @@ bool frmeth::sendChecked()
     auto download = std::make_shared<CncDownload>();
     m_calls.run(
         [this, download, text] {
-            *download = downloadProgram(m_library, m_handle, text, BusyLimitSeconds * 1000, [this](int milliseconds) {
+            *download = downloadProgram(m_library, m_handle, text, BusyRetry::LimitSeconds * 1000, [this](int milliseconds) {
                 QThread::msleep(ulong(milliseconds));
                 return !m_closing;
             });
@@ -407,21 +406,11 @@ bool frmeth::sendChecked()
 
 void frmeth::sendEnded(const CncDownload &download)
 {
-    if (!download.started)
-        return m_dialogs.message(testoerrore(download.result));
-    if (download.result == EW_DATA) {
-        // Refused by the CNC: its reason, and no refresh (nothing was stored).
-        for (const QString &message : rejectionMessages(download.detail))
-            m_dialogs.message(message);
-        return;
-    }
-    if (download.result == EW_OK)
-        m_dialogs.message(EthernetText::ProgramSent);
-    else
-        m_dialogs.message(download.result == EW_BUFFER ? EthernetText::DownloadTimedOut.arg(BusyLimitSeconds)
-                                                       : testoerrore(download.result));
-    // A connection that is gone would only repeat its message for every read of the refresh.
-    if (download.result != EW_SOCKET)
+    for (const QString &message : downloadMessages(download))
+        m_dialogs.message(message);
+    // Nothing to see after a refusal or a start that failed; a connection that is gone would
+    // only repeat its message for every read of the refresh.
+    if (download.started && download.result != EW_DATA && download.result != EW_SOCKET)
         refresh();
 }
 
@@ -438,7 +427,7 @@ void frmeth::receiveProgram()
     m_calls.run(
         [this, upload, number = *number] {
             // A busy CNC is asked again after a pause, unless the window is closing meanwhile.
-            *upload = uploadProgram(m_library, m_handle, number, BusyLimitSeconds * 1000, [this](int milliseconds) {
+            *upload = uploadProgram(m_library, m_handle, number, BusyRetry::LimitSeconds * 1000, [this](int milliseconds) {
                 QThread::msleep(ulong(milliseconds));
                 return !m_closing;
             });
@@ -449,8 +438,7 @@ void frmeth::receiveProgram()
             if (result == EW_OK)
                 return uploadEnded(upload->text);
             // What arrived is not a whole program: it is dropped.
-            m_dialogs.message(result == EW_BUFFER ? EthernetText::UploadTimedOut.arg(BusyLimitSeconds)
-                                                  : testoerrore(result));
+            m_dialogs.message(uploadFailure(result));
         });
 }
 
