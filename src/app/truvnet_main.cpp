@@ -43,15 +43,32 @@
 
 namespace {
 
-// A command-line run announces itself on the archive as the windows do, so that a
-// reorganisation cannot replace the archive under it.
-bool announceOnArchive(ArchiveUsers &users, const ProgramFolder &folder)
+// The program folder of a command-line run. The run announces itself on the archive as the
+// windows do, so that a reorganisation cannot replace the archive under it.
+class CommandFolder {
+public:
+    const ProgramFolder &folder() const { return m_folder; }
+    // False, after saying why, when the archive is being replaced.
+    bool announce()
+    {
+        QString error;
+        if (!QFile::exists(m_folder.archivePath()) || m_users.announce(&error))
+            return true;
+        QTextStream(stderr) << error << '\n';
+        return false;
+    }
+
+private:
+    ProgramFolder m_folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    ArchiveUsers m_users{m_folder.archivePath()};
+};
+
+// A CNC command that failed may have failed for want of the library: say which and why.
+int withLibraryNote(int status, const FocasLibrary &library, QTextStream &err)
 {
-    QString error;
-    if (!QFile::exists(folder.archivePath()) || users.announce(&error))
-        return true;
-    QTextStream(stderr) << error << '\n';
-    return false;
+    if (status == 1 && !library.isLoaded())
+        err << CommandLineText::LibraryNotLoaded.arg(library.loadError()) << Qt::endl;
+    return status;
 }
 
 int initialise(int argc, char **argv)
@@ -87,14 +104,13 @@ int importAccessCommand(int argc, char **argv)
 int listMachinesCommand(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
-    ArchiveUsers users(folder.archivePath());
-    if (!announceOnArchive(users, folder))
+    CommandFolder run;
+    if (!run.announce())
         return 1;
     QString listing;
     QString error;
     QString warning;
-    if (!listMachines(folder, &listing, &error, &warning)) {
+    if (!listMachines(run.folder(), &listing, &error, &warning)) {
         QTextStream(stderr) << error << '\n';
         return 1;
     }
@@ -112,17 +128,13 @@ int cncDirectoryCommand(int argc, char **argv)
         QTextStream(stderr) << CommandLineText::Usage;
         return 2;
     }
-    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
-    ArchiveUsers users(folder.archivePath());
-    if (!announceOnArchive(users, folder))
+    CommandFolder run;
+    if (!run.announce())
         return 1;
     FocasLibrary library(FocasLibrary::configuredFileName(SettingsStore()));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = listCncDirectory(folder, args.at(2), library, out, err);
-    if (status != 0 && !library.isLoaded())
-        err << CommandLineText::LibraryNotLoaded.arg(library.loadError()) << Qt::endl;
-    return status;
+    return withLibraryNote(listCncDirectory(run.folder(), args.at(2), library, out, err), library, err);
 }
 
 int lineTestCommand(int argc, char **argv)
@@ -132,27 +144,25 @@ int lineTestCommand(int argc, char **argv)
         QTextStream(stderr) << CommandLineText::Usage;
         return 2;
     }
-    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
-    ArchiveUsers users(folder.archivePath());
-    if (!announceOnArchive(users, folder))
+    CommandFolder run;
+    if (!run.announce())
         return 1;
     IcmpPinger pinger;
     DevicePortProbe probe;
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return testLines(folder, pinger, probe, out, err);
+    return testLines(run.folder(), pinger, probe, out, err);
 }
 
 int programsCommand(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
-    ArchiveUsers users(folder.archivePath());
-    if (!announceOnArchive(users, folder))
+    CommandFolder run;
+    if (!run.announce())
         return 1;
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return listPrograms(folder, app.arguments().mid(2), out, err);
+    return listPrograms(run.folder(), app.arguments().mid(2), out, err);
 }
 
 // What the commands that run on the event loop share: Ctrl+C and SIGTERM read there,
@@ -173,9 +183,9 @@ public:
         if (!m_standardError.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
         m_output = std::make_unique<ConsoleOutput>(m_standardError, ::isatty(STDERR_FILENO) == 1);
-        return announceOnArchive(m_users, m_folder);
+        return m_run.announce();
     }
-    const ProgramFolder &folder() const { return m_folder; }
+    const ProgramFolder &folder() const { return m_run.folder(); }
     ConsoleOutput &output() { return *m_output; }
 
     // Runs the command until it finishes; the interrupt signals go to it.
@@ -192,8 +202,7 @@ public:
 private:
     QFile m_standardError;
     std::unique_ptr<ConsoleOutput> m_output;
-    ProgramFolder m_folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
-    ArchiveUsers m_users{m_folder.archivePath()};
+    CommandFolder m_run;
 };
 
 int transferCommand(int argc, char **argv)
@@ -211,12 +220,10 @@ int transferCommand(int argc, char **argv)
     if (!request->from.isEmpty() || !request->as.isEmpty()) {
         FocasLibrary library(FocasLibrary::configuredFileName(SettingsStore()));
         QTextStream err(stderr);
-        const int status = request->as.isEmpty()
-            ? receiveFromCnc(console.folder(), request->machine, request->from, request->file, library, err)
-            : sendToCnc(console.folder(), *request, library, err);
-        if (status == 1 && !library.isLoaded())
-            err << CommandLineText::LibraryNotLoaded.arg(library.loadError()) << Qt::endl;
-        return status;
+        return withLibraryNote(request->as.isEmpty() ? receiveFromCnc(console.folder(), request->machine,
+                                                                      request->from, request->file, library, err)
+                                                     : sendToCnc(console.folder(), *request, library, err),
+                               library, err);
     }
     QtSerialPort port;
     IcmpPinger pinger;
