@@ -8,10 +8,14 @@
 
 namespace {
 
-const QString kSearchIndexes[] = {
-    QStringLiteral("CREATE INDEX IF NOT EXISTS cicli_disegno ON cicli (disegno COLLATE NOCASE, progr)"),
-    QStringLiteral("CREATE INDEX IF NOT EXISTS cicli_descrizione ON cicli (descrizione COLLATE NOCASE, progr)"),
-    QStringLiteral("CREATE INDEX IF NOT EXISTS cicli_cliente ON cicli (cliente COLLATE NOCASE, progr)"),
+struct SearchIndex {
+    const char *name;
+    const char *column;
+};
+const SearchIndex kSearchIndexes[] = {
+    {"cicli_disegno", "disegno"},
+    {"cicli_descrizione", "descrizione"},
+    {"cicli_cliente", "cliente"},
 };
 
 const QString kRecordColumns = QStringLiteral("progr, cliente, disegno, descrizione, memo, macchina");
@@ -42,40 +46,77 @@ ArchiveStore::~ArchiveStore()
     m_seekQuery.reset();
 }
 
-bool ArchiveStore::createEmpty(const QString &path, QString *error)
+bool ArchiveStore::openConnection(const DatabaseAddress &address, bool mustExist, QString *error)
 {
-    if (QFileInfo::exists(path)) {
+    const bool opened = mustExist ? m_connection.openExisting(address) : m_connection.openOrCreate(address);
+    if (!opened) {
         if (error)
-            *error = QStringLiteral("%1 esiste già").arg(path);
+            *error = m_connection.errorText();
+        return false;
+    }
+    m_dialect = m_connection.dialect();
+    return true;
+}
+
+bool ArchiveStore::createEmpty(const DatabaseAddress &address, QString *error)
+{
+    if (!address.isServer() && QFileInfo::exists(address.filePath())) {
+        if (error)
+            *error = QStringLiteral("%1 esiste già").arg(address.filePath());
         return false;
     }
     ArchiveStore store;
-    if (!store.m_connection.openOrCreate(path)) {
+    if (!store.openConnection(address, false, error))
+        return false;
+    if (store.hasTable(QStringLiteral("cicli"))) {
         if (error)
-            *error = store.m_connection.errorText();
+            *error = QStringLiteral("%1 esiste già").arg(address.describe());
         return false;
     }
-    const bool created =
-        store.execStatement(QStringLiteral(
-            "CREATE TABLE cicli (progr INTEGER NOT NULL, cliente TEXT COLLATE NOCASE, "
-            "disegno TEXT COLLATE NOCASE, descrizione TEXT COLLATE NOCASE, memo TEXT, "
-            "macchina VARCHAR(3), testo TEXT)"))
-        && store.execStatement(QStringLiteral("CREATE UNIQUE INDEX indice ON cicli (progr)"))
-        && std::all_of(std::begin(kSearchIndexes), std::end(kSearchIndexes),
-                       [&](const QString &statement) { return store.execStatement(statement); });
+    const bool created = store.createSchema();
     if (!created && error)
         *error = store.lastError();
     return created;
 }
 
-std::unique_ptr<ArchiveStore> ArchiveStore::open(const QString &path, QString *error)
+bool ArchiveStore::exists(const DatabaseAddress &address, QString *error)
+{
+    if (!address.isServer())
+        return QFileInfo::exists(address.filePath());
+    ArchiveStore store;
+    return store.openConnection(address, true, error) && store.hasTable(QStringLiteral("cicli"));
+}
+
+bool ArchiveStore::createSchema()
+{
+    const QString text = m_dialect.caselessTextType();
+    if (!execStatement(QStringLiteral("CREATE TABLE cicli (progr INTEGER NOT NULL, cliente %1, disegno %1, "
+                                      "descrizione %1, memo TEXT, macchina %2, testo TEXT)")
+                           .arg(text, m_dialect.shortTextType(3)))
+        || !execStatement(QStringLiteral("CREATE UNIQUE INDEX %1 ON cicli (progr)")
+                              .arg(m_dialect.uniqueIndexName(QStringLiteral("cicli"), QStringLiteral("indice")))))
+        return false;
+    for (const SearchIndex &index : kSearchIndexes) {
+        if (!execStatement(m_dialect.caselessIndex(QLatin1String(index.name), QStringLiteral("cicli"),
+                                                   QLatin1String(index.column), QStringLiteral("progr"))))
+            return false;
+    }
+    return true;
+}
+
+bool ArchiveStore::hasTable(const QString &table)
+{
+    QSqlQuery query(database());
+    query.prepare(m_dialect.tableLookup());
+    query.addBindValue(table);
+    return exec(query) && query.next();
+}
+
+std::unique_ptr<ArchiveStore> ArchiveStore::open(const DatabaseAddress &address, QString *error)
 {
     std::unique_ptr<ArchiveStore> store(new ArchiveStore);
-    if (!store->m_connection.openExisting(path)) {
-        if (error)
-            *error = store->m_connection.errorText();
+    if (!store->openConnection(address, true, error))
         return nullptr;
-    }
     return store;
 }
 
@@ -105,12 +146,21 @@ bool ArchiveStore::hasMachineField()
 bool ArchiveStore::prepareForUse()
 {
     m_upgraded = false;
-    if (!execStatement(QStringLiteral("DELETE FROM cicli WHERE disegno IS NULL OR descrizione IS NULL")))
+    m_error.clear();
+    // An empty server database is the server's way of holding a new archive.
+    if (m_dialect.isServer() && !hasTable(QStringLiteral("cicli"))) {
+        if (!m_error.isEmpty() || !createSchema())
+            return false;
+    }
+    // On a server another PC may be filling in a row it has reserved: such rows stay.
+    if (!execStatement(QStringLiteral("DELETE FROM cicli WHERE (disegno IS NULL OR descrizione IS NULL) AND %1")
+                           .arg(m_dialect.aloneCondition())))
         return false;
 
     QSqlQuery index(database());
-    index.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' "
-                                 "AND name = 'indice' COLLATE NOCASE AND tbl_name = 'cicli' COLLATE NOCASE"));
+    index.prepare(m_dialect.indexLookup());
+    index.addBindValue(m_dialect.uniqueIndexName(QStringLiteral("cicli"), QStringLiteral("indice")));
+    index.addBindValue(QStringLiteral("cicli"));
     if (!exec(index))
         return false;
     if (!index.next()) {
@@ -128,8 +178,9 @@ bool ArchiveStore::prepareForUse()
     }
 
     // Search indexes make prefix searches fast; an archive that cannot take them still works.
-    for (const QString &statement : kSearchIndexes)
-        execStatement(statement);
+    for (const SearchIndex &index : kSearchIndexes)
+        execStatement(m_dialect.caselessIndex(QLatin1String(index.name), QStringLiteral("cicli"),
+                                              QLatin1String(index.column), QStringLiteral("progr")));
     m_error.clear();
     return true;
 }
@@ -229,25 +280,68 @@ std::vector<qint32> ArchiveStore::numbers(const QString &statement, const QVaria
     return result;
 }
 
+QString ArchiveStore::prefixSearchStatement(const QString &column, const QString &columns) const
+{
+    return QStringLiteral("SELECT %1 FROM cicli WHERE %2 ORDER BY %3, progr")
+        .arg(columns, m_dialect.caselessLike(column), m_dialect.caseless(column));
+}
+
+QString ArchiveStore::searchStatement(SearchField field, const QString &columns) const
+{
+    switch (field) {
+    case SearchField::Drawing:
+        return prefixSearchStatement(QStringLiteral("disegno"), columns);
+    case SearchField::Description:
+        return prefixSearchStatement(QStringLiteral("descrizione"), columns);
+    case SearchField::Customer:
+        break;
+    }
+    return QStringLiteral("SELECT %1 FROM cicli WHERE %2 ORDER BY %3, progr")
+        .arg(columns, m_dialect.caselessEquals(QStringLiteral("cliente")), m_dialect.caseless(QStringLiteral("cliente")));
+}
+
+QString ArchiveStore::drawingSearchStatement() const
+{
+    return searchStatement(SearchField::Drawing, QStringLiteral("progr"));
+}
+
+QString ArchiveStore::descriptionSearchStatement() const
+{
+    return searchStatement(SearchField::Description, QStringLiteral("progr"));
+}
+
+QString ArchiveStore::customerSearchStatement() const
+{
+    return searchStatement(SearchField::Customer, QStringLiteral("progr"));
+}
+
+std::vector<ArchiveRecord> ArchiveStore::findRecords(SearchField field, const QString &text) const
+{
+    std::vector<ArchiveRecord> result;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(searchStatement(field, kRecordColumns));
+    query.addBindValue(field == SearchField::Customer ? text : likePrefixPatternFromUserText(text));
+    if (!exec(query))
+        return result;
+    while (query.next())
+        result.push_back(recordFrom(query));
+    return result;
+}
+
 std::vector<qint32> ArchiveStore::searchByDrawing(const QString &text) const
 {
-    return numbers(QStringLiteral("SELECT progr FROM cicli WHERE disegno LIKE ? ESCAPE '\\' "
-                                  "ORDER BY disegno COLLATE NOCASE, progr"),
-                   {likePrefixPatternFromUserText(text)});
+    return numbers(drawingSearchStatement(), {likePrefixPatternFromUserText(text)});
 }
 
 std::vector<qint32> ArchiveStore::searchByDescription(const QString &text) const
 {
-    return numbers(QStringLiteral("SELECT progr FROM cicli WHERE descrizione LIKE ? ESCAPE '\\' "
-                                  "ORDER BY descrizione COLLATE NOCASE, progr"),
-                   {likePrefixPatternFromUserText(text)});
+    return numbers(descriptionSearchStatement(), {likePrefixPatternFromUserText(text)});
 }
 
 std::vector<qint32> ArchiveStore::programsOfCustomer(const QString &customer) const
 {
-    return numbers(QStringLiteral("SELECT progr FROM cicli WHERE cliente = ? COLLATE NOCASE "
-                                  "ORDER BY cliente COLLATE NOCASE, progr"),
-                   {customer});
+    return numbers(customerSearchStatement(), {customer});
 }
 
 QStringList ArchiveStore::customers() const
@@ -255,8 +349,10 @@ QStringList ArchiveStore::customers() const
     QStringList result;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT cliente FROM cicli WHERE cliente > ' ' AND trim(cliente) <> '' "
-                                 "GROUP BY cliente COLLATE NOCASE ORDER BY cliente COLLATE NOCASE"));
+    const QString customer = m_dialect.caseless(QStringLiteral("cliente"));
+    query.prepare(QStringLiteral("SELECT min(cliente) FROM cicli WHERE %1 > ' ' AND trim(cliente) <> '' "
+                                 "GROUP BY %1 ORDER BY %1")
+                      .arg(customer));
     if (!exec(query))
         return result;
     while (query.next())
@@ -266,24 +362,26 @@ QStringList ArchiveStore::customers() const
 
 std::vector<ArchiveRecord> ArchiveStore::printedList(ListOrder order, const QString &pattern) const
 {
+    const QString customer = m_dialect.caseless(QStringLiteral("cliente"));
+    const QString drawing = m_dialect.caseless(QStringLiteral("disegno"));
+    const QString description = m_dialect.caseless(QStringLiteral("descrizione"));
     QString orderBy;
     switch (order) {
     case ListOrder::CustomerDrawing:
-        orderBy = QStringLiteral("cliente COLLATE NOCASE, disegno COLLATE NOCASE, progr");
+        orderBy = customer + QStringLiteral(", ") + drawing;
         break;
     case ListOrder::CustomerDescription:
-        orderBy = QStringLiteral("cliente COLLATE NOCASE, descrizione COLLATE NOCASE, progr");
+        orderBy = customer + QStringLiteral(", ") + description;
         break;
     case ListOrder::DrawingCustomer:
-        orderBy = QStringLiteral("disegno COLLATE NOCASE, cliente COLLATE NOCASE, progr");
+        orderBy = drawing + QStringLiteral(", ") + customer;
         break;
     }
     std::vector<ArchiveRecord> result;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT %1 FROM cicli WHERE cliente LIKE ? ESCAPE '\\' "
-                                 "AND cliente <> '.' ORDER BY %2")
-                      .arg(kRecordColumns, orderBy));
+    query.prepare(QStringLiteral("SELECT %1 FROM cicli WHERE %2 AND cliente <> '.' ORDER BY %3, progr")
+                      .arg(kRecordColumns, m_dialect.caselessLike(QStringLiteral("cliente")), orderBy));
     query.addBindValue(likePatternFromUserText(pattern));
     if (!exec(query))
         return result;
@@ -300,16 +398,47 @@ bool ArchiveStore::reserve(qint32 progr)
     return exec(query);
 }
 
+ArchiveStore::NextNumber ArchiveStore::reserveNextInOneStatement()
+{
+    // Highest + 1 chosen and taken in one statement; two PCs choosing at once both compute the
+    // same number, and the unique index refuses the second insert.
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral("INSERT INTO cicli (progr) SELECT n FROM (SELECT CASE WHEN m IS NULL OR m < 1 THEN 1 "
+                                 "ELSE m + 1 END AS n FROM (SELECT CAST(max(progr) AS BIGINT) AS m FROM cicli) AS highest) "
+                                 "AS following WHERE n <= 2147483647 RETURNING progr"));
+    if (!query.exec()) {
+        m_error = query.lastError().text();
+        return {m_dialect.isUniqueViolation(query.lastError()) ? NextNumber::Conflict : NextNumber::Failed};
+    }
+    if (!query.next())
+        return {NextNumber::RangeFull};
+    return {NextNumber::Taken, query.value(0).toInt()};
+}
+
 std::optional<qint32> ArchiveStore::reserveAutomatic()
 {
-    // Another program on the same archive may take the number between the choice and the
-    // insert; the unique index refuses the second one, which then tries the next number.
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        const qint32 number = automaticNumber();
-        if (reserve(number))
-            return number;
-        if (!contains(number))
+    // Each refusal by the unique index means another program took a number meanwhile, so the
+    // loop ends; the bound only guards against a database that keeps refusing for that reason.
+    constexpr int Attempts = 1000;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        const NextNumber next = reserveNextInOneStatement();
+        switch (next.outcome) {
+        case NextNumber::Taken:
+            return next.number;
+        case NextNumber::Conflict:
+            continue;
+        case NextNumber::Failed:
             return std::nullopt;
+        case NextNumber::RangeFull: {
+            // The highest number is the top of the range: fill the lowest gap instead.
+            const qint32 number = lowestFreeNumber();
+            if (reserve(number))
+                return number;
+            if (!contains(number))
+                return std::nullopt;
+            continue;
+        }
+        }
     }
     return std::nullopt;
 }

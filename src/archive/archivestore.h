@@ -10,23 +10,34 @@
 #include <optional>
 #include <vector>
 
-// The program archive truv.mdb: table cicli with its unique index "indice" on progr.
-// Every value reaches the database as a bound parameter.
+// The program archive: table cicli with its unique index "indice" on progr, in the file
+// truv.mdb or in a PostgreSQL database. Every value reaches the database as a bound parameter.
 class ArchiveStore {
 public:
     enum class ListOrder { CustomerDrawing, CustomerDescription, DrawingCustomer };
 
-    // Creates an empty archive; refuses a file that exists already.
-    static bool createEmpty(const QString &path, QString *error = nullptr);
-    // Opens an existing archive; a missing or unreadable file gives nullptr and the
-    // database's message in *error.
-    static std::unique_ptr<ArchiveStore> open(const QString &path, QString *error = nullptr);
+    // Creates an empty archive; refuses a file, or a server table, that exists already.
+    static bool createEmpty(const DatabaseAddress &address, QString *error = nullptr);
+    static bool createEmpty(const QString &path, QString *error = nullptr)
+    {
+        return createEmpty(DatabaseAddress::file(path), error);
+    }
+    // True when the file, or the server's table cicli, is there; false also when the server
+    // cannot be reached (the error then says why).
+    static bool exists(const DatabaseAddress &address, QString *error = nullptr);
+    // Opens an existing archive; a missing or unreadable file, or a server that cannot be
+    // reached, gives nullptr and the database's message in *error.
+    static std::unique_ptr<ArchiveStore> open(const DatabaseAddress &address, QString *error = nullptr);
+    static std::unique_ptr<ArchiveStore> open(const QString &path, QString *error = nullptr)
+    {
+        return open(DatabaseAddress::file(path), error);
+    }
 
     ~ArchiveStore();
     ArchiveStore(const ArchiveStore &) = delete;
     ArchiveStore &operator=(const ArchiveStore &) = delete;
 
-    // The start-up load: removes rows without drawing number or description, checks that
+    // The start-up load: creates the schema in an empty server database, removes rows without drawing number or description, checks that
     // cicli and indice exist, adds the field MACCHINA to an archive that lacks it (one attempt)
     // and makes sure the search indexes exist. False with lastError() on a failure that must
     // stop the program.
@@ -51,6 +62,10 @@ public:
     std::vector<qint32> searchByDrawing(const QString &text) const;
     std::vector<qint32> searchByDescription(const QString &text) const;
     std::vector<qint32> programsOfCustomer(const QString &customer) const;
+    // The same searches with whole rows, in the same order, in one statement; an empty text
+    // searching by drawing lists every saved row. Empty with lastError() when the query fails.
+    enum class SearchField { Drawing, Description, Customer };
+    std::vector<ArchiveRecord> findRecords(SearchField field, const QString &text) const;
     // Every non-blank customer once, ascending.
     QStringList customers() const;
     // Rows of the printed list: customer matching the pattern ("*" any run), never customer ".".
@@ -75,15 +90,31 @@ public:
 
     QString lastError() const { return m_error; }
     QSqlDatabase database() const { return m_connection.database(); }
+    const SqlDialect &dialect() const { return m_dialect; }
+    // The statements of the searches, for checking their plans.
+    QString drawingSearchStatement() const;
+    QString descriptionSearchStatement() const;
+    QString customerSearchStatement() const;
 
 private:
     ArchiveStore() = default;
+    bool openConnection(const DatabaseAddress &address, bool mustExist, QString *error);
+    bool createSchema();
+    bool hasTable(const QString &table);
+    struct NextNumber {
+        enum Outcome { Taken, Conflict, RangeFull, Failed } outcome;
+        qint32 number = 0;
+    };
+    NextNumber reserveNextInOneStatement();
+    QString prefixSearchStatement(const QString &column, const QString &columns = QStringLiteral("progr")) const;
+    QString searchStatement(SearchField field, const QString &columns) const;
     bool exec(QSqlQuery &query) const;
     bool execStatement(const QString &statement);
     std::vector<qint32> numbers(const QString &statement, const QVariantList &values) const;
     bool hasMachineField();
 
     SqlConnection m_connection;
+    SqlDialect m_dialect{SqlDialect::Kind::SQLite};
     mutable std::unique_ptr<QSqlQuery> m_seekQuery;
     mutable QString m_error;
     bool m_upgraded = false;

@@ -21,6 +21,18 @@ ReorganisationResult failure(ReorganisationResult::Stage stage, const QString &d
     return {stage, description, number > 0 ? number : 1};
 }
 
+ReorganisationResult maintainOnServer(ArchiveStore &archive)
+{
+    QSqlQuery query(archive.database());
+    for (const char *table : {"cicli", "immagini"}) {
+        if (!query.exec(QStringLiteral("VACUUM ANALYZE %1").arg(QLatin1String(table)))) {
+            const QSqlError error = query.lastError();
+            return failure(ReorganisationResult::Stage::CompactFailed, error.databaseText(), 0);
+        }
+    }
+    return {ReorganisationResult::Stage::ServerMaintained, {}, 0};
+}
+
 } // namespace
 
 QString ReorganisationResult::message() const
@@ -28,6 +40,9 @@ QString ReorganisationResult::message() const
     switch (stage) {
     case Stage::Done:
         return QStringLiteral("Termine riorganizzazione-il programma termina");
+    case Stage::ServerMaintained:
+        return QStringLiteral("Archivio sul server: manutenzione del server eseguita (VACUUM ANALYZE), "
+                              "nessuna riorganizzazione necessaria-il programma termina");
     case Stage::CompactFailed:
         return QStringLiteral("Contattare assistenza: #2\r%1 %2").arg(description).arg(number);
     case Stage::ReplaceFailed:
@@ -39,6 +54,8 @@ QString ReorganisationResult::message() const
 ReorganisationResult reorganiseArchive(std::unique_ptr<ArchiveStore> &archive, const ProgramFolder &folder,
                                        ArchiveUsers &users)
 {
+    if (archive && archive->dialect().isServer())
+        return maintainOnServer(*archive);
     // A compaction copy needs only a read lock: the database itself would let the copy replace
     // the archive under another running program. Told as the database tells a locked archive.
     if (!users.takeAlone())

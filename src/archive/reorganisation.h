@@ -11,8 +11,10 @@ class ArchiveUsers;
 
 // Compacting the archive: the archive is closed, compacted into miodb.mdb, and the copy takes
 // the archive's place. The archive file is replaced by a rename, so it is never missing.
+// An archive on a server is left in place: the server's own maintenance (VACUUM ANALYZE) runs
+// on its tables instead, which never removes a row.
 struct ReorganisationResult {
-    enum class Stage { Done, CompactFailed, ReplaceFailed };
+    enum class Stage { Done, ServerMaintained, CompactFailed, ReplaceFailed };
     Stage stage = Stage::Done;
     QString description;
     int number = 0;

@@ -4,25 +4,28 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace PictureCatalog {
 
-bool createEmpty(const QString &path, QString *error)
+bool createEmpty(const DatabaseAddress &address, QString *error)
 {
     SqlConnection connection;
-    if (!connection.openOrCreate(path)) {
+    if (!connection.openOrCreate(address)) {
         if (error)
             *error = connection.errorText();
         return false;
     }
+    const SqlDialect dialect = connection.dialect();
     QSqlQuery query(connection.database());
     const QStringList statements = {
         QStringLiteral("CREATE TABLE IF NOT EXISTS immagini (progressivo INTEGER NOT NULL, "
-                       "np INTEGER NOT NULL, tipo VARCHAR(4), descrizionebreve TEXT NOT NULL, "
-                       "desclunga TEXT)"),
-        QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS Indice ON immagini (progressivo, np)"),
+                       "np INTEGER NOT NULL, tipo %1, descrizionebreve TEXT NOT NULL, desclunga TEXT)")
+            .arg(dialect.shortTextType(4)),
+        QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1 ON immagini (progressivo, np)")
+            .arg(dialect.uniqueIndexName(QStringLiteral("immagini"), QStringLiteral("Indice"))),
     };
     for (const QString &statement : statements) {
         if (!query.exec(statement)) {
@@ -32,6 +35,22 @@ bool createEmpty(const QString &path, QString *error)
         }
     }
     return true;
+}
+
+bool exists(const DatabaseAddress &address, QString *error)
+{
+    if (!address.isServer())
+        return QFileInfo::exists(address.filePath());
+    SqlConnection connection;
+    if (!connection.openExisting(address)) {
+        if (error)
+            *error = connection.errorText();
+        return false;
+    }
+    QSqlQuery query(connection.database());
+    query.prepare(connection.dialect().tableLookup());
+    query.addBindValue(QStringLiteral("immagini"));
+    return query.exec() && query.next();
 }
 
 QString typeOf(const QString &sourcePath)
@@ -62,7 +81,7 @@ RemovalResult removeProgramPictures(const ProgramFolder &folder, qint32 number)
     }
 
     SqlConnection connection;
-    if (!connection.openExisting(folder.catalogPath())) {
+    if (!connection.openExisting(folder.catalogDatabase())) {
         result.rowsRemoved = false;
         return result;
     }

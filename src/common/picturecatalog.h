@@ -4,10 +4,18 @@
 
 #include <QString>
 
-// The picture catalogue IMMAGINI.MDB (table immagini) and the picture files in imm.
+// The picture catalogue (table immagini, in IMMAGINI.MDB or on the archive server) and the
+// picture files in imm.
 namespace PictureCatalog {
 
-bool createEmpty(const QString &path, QString *error = nullptr);
+// Creates the table immagini in a new file, or in a server database that lacks it.
+bool createEmpty(const DatabaseAddress &address, QString *error = nullptr);
+inline bool createEmpty(const QString &path, QString *error = nullptr)
+{
+    return createEmpty(DatabaseAddress::file(path), error);
+}
+// The file, or the server's table immagini, is there.
+bool exists(const DatabaseAddress &address, QString *error = nullptr);
 
 // The last four characters of the chosen file's path: stored as the picture's type and used as
 // the ending of its file name (".jpg", or "jpeg" without a dot).

@@ -1,5 +1,7 @@
 #include "programfolder.h"
 
+#include "settingsstore.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QProcessEnvironment>
@@ -19,8 +21,27 @@ QString ProgramFolder::resolveRoot(const QString &truvHome, const QString &execu
 ProgramFolder ProgramFolder::fromEnvironment(const QString &executableDir)
 {
     const auto env = QProcessEnvironment::systemEnvironment();
-    return ProgramFolder(resolveRoot(env.value(QStringLiteral("TRUV_HOME")), executableDir,
-                                     QDir::homePath()));
+    ProgramFolder folder(resolveRoot(env.value(QStringLiteral("TRUV_HOME")), executableDir, QDir::homePath()));
+    folder.setArchiveServer(configuredArchiveServer(SettingsStore()));
+    return folder;
+}
+
+DatabaseAddress ProgramFolder::configuredArchiveServer(const SettingsStore &settings)
+{
+    const QString url = settings.text(QStringLiteral("archive"), QStringLiteral("url")).trimmed();
+    if (url.isEmpty())
+        return {};
+    return DatabaseAddress::server(url, settings.text(QStringLiteral("archive"), QStringLiteral("password")));
+}
+
+DatabaseAddress ProgramFolder::archiveDatabase() const
+{
+    return archiveOnServer() ? m_server : DatabaseAddress::file(archivePath());
+}
+
+DatabaseAddress ProgramFolder::catalogDatabase() const
+{
+    return archiveOnServer() ? m_server : DatabaseAddress::file(catalogPath());
 }
 
 QString ProgramFolder::programFileName(qint32 number)

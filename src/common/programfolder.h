@@ -1,6 +1,10 @@
 #pragma once
 
+#include "databaseaddress.h"
+
 #include <QString>
+
+class SettingsStore;
 
 // The folder that holds the archive, the program texts, the pictures and the machine list.
 class ProgramFolder {
@@ -11,7 +15,10 @@ public:
     // else the per-user data folder.
     static QString resolveRoot(const QString &truvHome, const QString &executableDir,
                                const QString &homeDir);
+    // The folder as resolveRoot finds it, with the archive server of the settings, if any.
     static ProgramFolder fromEnvironment(const QString &executableDir);
+    // The settings' archive/url (and archive/password); an empty address when not set.
+    static DatabaseAddress configuredArchiveServer(const SettingsStore &settings);
 
     // "P" + seven zero-filled digits: the name of an archived program's text file.
     static QString programFileName(qint32 number);
@@ -22,6 +29,13 @@ public:
     QString path(const QString &relative) const;
     QString archivePath() const { return path(QStringLiteral("truv.mdb")); }
     QString catalogPath() const { return path(QStringLiteral("IMMAGINI.MDB")); }
+
+    // With a server, the archive and the picture catalogue are tables of the server's database
+    // and the files above are not used; program texts and pictures stay in this folder.
+    void setArchiveServer(const DatabaseAddress &server) { m_server = server; }
+    bool archiveOnServer() const { return m_server.isServer(); }
+    DatabaseAddress archiveDatabase() const;
+    DatabaseAddress catalogDatabase() const;
     QString machineFilePath() const { return path(QStringLiteral("cncsett.dat")); }
     QString dataDir() const { return path(QStringLiteral("dati")); }
     QString pictureDir() const { return path(QStringLiteral("imm")); }
@@ -32,4 +46,5 @@ public:
 
 private:
     QString m_root;
+    DatabaseAddress m_server;
 };

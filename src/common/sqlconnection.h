@@ -1,10 +1,14 @@
 #pragma once
 
+#include "databaseaddress.h"
+#include "sqldialect.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
-// One named SQLite connection that removes itself from Qt's registry when it goes away,
-// so that several stores (archive, picture catalogue, benchmarks) can be open at once.
+// One named connection, to a SQLite file or a PostgreSQL server, that removes itself from
+// Qt's registry when it goes away, so that several stores (archive, picture catalogue,
+// benchmarks) can be open at once.
 class SqlConnection {
 public:
     SqlConnection();
@@ -12,16 +16,21 @@ public:
     SqlConnection(const SqlConnection &) = delete;
     SqlConnection &operator=(const SqlConnection &) = delete;
 
-    // Opens an existing database file; a missing file is an error, never an empty new database.
-    bool openExisting(const QString &path);
-    // Creates the file when it does not exist.
-    bool openOrCreate(const QString &path);
+    // Opens an existing database; a missing file is an error, never an empty new database.
+    bool openExisting(const DatabaseAddress &address);
+    bool openExisting(const QString &path) { return openExisting(DatabaseAddress::file(path)); }
+    // Creates a missing file; a server's database must exist already.
+    bool openOrCreate(const DatabaseAddress &address);
+    bool openOrCreate(const QString &path) { return openOrCreate(DatabaseAddress::file(path)); }
     QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
+    SqlDialect dialect() const { return SqlDialect::of(database()); }
     QString errorText() const { return m_error; }
     void close();
 
 private:
-    bool open(const QString &path, bool mustExist);
+    bool open(const DatabaseAddress &address, bool mustExist);
+    QSqlDatabase fileDatabase(const QString &path, bool mustExist);
+    QSqlDatabase serverDatabase(const DatabaseAddress &address);
 
     QString m_name;
     QString m_error;

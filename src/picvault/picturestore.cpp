@@ -24,7 +24,7 @@ PictureStore::PictureStore(ProgramFolder folder) : m_folder(std::move(folder)) {
 
 bool PictureStore::open()
 {
-    if (!m_connection.openExisting(m_folder.catalogPath())) {
+    if (!m_connection.openExisting(m_folder.catalogDatabase())) {
         m_error = m_connection.errorText();
         return false;
     }

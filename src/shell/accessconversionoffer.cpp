@@ -8,7 +8,7 @@
 AccessOfferOutcome offerAccessConversion(const ProgramFolder &folder, Dialogs &dialogs,
                                          const AccessReaderFactory &openReader)
 {
-    if (!AccessFile::isAccessFile(folder.archivePath()))
+    if (folder.archiveOnServer() || !AccessFile::isAccessFile(folder.archivePath()))
         return AccessOfferOutcome::NotAccess;
     if (dialogs.question(ShellText::AccessArchiveFound.arg(folder.archivePath()), Dialogs::Buttons::YesNo)
         != Dialogs::Button::Yes)

@@ -8,6 +8,9 @@
 
 NewArchiveOutcome offerNewArchive(const ProgramFolder &folder, Dialogs &dialogs)
 {
+    // A server's empty database gets its tables at the load.
+    if (folder.archiveOnServer())
+        return NewArchiveOutcome::ArchivePresent;
     // A link to an archive that has gone is a broken archive, not a fresh account.
     const QFileInfo archive(folder.archivePath());
     if (archive.exists() || archive.isSymLink())

@@ -25,28 +25,39 @@ ProgramFolderSetupResult initialiseProgramFolder(const ProgramFolder &folder)
     }
 
     struct Item {
-        QString path;
-        std::function<bool(const QString &, QString *)> make;
+        QString name;
+        std::function<bool(QString *)> exists;
+        std::function<bool(QString *)> make;
+    };
+    const auto fileExists = [](const QString &path) { return [path](QString *) { return QFileInfo::exists(path); }; };
+    const DatabaseAddress archive = folder.archiveDatabase();
+    const DatabaseAddress catalog = folder.catalogDatabase();
+    const auto tableName = [](const DatabaseAddress &address, const char *table) {
+        return address.isServer() ? QStringLiteral("%1 (%2)").arg(address.describe(), QLatin1String(table))
+                                  : address.filePath();
     };
     const Item items[] = {
-        {folder.archivePath(), [](const QString &path, QString *error) { return ArchiveStore::createEmpty(path, error); }},
-        {folder.catalogPath(), [](const QString &path, QString *error) { return PictureCatalog::createEmpty(path, error); }},
-        {folder.machineFilePath(),
-         [](const QString &path, QString *error) { return TextFile::writeAtomically(path, kEmptyMachineFile, error); }},
-        {folder.dataDir(), [](const QString &path, QString *) { return QDir().mkpath(path); }},
-        {folder.pictureDir(), [](const QString &path, QString *) { return QDir().mkpath(path); }},
+        {tableName(archive, "cicli"), [&](QString *error) { return ArchiveStore::exists(archive, error); },
+         [&](QString *error) { return ArchiveStore::createEmpty(archive, error); }},
+        {tableName(catalog, "immagini"), [&](QString *error) { return PictureCatalog::exists(catalog, error); },
+         [&](QString *error) { return PictureCatalog::createEmpty(catalog, error); }},
+        {folder.machineFilePath(), fileExists(folder.machineFilePath()),
+         [&](QString *error) { return TextFile::writeAtomically(folder.machineFilePath(), kEmptyMachineFile, error); }},
+        {folder.dataDir(), fileExists(folder.dataDir()), [&](QString *) { return QDir().mkpath(folder.dataDir()); }},
+        {folder.pictureDir(), fileExists(folder.pictureDir()),
+         [&](QString *) { return QDir().mkpath(folder.pictureDir()); }},
     };
     for (const Item &item : items) {
-        if (QFileInfo::exists(item.path)) {
-            result.kept.append(item.path);
+        QString error;
+        if (item.exists(&error)) {
+            result.kept.append(item.name);
             continue;
         }
-        QString error;
-        if (!item.make(item.path, &error)) {
-            result.error = QStringLiteral("%1: %2").arg(item.path, error);
+        if (!item.make(&error)) {
+            result.error = QStringLiteral("%1: %2").arg(item.name, error);
             return result;
         }
-        result.created.append(item.path);
+        result.created.append(item.name);
     }
     return result;
 }

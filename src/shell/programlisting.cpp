@@ -39,32 +39,36 @@ int listPrograms(const ProgramFolder &folder, const QStringList &options, QTextS
     }
 
     QString error;
-    const std::unique_ptr<ArchiveStore> archive = ArchiveStore::open(folder.archivePath(), &error);
+    const std::unique_ptr<ArchiveStore> archive = ArchiveStore::open(folder.archiveDatabase(), &error);
     if (!archive) {
         err << error << Qt::endl;
         return 1;
     }
-    std::vector<qint32> found;
-    if (option == u"--customer")
-        found = archive->programsOfCustomer(value);
-    else if (option == u"--drawing")
-        found = archive->searchByDrawing(value);
-    else if (option == u"--description")
-        found = archive->searchByDescription(value);
-    else if (option == u"--number")
-        found = {number};
-    else {
-        found = archive->searchByDrawing(QString());
-        std::sort(found.begin(), found.end());
-    }
-    for (const qint32 progr : found) {
-        const std::optional<ArchiveRecord> record = archive->seek(progr);
+    std::vector<ArchiveRecord> found;
+    if (option == u"--number") {
+        const std::optional<ArchiveRecord> record = archive->seek(number);
         if (!record || record->disegno.isNull()) {
-            err << CommandLineText::ProgramNotArchived.arg(progr) << Qt::endl;
+            err << (archive->lastError().isEmpty() ? CommandLineText::ProgramNotArchived.arg(number) : archive->lastError())
+                << Qt::endl;
             return 1;
         }
-        out << record->progr << '\t' << field(record->cliente) << '\t' << field(record->disegno) << '\t'
-            << field(record->descrizione) << '\t' << field(record->macchina) << '\n';
+        found.push_back(*record);
+    } else {
+        using Field = ArchiveStore::SearchField;
+        const Field searched = option == u"--customer" ? Field::Customer
+            : option == u"--description"               ? Field::Description
+                                                       : Field::Drawing;
+        found = archive->findRecords(searched, value);
+        if (!archive->lastError().isEmpty()) {
+            err << archive->lastError() << Qt::endl;
+            return 1;
+        }
+        if (options.isEmpty())
+            std::sort(found.begin(), found.end(), [](const ArchiveRecord &a, const ArchiveRecord &b) { return a.progr < b.progr; });
+    }
+    for (const ArchiveRecord &record : found) {
+        out << record.progr << '\t' << field(record.cliente) << '\t' << field(record.disegno) << '\t'
+            << field(record.descrizione) << '\t' << field(record.macchina) << '\n';
     }
     out.flush();
     return 0;

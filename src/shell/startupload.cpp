@@ -1,19 +1,27 @@
 #include "startupload.h"
 
+#include "picturecatalog.h"
+
 bool loadSession(Session &session, QString *error)
 {
     session.accessPassword = AccessPassword::load(session.settings);
     // Folders that cannot be created surface later, when a program is saved.
     session.folder.createWorkFolders();
 
+    const DatabaseAddress address = session.folder.archiveDatabase();
     QString openError;
-    auto archive = ArchiveStore::open(session.folder.archivePath(), &openError);
+    auto archive = ArchiveStore::open(address, &openError);
     if (!archive || !session.archiveUsers.announce(&openError)) {
-        *error = session.folder.archivePath() + QStringLiteral("\n\n") + openError;
+        *error = address.describe() + QStringLiteral("\n\n") + openError;
         return false;
     }
     if (!archive->prepareForUse()) {
-        *error = session.folder.archivePath() + QStringLiteral("\n\n") + archive->lastError();
+        *error = address.describe() + QStringLiteral("\n\n") + archive->lastError();
+        return false;
+    }
+    // A new server database gets its picture catalogue with the archive.
+    if (address.isServer() && !PictureCatalog::createEmpty(session.folder.catalogDatabase(), &openError)) {
+        *error = address.describe() + QStringLiteral("\n\n") + openError;
         return false;
     }
     session.archive = std::move(archive);

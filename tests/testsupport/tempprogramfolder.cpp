@@ -1,6 +1,7 @@
 #include "tempprogramfolder.h"
 
 #include "archivestore.h"
+#include "postgresserver.h"
 #include "programfoldersetup.h"
 
 #include <QDir>
@@ -9,10 +10,16 @@
 
 #include <stdexcept>
 
-TempProgramFolder::TempProgramFolder(Content content) : m_folder(m_dir.path())
+TempProgramFolder::TempProgramFolder(Content content, PostgresServer *server) : m_folder(m_dir.path())
 {
     if (!m_dir.isValid())
         throw std::runtime_error("cannot create a temporary program folder");
+    if (server) {
+        const DatabaseAddress database = server->createDatabase();
+        if (!database.isServer())
+            throw std::runtime_error(server->error().toStdString());
+        m_folder.setArchiveServer(database);
+    }
     if (content == Content::Initialised) {
         const ProgramFolderSetupResult result = initialiseProgramFolder(m_folder);
         if (!result.error.isEmpty())
@@ -23,7 +30,7 @@ TempProgramFolder::TempProgramFolder(Content content) : m_folder(m_dir.path())
 std::unique_ptr<ArchiveStore> TempProgramFolder::openArchive() const
 {
     QString error;
-    auto archive = ArchiveStore::open(m_folder.archivePath(), &error);
+    auto archive = ArchiveStore::open(m_folder.archiveDatabase(), &error);
     if (!archive)
         throw std::runtime_error(error.toStdString());
     if (!archive->prepareForUse())

@@ -217,7 +217,9 @@ void frmMDI::reorganise()
 {
     const ReorganisationResult result = reorganiseArchive(m_session.archive, m_session.folder, m_session.archiveUsers);
     m_dialogs.message(result.message());
-    emit endRequested(result.stage == ReorganisationResult::Stage::Done ? 0 : 1);
+    const bool done = result.stage == ReorganisationResult::Stage::Done
+        || result.stage == ReorganisationResult::Stage::ServerMaintained;
+    emit endRequested(done ? 0 : 1);
 }
 
 void frmMDI::openTerminal(frmNotePad *source)

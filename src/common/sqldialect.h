@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+class QSqlError;
+
+// What differs between the local SQLite file and a PostgreSQL server, in one place; the
+// stores write the rest of their SQL once for both. Text compared "without regard to case"
+// is SQLite's NOCASE on the file and lower() in byte order on the server, so that both sort
+// alike and an index answers prefix searches on both.
+class SqlDialect {
+public:
+    enum class Kind { SQLite, PostgreSQL };
+
+    explicit SqlDialect(Kind kind) : m_kind(kind) {}
+    static SqlDialect of(const QSqlDatabase &database);
+    Kind kind() const { return m_kind; }
+    bool isServer() const { return m_kind == Kind::PostgreSQL; }
+
+    // Run once on every new connection.
+    QStringList sessionSetup() const;
+
+    // Column types of the schemas.
+    QString caselessTextType() const;
+    QString shortTextType(int length) const;
+    // Unique index names: the server's index names are shared by every table of a schema.
+    QString uniqueIndexName(const QString &table, const QString &name) const;
+
+    // An expression for ORDER BY, GROUP BY and comparisons that ignore case.
+    QString caseless(const QString &column) const;
+    // A condition with one bound parameter, a LIKE pattern escaped with "\".
+    QString caselessLike(const QString &column) const;
+    // A condition with one bound parameter, equal but for case.
+    QString caselessEquals(const QString &column) const;
+    // An index that answers caselessLike / caselessEquals on column, ties in tieBreaker order.
+    QString caselessIndex(const QString &name, const QString &table, const QString &column,
+                          const QString &tieBreaker) const;
+
+    // A query with two bound parameters (index name, table name) that yields a row when the
+    // index exists on that table.
+    QString indexLookup() const;
+    // A query with one bound parameter (table name) that yields a row when the table exists.
+    QString tableLookup() const;
+    // The plan of a statement, one step a row, the step's text in the last column.
+    QString explain(const QString &statement) const;
+
+    bool isUniqueViolation(const QSqlError &error) const;
+
+    // The name every connection of this program gives itself on a server.
+    static QString applicationName() { return QStringLiteral("truv"); }
+    // A condition true when no other connection of this program uses the database: rows a
+    // running program holds (reserved numbers) may then be cleared. Always true on the file,
+    // where the start-up load has always cleared them.
+    QString aloneCondition() const;
+
+private:
+    Kind m_kind;
+};
