@@ -1,5 +1,6 @@
 // truvnet: the archive, editor and transfer program.
 #include "accessimportcommand.h"
+#include "archivecopy.h"
 #include "archiveusers.h"
 #include "cnccommands.h"
 #include "commandlinetext.h"
@@ -75,9 +76,13 @@ int initialise(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const ProgramFolder folder = args.size() > 2
-        ? ProgramFolder(QFileInfo(args.at(2)).absoluteFilePath())
-        : ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    if (args.size() > 2) {
+        const DatabaseAddress server = folder.archiveDatabase();
+        folder = ProgramFolder(QFileInfo(args.at(2)).absoluteFilePath());
+        if (server.isServer())
+            folder.setArchiveServer(server);
+    }
     const ProgramFolderSetupResult result = initialiseProgramFolder(folder);
     QTextStream out(stdout);
     for (const QString &path : result.created)
@@ -163,6 +168,28 @@ int programsCommand(int argc, char **argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     return listPrograms(run.folder(), app.arguments().mid(2), out, err);
+}
+
+int copyArchiveCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3 || !DatabaseAddress::isServerUrl(args.at(2))) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return 2;
+    }
+    // The settings' password goes only to the server the settings name.
+    const SettingsStore settings;
+    const DatabaseAddress configured = ProgramFolder::configuredArchiveServer(settings);
+    const DatabaseAddress target = configured.url() == QUrl(args.at(2))
+        ? configured
+        : DatabaseAddress::server(args.at(2));
+    CommandFolder run;
+    if (!run.announce())
+        return 1;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return copyArchiveToServer(run.folder(), target, out, err);
 }
 
 // What the commands that run on the event loop share: Ctrl+C and SIGTERM read there,
@@ -296,6 +323,8 @@ int main(int argc, char **argv)
         return lineTestCommand(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "programs") == 0)
         return programsCommand(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "copy-archive") == 0)
+        return copyArchiveCommand(argc, argv);
     if (argc > 1 && (std::strcmp(argv[1], "send") == 0 || std::strcmp(argv[1], "receive") == 0))
         return transferCommand(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "listen") == 0)

@@ -17,6 +17,7 @@ inline const QString Usage = QStringLiteral(
     "     truvnet dir MACCHINA\n"
     "     truvnet lines\n"
     "     truvnet programs [--customer X | --drawing X | --description X | --number N]\n"
+    "     truvnet copy-archive postgresql://UTENTE@HOST:PORTA/DATABASE   (archivio condiviso sul server)\n"
     "     truvnet --init [CARTELLA]\n"
     "     truvnet import-access ORIGINE [CARTELLA]   (archivio Access del vecchio programma)\n"
     "     truvnet --version\n"

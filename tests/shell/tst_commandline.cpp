@@ -1,12 +1,17 @@
 #include "archivestore.h"
 #include "commandlinetext.h"
+#include "postgresserver.h"
+#include "sqlconnection.h"
 #include "settingsstore.h"
 #include "tempprogramfolder.h"
 #include "version.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTest>
+
+#include <memory>
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -41,12 +46,33 @@ Run truvnet(const TempProgramFolder &temp, const QStringList &arguments)
 
 class CommandLineTest : public QObject {
     Q_OBJECT
+    std::unique_ptr<PostgresServer> m_server;
+
+    // Started for the first test that needs it; null, with the reason in the log, if it cannot.
+    PostgresServer *server()
+    {
+        if (!m_server) {
+            m_server = std::make_unique<PostgresServer>();
+            if (!m_server->start())
+                qWarning("PostgreSQL test server: %s", qPrintable(m_server->error()));
+        }
+        return m_server->isRunning() ? m_server.get() : nullptr;
+    }
+    static void useArchiveServer(const DatabaseAddress &address)
+    {
+        SettingsStore().setValue(QStringLiteral("archive"), QStringLiteral("url"),
+                                 address.isServer() ? address.url().toString() : QString());
+    }
+
 private slots:
+    void cleanup() { useArchiveServer({}); }
     void machinesListedInFileOrder_data();
     void machinesListedInFileOrder();
     void mistypedSubcommandRefused();
     void programsListed_data();
     void programsListed();
+    void copyArchive_data();
+    void copyArchive();
     void versionAndHelp_data();
     void versionAndHelp();
     void helpShowsEverySubcommand_data();
@@ -128,7 +154,7 @@ void CommandLineTest::versionAndHelp()
 void CommandLineTest::helpShowsEverySubcommand_data()
 {
     QTest::addColumn<QString>("subcommand");
-    for (const char *subcommand : {"machines", "send", "receive", "listen", "dir", "lines", "programs", "--init",
+    for (const char *subcommand : {"machines", "send", "receive", "listen", "dir", "lines", "programs", "copy-archive", "--init",
                                    "import-access", "--version", "--help"})
         QTest::newRow(subcommand) << QString::fromLatin1(subcommand);
 }
@@ -143,24 +169,34 @@ void CommandLineTest::helpShowsEverySubcommand()
 
 void CommandLineTest::programsListed_data()
 {
+    QTest::addColumn<bool>("onServer");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("numbers"); // the first column of each line
-    QTest::newRow("every program, by number") << QStringList{} << 0 << QStringList{"3", "7", "12"};
-    QTest::newRow("customer, case ignored") << QStringList{"--customer", "rossi"} << 0 << QStringList{"3", "12"};
-    QTest::newRow("drawing prefix with a wildcard") << QStringList{"--drawing", "fl*00"} << 0 << QStringList{"3", "12"};
-    QTest::newRow("description prefix") << QStringList{"--description", "FLANGIA D"} << 0 << QStringList{"12"};
-    QTest::newRow("number") << QStringList{"--number", "7"} << 0 << QStringList{"7"};
-    QTest::newRow("number not archived") << QStringList{"--number", "99"} << 1 << QStringList{};
-    QTest::newRow("option without its value") << QStringList{"--customer"} << 2 << QStringList{};
-    QTest::newRow("two options") << QStringList{"--customer", "A", "--drawing", "B"} << 2 << QStringList{};
-    QTest::newRow("number not a number") << QStringList{"--number", "x"} << 2 << QStringList{};
+    for (const bool onServer : {false, true}) {
+        const auto newRow = [onServer](const char *name) -> QTestData & {
+            return QTest::addRow("%s, %s", onServer ? "server" : "file", name) << onServer;
+        };
+        newRow("every program, by number") << QStringList{} << 0 << QStringList{"3", "7", "12"};
+        newRow("customer, case ignored") << QStringList{"--customer", "rossi"} << 0 << QStringList{"3", "12"};
+        newRow("drawing prefix with a wildcard") << QStringList{"--drawing", "fl*00"} << 0 << QStringList{"3", "12"};
+        newRow("description prefix") << QStringList{"--description", "FLANGIA D"} << 0 << QStringList{"12"};
+        newRow("number") << QStringList{"--number", "7"} << 0 << QStringList{"7"};
+        newRow("number not archived") << QStringList{"--number", "99"} << 1 << QStringList{};
+        newRow("option without its value") << QStringList{"--customer"} << 2 << QStringList{};
+        newRow("two options") << QStringList{"--customer", "A", "--drawing", "B"} << 2 << QStringList{};
+        newRow("number not a number") << QStringList{"--number", "x"} << 2 << QStringList{};
+    }
 }
 
 void CommandLineTest::programsListed()
 {
+    QFETCH(bool, onServer);
     QFETCH(QStringList, options);
-    TempProgramFolder temp;
+    PostgresServer *database = onServer ? server() : nullptr;
+    QVERIFY2(database || !onServer, "no PostgreSQL test server");
+    TempProgramFolder temp(TempProgramFolder::Content::Initialised, database);
+    useArchiveServer(temp.folder().archiveDatabase());
     {
         auto archive = temp.openArchive();
         const ArchiveRecord records[] = {{12, "Rossi", "FL-200", "FLANGIA DOPPIA", {}, "FRE"},
@@ -182,6 +218,72 @@ void CommandLineTest::programsListed()
     if (numbers.contains(QStringLiteral("3")))
         QVERIFY(run.out.contains(QStringLiteral("3\tROSSI\tFL-100\tFLANGIA\tTOR\n")));
     QCOMPARE(run.err.isEmpty(), run.exitCode == 0);
+}
+
+void CommandLineTest::copyArchive_data()
+{
+    QTest::addColumn<QString>("target"); // "empty", "with rows", "no server", "not an address"
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("into an empty database") << "empty" << 0 << QString();
+    QTest::newRow("into a database that has rows") << "with rows" << 1 << QStringLiteral("non è vuoto");
+    QTest::newRow("server not answering") << "no server" << 1 << QStringLiteral("127.0.0.1");
+    QTest::newRow("not a server address") << "not an address" << 2 << QStringLiteral("copy-archive");
+}
+
+void CommandLineTest::copyArchive()
+{
+    QFETCH(QString, target);
+    PostgresServer *database = server();
+    QVERIFY2(database, "no PostgreSQL test server");
+    TempProgramFolder temp;
+    {
+        auto archive = temp.openArchive();
+        QVERIFY(archive->add({12, "Rossi", "FL-200", "FLANGIA DOPPIA", "riga 1\r\nriga 2", "FRE"}));
+        QVERIFY(archive->add({3, "D'ANGELO", "FL-100", "FLANGIA", {}, {}}));
+        QVERIFY(archive->reserve(13)); // a row begun and never saved is copied as it is
+        SqlConnection catalogue;
+        QVERIFY(catalogue.openExisting(temp.folder().catalogPath()));
+        QVERIFY(QSqlQuery(catalogue.database())
+                    .exec(QStringLiteral("INSERT INTO immagini VALUES (12, 1, '.jpg', 'staffaggio', 'lungo'), "
+                                         "(12, 2, 'jpeg', 'pezzo', NULL)")));
+    }
+    DatabaseAddress address = database->createDatabase();
+    QString url = address.url().toString();
+    if (target == u"with rows")
+        QVERIFY(ArchiveStore::createEmpty(address) && ArchiveStore::open(address)->add({1, "A", "B", "C", {}, {}}));
+    else if (target == u"no server")
+        url = QStringLiteral("postgresql://truv@127.0.0.1:1/truv");
+    else if (target == u"not an address")
+        url = QStringLiteral("/srv/truv.mdb");
+
+    const Run copy = truvnet(temp, {QStringLiteral("copy-archive"), url});
+    QTEST(copy.exitCode, "exitCode");
+    QFETCH(QString, error);
+    if (!error.isEmpty()) {
+        QVERIFY2(copy.err.contains(error), qPrintable(copy.err));
+        if (target == u"with rows")
+            QCOMPARE(ArchiveStore::open(address)->lastNumber(), std::optional<qint32>(1));
+        return;
+    }
+    QVERIFY2(copy.out.contains(QStringLiteral("cicli: 3 righe nel file, 3 sul server")), qPrintable(copy.out + copy.err));
+    QVERIFY(copy.out.contains(QStringLiteral("immagini: 2 righe nel file, 2 sul server")));
+
+    // The program, pointed at the server, lists what it listed from the file.
+    const Run fromFile = truvnet(temp, {QStringLiteral("programs")});
+    useArchiveServer(address);
+    const Run fromServer = truvnet(temp, {QStringLiteral("programs")});
+    QCOMPARE(fromServer.out, fromFile.out);
+    QCOMPARE(fromServer.exitCode, 0);
+    auto copied = ArchiveStore::open(address);
+    QCOMPARE(copied->seek(12)->memo, QStringLiteral("riga 1\r\nriga 2"));
+    QVERIFY(copied->contains(13));
+    SqlConnection pictures;
+    QVERIFY(pictures.openExisting(address));
+    QSqlQuery rows(pictures.database());
+    QVERIFY(rows.exec(QStringLiteral("SELECT tipo, desclunga FROM immagini WHERE progressivo = 12 ORDER BY np")));
+    QVERIFY(rows.next() && rows.value(0).toString() == u".jpg" && rows.value(1).toString() == u"lungo");
+    QVERIFY(rows.next() && rows.value(0).toString() == u"jpeg" && rows.value(1).isNull());
 }
 
 void CommandLineTest::linesTested_data()

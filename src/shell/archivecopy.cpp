@@ -1,0 +1,159 @@
+#include "archivecopy.h"
+
+#include "archivestore.h"
+#include "picturecatalog.h"
+#include "sqlconnection.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTextStream>
+
+namespace {
+
+struct Table {
+    const char *name;
+    QStringList columns;
+};
+
+const Table kArchive{"cicli", {"progr", "cliente", "disegno", "descrizione", "memo", "macchina", "testo"}};
+const Table kCatalogue{"immagini", {"progressivo", "np", "tipo", "descrizionebreve", "desclunga"}};
+
+class Copy {
+public:
+    Copy(QTextStream &out, QTextStream &err) : m_out(out), m_err(err) {}
+
+    bool fail(const QString &text)
+    {
+        m_err << text << Qt::endl;
+        return false;
+    }
+
+    // -1 with the message on err when the table cannot be counted.
+    qint64 rowCount(const QSqlDatabase &db, const Table &table)
+    {
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table.name))) || !query.next()) {
+            fail(query.lastError().text());
+            return -1;
+        }
+        return query.value(0).toLongLong();
+    }
+
+    bool targetHasNoRows(const SqlConnection &target, const Table &table)
+    {
+        QSqlQuery lookup(target.database());
+        lookup.prepare(target.dialect().tableLookup());
+        lookup.addBindValue(QLatin1String(table.name));
+        if (!lookup.exec())
+            return fail(lookup.lastError().text());
+        if (!lookup.next())
+            return true;
+        const qint64 rows = rowCount(target.database(), table);
+        if (rows < 0)
+            return false;
+        if (rows > 0)
+            return fail(QStringLiteral("Il database di destinazione non è vuoto: %1 ha %2 righe. Nulla è stato copiato.")
+                            .arg(QLatin1String(table.name))
+                            .arg(rows));
+        return true;
+    }
+
+    // A column the source lacks (an archive from before MACCHINA) is copied as empty.
+    bool copyRows(const QSqlDatabase &source, const QSqlDatabase &target, const Table &table)
+    {
+        const QSqlRecord present = source.record(QLatin1String(table.name));
+        QStringList selected;
+        for (const QString &column : table.columns)
+            selected.append(present.indexOf(column) >= 0 ? column : QStringLiteral("NULL"));
+        QSqlQuery read(source);
+        read.setForwardOnly(true);
+        if (!read.exec(QStringLiteral("SELECT %1 FROM %2").arg(selected.join(QStringLiteral(", ")), QLatin1String(table.name))))
+            return fail(read.lastError().text());
+        QSqlQuery write(target);
+        const QStringList marks(table.columns.size(), QStringLiteral("?"));
+        write.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(QLatin1String(table.name), table.columns.join(QStringLiteral(", ")),
+                               marks.join(QStringLiteral(", "))));
+        while (read.next()) {
+            for (int i = 0; i < table.columns.size(); ++i)
+                write.bindValue(i, read.value(i));
+            if (!write.exec())
+                return fail(QStringLiteral("%1: %2").arg(QLatin1String(table.name), write.lastError().text()));
+        }
+        return read.lastError().type() == QSqlError::NoError || fail(read.lastError().text());
+    }
+
+    bool countsAgree(const QSqlDatabase &source, const QSqlDatabase &target, const Table &table)
+    {
+        const qint64 before = source.isValid() ? rowCount(source, table) : 0;
+        const qint64 after = rowCount(target, table);
+        if (before < 0 || after < 0)
+            return false;
+        m_out << QStringLiteral("%1: %2 righe nel file, %3 sul server").arg(QLatin1String(table.name)).arg(before).arg(after)
+              << Qt::endl;
+        return before == after || fail(QStringLiteral("%1: il numero di righe differisce").arg(QLatin1String(table.name)));
+    }
+
+private:
+    QTextStream &m_out;
+    QTextStream &m_err;
+};
+
+} // namespace
+
+int copyArchiveToServer(const ProgramFolder &folder, const DatabaseAddress &target, QTextStream &out, QTextStream &err)
+{
+    Copy copy(out, err);
+    SqlConnection archive;
+    if (!archive.openExisting(folder.archivePath())) {
+        copy.fail(folder.archivePath() + QStringLiteral(": ") + archive.errorText());
+        return 1;
+    }
+    // A folder without a picture catalogue has no pictures to copy.
+    SqlConnection catalogue;
+    const bool hasCatalogue = QFileInfo::exists(folder.catalogPath());
+    if (hasCatalogue && !catalogue.openExisting(folder.catalogPath())) {
+        copy.fail(folder.catalogPath() + QStringLiteral(": ") + catalogue.errorText());
+        return 1;
+    }
+
+    SqlConnection server;
+    if (!server.openExisting(target)) {
+        copy.fail(target.describe() + QStringLiteral(": ") + server.errorText());
+        return 1;
+    }
+    if (!copy.targetHasNoRows(server, kArchive) || !copy.targetHasNoRows(server, kCatalogue))
+        return 1;
+
+    QString error;
+    if ((!ArchiveStore::exists(target, &error) && !ArchiveStore::createEmpty(target, &error))
+        || !PictureCatalog::createEmpty(target, &error)) {
+        copy.fail(target.describe() + QStringLiteral(": ") + error);
+        return 1;
+    }
+
+    QSqlDatabase db = server.database();
+    if (!db.transaction()) {
+        copy.fail(db.lastError().text());
+        return 1;
+    }
+    const bool copied = copy.copyRows(archive.database(), db, kArchive)
+        && (!hasCatalogue || copy.copyRows(catalogue.database(), db, kCatalogue));
+    if (!copied || !db.commit()) {
+        if (copied)
+            copy.fail(db.lastError().text());
+        db.rollback();
+        err << "Nulla è stato copiato." << Qt::endl;
+        return 1;
+    }
+    const bool archiveAgrees = copy.countsAgree(archive.database(), db, kArchive);
+    const bool catalogueAgrees = copy.countsAgree(catalogue.database(), db, kCatalogue);
+    if (!archiveAgrees || !catalogueAgrees)
+        return 1;
+    out << QStringLiteral("Archivio copiato in %1. Per usarlo su ogni PC: archive/url = %1 nelle impostazioni.")
+               .arg(target.describe())
+        << Qt::endl;
+    return 0;
+}
