@@ -28,7 +28,8 @@ struct PictureFixture {
     TempProgramFolder temp;
     PictureStore store{temp.folder()};
 
-    PictureFixture()
+    // Given a server, the catalogue is a table of a new database there.
+    explicit PictureFixture(PostgresServer *server = nullptr) : temp(TempProgramFolder::Content::Initialised, server)
     {
         if (!store.open())
             throw std::runtime_error(store.lastError().toStdString());
@@ -62,7 +63,7 @@ struct PictureFixture {
     void insertRow(qint32 program, qint32 np, const QString &type) const
     {
         SqlConnection connection;
-        if (!connection.openExisting(temp.folder().catalogPath()))
+        if (!connection.openExisting(temp.folder().catalogDatabase()))
             throw std::runtime_error("catalogue");
         QSqlQuery query(connection.database());
         query.prepare(QStringLiteral("INSERT INTO immagini VALUES (?, ?, ?, 'altro', NULL)"));

@@ -1,3 +1,4 @@
+#include "bothbackends.h"
 #include "picturecatalog.h"
 #include "picturefiles.h"
 
@@ -9,8 +10,15 @@
 using Status = PictureStore::Status;
 Q_DECLARE_METATYPE(PictureStore::Status)
 
+// Runs on the local file and on a PostgreSQL server (see main).
 class PictureStoreTest : public QObject {
     Q_OBJECT
+public:
+    explicit PictureStoreTest(PostgresServer *server) : m_server(server) {}
+
+private:
+    PostgresServer *m_server;
+
 private slots:
     void numbering_data();
     void numbering();
@@ -42,7 +50,7 @@ void PictureStoreTest::numbering()
 {
     QFETCH(QStringList, steps);
     QFETCH(QList<qint32>, numbers);
-    PictureFixture f;
+    PictureFixture f{m_server};
     for (const QString &step : steps) {
         const QStringList words = step.split(QLatin1Char(' '));
         if (words[0] == QLatin1String("add"))
@@ -72,7 +80,7 @@ void PictureStoreTest::fileNames()
     QFETCH(qint32, highest);
     QFETCH(QString, fileName);
     QFETCH(QString, type);
-    PictureFixture f;
+    PictureFixture f{m_server};
     if (highest > 0)
         f.insertRow(42, highest, QStringLiteral(".bmp"));
     const QByteArray bytes = pictureBytes(QSize(7, 5), "BMP") + QByteArray("\0\r\n\xff", 4);
@@ -100,7 +108,7 @@ void PictureStoreTest::failedAddLeavesNothing()
 {
     QFETCH(QString, fault);
     QFETCH(Status, status);
-    PictureFixture f;
+    PictureFixture f{m_server};
     QString source = f.chosen(QStringLiteral("staffa.png"));
     if (fault == QLatin1String("missing")) {
         QVERIFY(QFile::remove(source));
@@ -142,7 +150,7 @@ void PictureStoreTest::removal()
     QFETCH(qint32, np);
     QFETCH(Status, status);
     QFETCH(QList<qint32>, remaining);
-    PictureFixture f;
+    PictureFixture f{m_server};
     f.add(42);
     f.add(42);
     const QString path = f.store.find(42, 2)->path;
@@ -178,7 +186,7 @@ void PictureStoreTest::descriptionsChange()
     QFETCH(qint32, np);
     QFETCH(QString, longDescription);
     QFETCH(Status, status);
-    PictureFixture f;
+    PictureFixture f{m_server};
     QVERIFY(f.store.add(42, f.chosen(QStringLiteral("a.png")), QStringLiteral("vecchia"), QStringLiteral("lunga"))
                 .status == Status::Done);
     const QString path = f.store.find(42, 1)->path;
@@ -198,7 +206,7 @@ void PictureStoreTest::descriptionsChange()
 
 void PictureStoreTest::programRemovalKeepsOtherPrograms()
 {
-    PictureFixture f;
+    PictureFixture f{m_server};
     f.add(42);
     f.add(42, QStringLiteral("b"), QStringLiteral("b.jpeg"));
     f.add(420);
@@ -212,5 +220,8 @@ void PictureStoreTest::programRemovalKeepsOtherPrograms()
     QCOMPARE(f.files(), (QStringList{"M0000420N0001.png", "M0004200N0001.png"}));
 }
 
-QTEST_GUILESS_MAIN(PictureStoreTest)
+int main(int argc, char **argv)
+{
+    return runOnBothBackends<PictureStoreTest>(argc, argv);
+}
 #include "tst_picturestore.moc"
