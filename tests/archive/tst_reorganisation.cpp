@@ -1,5 +1,6 @@
 #include "archivestore.h"
 #include "archiveusers.h"
+#include "postgresserver.h"
 #include "reorganisation.h"
 #include "tempprogramfolder.h"
 
@@ -14,6 +15,7 @@ private slots:
     void compactedArchiveKeepsRowsAndLeavesCopy_data();
     void compactedArchiveKeepsRowsAndLeavesCopy();
     void lockedArchiveIsLeftUntouched();
+    void serverArchiveMaintainedInPlace();
 };
 
 void ReorganisationTest::compactedArchiveKeepsRowsAndLeavesCopy_data()
@@ -82,6 +84,25 @@ void ReorganisationTest::lockedArchiveIsLeftUntouched()
     QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
     other.close();
     QVERIFY(temp.openArchive()->contains(42));
+}
+
+void ReorganisationTest::serverArchiveMaintainedInPlace()
+{
+    PostgresServer server;
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    TempProgramFolder temp(TempProgramFolder::Content::Initialised, &server);
+    auto archive = temp.openArchive();
+    for (qint32 n = 1; n <= 50; ++n)
+        QVERIFY(archive->add({n, "ROSSI", QStringLiteral("D%1").arg(n), "perno", {}, {}}));
+    for (qint32 n = 1; n <= 50; n += 2)
+        QVERIFY(archive->remove(n));
+
+    ArchiveUsers users(temp.folder().archivePath());
+    const ReorganisationResult result = reorganiseArchive(archive, temp.folder(), users);
+    QCOMPARE(result.stage, ReorganisationResult::Stage::ServerMaintained);
+    QVERIFY2(result.message().endsWith(QStringLiteral("-il programma termina")), qPrintable(result.message()));
+    QVERIFY(!QFile::exists(temp.path(QStringLiteral("miodb.mdb"))));
+    QCOMPARE(temp.openArchive()->searchByDrawing(QString()).size(), size_t(25));
 }
 
 QTEST_GUILESS_MAIN(ReorganisationTest)

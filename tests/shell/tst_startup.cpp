@@ -1,5 +1,6 @@
 #include "archivestore.h"
 #include "archiveusers.h"
+#include "postgresserver.h"
 #include "fakelineprobes.h"
 #include "frmmdi.h"
 #include "frmsplash.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -45,6 +47,8 @@ private slots:
     void endCommandEndsTheProgram();
     void reorganisationRefusedWhileAnotherTruvnetRuns_data();
     void reorganisationRefusedWhileAnotherTruvnetRuns();
+    void serverArchiveAtInitAndStart_data();
+    void serverArchiveAtInitAndStart();
 };
 
 void StartupTest::initCreatesDeliveredFiles()
@@ -320,6 +324,57 @@ void StartupTest::reorganisationRefusedWhileAnotherTruvnetRuns()
     ArchiveUsers alone(temp.folder().archivePath());
     QCOMPARE(reorganiseArchive(archive, temp.folder(), alone).stage, ReorganisationResult::Stage::Done);
     QVERIFY(temp.openArchive()->contains(42));
+}
+
+void StartupTest::serverArchiveAtInitAndStart_data()
+{
+    QTest::addColumn<QString>("server"); // "empty database", "nothing listening"
+    QTest::newRow("empty database: --init, then the start") << "empty database";
+    QTest::newRow("nothing listening: message, no main window") << "nothing listening";
+}
+
+void StartupTest::serverArchiveAtInitAndStart()
+{
+    QFETCH(QString, server);
+    PostgresServer postgres;
+    QVERIFY2(postgres.start(), qPrintable(postgres.error()));
+    const DatabaseAddress address = server == u"empty database"
+        ? postgres.createDatabase()
+        : DatabaseAddress::server(QStringLiteral("postgresql://truv@127.0.0.1:1/truv"));
+    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("archive"), QStringLiteral("url"), address.url().toString());
+    const auto restore = qScopeGuard([&] { settings.setValue(QStringLiteral("archive"), QStringLiteral("url"), QString()); });
+
+    if (server == u"empty database") {
+        for (const char *expected : {"creato ", "già presente, non modificato "}) {
+            QProcess init;
+            init.start(QStringLiteral(TRUVNET_PATH), {QStringLiteral("--init"), temp.folder().root()});
+            QVERIFY(init.waitForFinished(30000));
+            const QString out = QString::fromUtf8(init.readAllStandardOutput());
+            QCOMPARE(init.exitCode(), 0);
+            for (const char *table : {"(cicli)", "(immagini)"})
+                QVERIFY2(out.contains(QString::fromUtf8(expected) + address.describe() + u' ' + QLatin1String(table)),
+                         qPrintable(out));
+            QVERIFY2(!QFile::exists(temp.folder().archivePath()), "the archive is the server's, not a file");
+        }
+    }
+    ProgramFolder folder = temp.folder();
+    folder.setArchiveServer(address);
+    StartupRun run(folder);
+    run.startup.start();
+    if (server == u"empty database") {
+        QTRY_COMPARE_WITH_TIMEOUT(run.shown.size(), 1, 10000);
+        QVERIFY(run.session.archive->dialect().isServer());
+        QVERIFY(run.session.archive->reserve(1));
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(run.finished.size(), 1, 15000);
+    QCOMPARE(run.finished.at(0).at(0).toInt(), 1);
+    QCOMPARE(run.dialogs.shown.size(), 1);
+    const QString message = run.dialogs.shown.at(0).text;
+    QVERIFY2(message.startsWith(address.describe()) && message.contains(QStringLiteral("127.0.0.1")), qPrintable(message));
+    QVERIFY(!run.startup.mainWindow());
 }
 
 QTEST_MAIN(StartupTest)
