@@ -1,12 +1,15 @@
 // Archive benchmark: a 1,000,000-row archive, each operation of the store beside the same
-// work done with the plain SQLite API on the same file in the same run.
+// work done with the plain SQLite API on the same file in the same run; then the same rows on a
+// throw-away PostgreSQL server, the store beside the same statements sent with plain libpq.
 #include "archivestore.h"
+#include "postgresserver.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QDir>
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -121,6 +124,145 @@ void report(const char *name, double ours, double baseline, size_t rows)
                 baseline > 0 ? ours / baseline : 0.0, rows);
 }
 
+// The server side: libpq's own connection, the rows copied from the file with COPY.
+class PlainServer {
+public:
+    explicit PlainServer(const DatabaseAddress &address)
+    {
+        const QUrl url = address.url();
+        const QByteArray info = QStringLiteral("host=%1 port=%2 dbname=%3 user=%4")
+                                    .arg(url.host())
+                                    .arg(url.port())
+                                    .arg(address.databaseName(), url.userName())
+                                    .toUtf8();
+        m_db = PQconnectdb(info.constData());
+        if (PQstatus(m_db) != CONNECTION_OK)
+            fail("connect");
+    }
+    ~PlainServer() { PQfinish(m_db); }
+
+    void copyFrom(const PlainArchive &file)
+    {
+        PGresult *start = PQexec(m_db, "COPY cicli (progr, cliente, disegno, descrizione, memo, macchina) FROM STDIN");
+        if (PQresultStatus(start) != PGRES_COPY_IN)
+            fail("copy");
+        PQclear(start);
+        sqlite3_stmt *rows = nullptr;
+        check(sqlite3_prepare_v2(file.db(), "SELECT progr, cliente, disegno, descrizione, memo, macchina FROM cicli", -1,
+                                 &rows, nullptr), file.db(), "read");
+        std::string line;
+        while (sqlite3_step(rows) == SQLITE_ROW) {
+            line.clear();
+            for (int column = 0; column < 6; ++column) {
+                line += column ? "\t" : "";
+                line += reinterpret_cast<const char *>(sqlite3_column_text(rows, column));
+            }
+            line += '\n';
+            if (PQputCopyData(m_db, line.data(), int(line.size())) != 1)
+                fail("copy data");
+        }
+        sqlite3_finalize(rows);
+        if (PQputCopyEnd(m_db, nullptr) != 1)
+            fail("copy end");
+        PGresult *end = PQgetResult(m_db);
+        if (PQresultStatus(end) != PGRES_COMMAND_OK)
+            fail("copy");
+        PQclear(end);
+        run("VACUUM ANALYZE cicli");
+    }
+
+    void run(const char *sql)
+    {
+        PGresult *result = PQexec(m_db, sql);
+        if (PQresultStatus(result) != PGRES_COMMAND_OK)
+            fail(sql);
+        PQclear(result);
+    }
+
+    // The statement as the store writes it, its "?" numbered as libpq wants them.
+    size_t rows(QString statement, const char *value)
+    {
+        statement.replace(QLatin1Char('?'), QStringLiteral("$1"));
+        const QByteArray sql = statement.toUtf8();
+        PGresult *result = PQexecParams(m_db, sql.constData(), value ? 1 : 0, nullptr, &value, nullptr, nullptr, 0);
+        if (PQresultStatus(result) != PGRES_TUPLES_OK)
+            fail(sql.constData());
+        // Read every value, as the store does.
+        std::vector<int> numbers;
+        numbers.reserve(size_t(PQntuples(result)));
+        for (int row = 0; row < PQntuples(result); ++row)
+            numbers.push_back(std::atoi(PQgetvalue(result, row, 0)));
+        PQclear(result);
+        return numbers.size();
+    }
+
+private:
+    [[noreturn]] void fail(const char *what)
+    {
+        std::fprintf(stderr, "%s: %s\n", what, PQerrorMessage(m_db));
+        std::exit(1);
+    }
+
+    PGconn *m_db = nullptr;
+};
+
+int benchServer(const PlainArchive &file)
+{
+    PostgresServer server;
+    if (!server.start()) {
+        std::fprintf(stderr, "PostgreSQL: %s\n", qPrintable(server.error()));
+        return 1;
+    }
+    const DatabaseAddress address = server.createDatabase();
+    QString error;
+    if (!ArchiveStore::createEmpty(address, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    PlainServer plain(address);
+    QElapsedTimer fillTimer;
+    fillTimer.start();
+    plain.copyFrom(file);
+    std::printf("\nPostgreSQL %s: the same %d rows copied and analysed in %.1f s\n\n",
+                qPrintable(server.binDir().section(QLatin1Char('/'), -2, -2)), kRows, fillTimer.elapsed() / 1000.0);
+
+    auto store = ArchiveStore::open(address);
+    if (!store || !store->prepareForUse()) {
+        std::fprintf(stderr, "%s\n", store ? qPrintable(store->lastError()) : "open");
+        return 1;
+    }
+    struct Search {
+        const char *name;
+        std::function<size_t()> ours;
+        QString statement;
+        const char *value;
+    };
+    const Search searches[] = {
+        {"server: prefix search by drawing", [&] { return store->searchByDrawing(QStringLiteral("12-4")).size(); },
+         store->drawingSearchStatement(), "12-4%"},
+        {"server: prefix search by description",
+         [&] { return store->searchByDescription(QStringLiteral("FLANGIA PERNO D1")).size(); },
+         store->descriptionSearchStatement(), "FLANGIA PERNO D1%"},
+        {"server: full list (every row)", [&] { return store->searchByDrawing(QString()).size(); },
+         store->drawingSearchStatement(), "%"},
+        {"server: programs of a customer",
+         [&] { return store->programsOfCustomer(QStringLiteral("CLIENTE 0042")).size(); },
+         store->customerSearchStatement(), "CLIENTE 0042"},
+    };
+    for (const Search &search : searches) {
+        size_t rows = 0;
+        size_t baselineRows = 0;
+        const double ours = measure([&] { rows = search.ours(); });
+        const double baseline = measure([&] { baselineRows = plain.rows(search.statement, search.value); });
+        if (rows != baselineRows) {
+            std::fprintf(stderr, "%s: %zu rows, baseline %zu\n", search.name, rows, baselineRows);
+            return 1;
+        }
+        report(search.name, ours, baseline, rows);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -208,5 +350,6 @@ int main(int argc, char **argv)
         }
         report(search.name, ours, baseline, rows);
     }
-    return 0;
+    store.reset();
+    return benchServer(plain);
 }
