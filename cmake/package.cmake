@@ -14,9 +14,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Loaded as Qt plugins at run time, so dpkg-shlibdeps cannot see them: the SQLite driver of the
-# archive, the TIFF and other picture readers of picvault, Qt's own Italian texts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-image-formats-plugins, qt6-translations-l10n")
+# Loaded as Qt plugins at run time, so dpkg-shlibdeps cannot see them: the SQLite and PostgreSQL
+# drivers of the archive, the TIFF and other picture readers of picvault, Qt's own Italian texts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6sql6-sqlite, libqt6sql6-psql, qt6-image-formats-plugins, qt6-translations-l10n")
 # The line test's ping where no ICMP socket is allowed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "iputils-ping")
 include(CPack)

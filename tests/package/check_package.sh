@@ -45,7 +45,7 @@ desktop-file-validate "$scratch/usr/share/applications/truv.desktop" \
   || { echo "FAIL: the desktop entry does not validate" >&2; failures=$((failures + 1)); }
 # The libraries come from dpkg-shlibdeps, the plugins from the list of our own.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqscintilla2-qt6 libqt6sql6-sqlite; do
+for library in libqt6widgets6 libqscintilla2-qt6 libqt6sql6-sqlite libqt6sql6-psql; do
   case "$depends" in
     *"$library"*) ;;
     *) echo "FAIL: Depends lacks $library: $depends" >&2; failures=$((failures + 1)) ;;
