@@ -96,6 +96,11 @@ bool ArchiveStore::createSchema()
         || !execStatement(QStringLiteral("CREATE UNIQUE INDEX %1 ON cicli (progr)")
                               .arg(m_dialect.uniqueIndexName(QStringLiteral("cicli"), QStringLiteral("indice")))))
         return false;
+    return createSearchIndexes();
+}
+
+bool ArchiveStore::createSearchIndexes()
+{
     for (const SearchIndex &index : kSearchIndexes) {
         if (!execStatement(m_dialect.caselessIndex(QLatin1String(index.name), QStringLiteral("cicli"),
                                                    QLatin1String(index.column), QStringLiteral("progr"))))
@@ -178,9 +183,7 @@ bool ArchiveStore::prepareForUse()
     }
 
     // Search indexes make prefix searches fast; an archive that cannot take them still works.
-    for (const SearchIndex &index : kSearchIndexes)
-        execStatement(m_dialect.caselessIndex(QLatin1String(index.name), QStringLiteral("cicli"),
-                                              QLatin1String(index.column), QStringLiteral("progr")));
+    createSearchIndexes();
     m_error.clear();
     return true;
 }
@@ -350,9 +353,9 @@ QStringList ArchiveStore::customers() const
     QSqlQuery query(database());
     query.setForwardOnly(true);
     const QString customer = m_dialect.caseless(QStringLiteral("cliente"));
-    query.prepare(QStringLiteral("SELECT min(cliente) FROM cicli WHERE %1 > ' ' AND trim(cliente) <> '' "
+    query.prepare(QStringLiteral("SELECT %2 FROM cicli WHERE %1 > ' ' AND trim(cliente) <> '' "
                                  "GROUP BY %1 ORDER BY %1")
-                      .arg(customer));
+                      .arg(customer, m_dialect.anyOfGroup(QStringLiteral("cliente"))));
     if (!exec(query))
         return result;
     while (query.next())

@@ -100,6 +100,7 @@ private:
     ArchiveStore() = default;
     bool openConnection(const DatabaseAddress &address, bool mustExist, QString *error);
     bool createSchema();
+    bool createSearchIndexes();
     bool hasTable(const QString &table);
     struct NextNumber {
         enum Outcome { Taken, Conflict, RangeFull, Failed } outcome;

@@ -51,6 +51,12 @@ QString SqlDialect::caselessEquals(const QString &column) const
                       : QStringLiteral("%1 = ? COLLATE NOCASE").arg(column);
 }
 
+QString SqlDialect::anyOfGroup(const QString &column) const
+{
+    // SQLite takes a bare column from one row of the group, without the work of min().
+    return isServer() ? QStringLiteral("min(%1)").arg(column) : column;
+}
+
 QString SqlDialect::caselessIndex(const QString &name, const QString &table, const QString &column,
                                   const QString &tieBreaker) const
 {

@@ -34,6 +34,8 @@ public:
     QString caselessLike(const QString &column) const;
     // A condition with one bound parameter, equal but for case.
     QString caselessEquals(const QString &column) const;
+    // One value of column for a row of GROUP BY: any of its group's.
+    QString anyOfGroup(const QString &column) const;
     // An index that answers caselessLike / caselessEquals on column, ties in tieBreaker order.
     QString caselessIndex(const QString &name, const QString &table, const QString &column,
                           const QString &tieBreaker) const;
