@@ -129,8 +129,35 @@ bool ArchiveStore::exec(QSqlQuery &query) const
 {
     if (query.exec())
         return true;
-    m_error = query.lastError().text();
-    return false;
+    const QSqlError error = query.lastError();
+    m_error = error.text();
+    if (!reconnectIfLost(error))
+        return false;
+    // A read is asked again on the new connection. A write may have reached the server before
+    // the line broke, so its failure stands and the user repeats it knowingly.
+    if (!query.lastQuery().trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
+        return false;
+    QSqlQuery again(database());
+    again.setForwardOnly(query.isForwardOnly());
+    again.prepare(query.lastQuery());
+    const QVariantList values = query.boundValues();
+    for (int i = 0; i < values.size(); ++i)
+        again.bindValue(i, values.at(i));
+    if (!again.exec()) {
+        m_error = again.lastError().text();
+        return false;
+    }
+    query = std::move(again);
+    m_error.clear();
+    return true;
+}
+
+bool ArchiveStore::reconnectIfLost(const QSqlError &error) const
+{
+    if (!m_dialect.isConnectionLost(error) || !m_connection.reconnect())
+        return false;
+    ++m_connectionGeneration;
+    return true;
 }
 
 bool ArchiveStore::execStatement(const QString &statement)
@@ -139,6 +166,7 @@ bool ArchiveStore::execStatement(const QString &statement)
     if (query.exec(statement))
         return true;
     m_error = query.lastError().text();
+    reconnectIfLost(query.lastError());
     return false;
 }
 
@@ -190,7 +218,9 @@ bool ArchiveStore::prepareForUse()
 
 std::optional<ArchiveRecord> ArchiveStore::seek(qint32 progr) const
 {
-    if (!m_seekQuery) {
+    // A statement prepared on a connection that has since been opened again is gone.
+    if (!m_seekQuery || m_seekGeneration != m_connectionGeneration) {
+        m_seekGeneration = m_connectionGeneration;
         m_seekQuery = std::make_unique<QSqlQuery>(database());
         m_seekQuery->setForwardOnly(true);
         m_seekQuery->prepare(QStringLiteral("SELECT %1 FROM cicli WHERE progr = ?").arg(kRecordColumns));
@@ -411,6 +441,7 @@ ArchiveStore::NextNumber ArchiveStore::reserveNextInOneStatement()
                                  "AS following WHERE n <= 2147483647 RETURNING progr"));
     if (!query.exec()) {
         m_error = query.lastError().text();
+        reconnectIfLost(query.lastError());
         return {m_dialect.isUniqueViolation(query.lastError()) ? NextNumber::Conflict : NextNumber::Failed};
     }
     if (!query.next())

@@ -3,6 +3,7 @@
 #include "archiverecord.h"
 #include "sqlconnection.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 
@@ -110,13 +111,18 @@ private:
     QString prefixSearchStatement(const QString &column, const QString &columns = QStringLiteral("progr")) const;
     QString searchStatement(SearchField field, const QString &columns) const;
     bool exec(QSqlQuery &query) const;
+    // True when the server had dropped the connection and it is open again.
+    bool reconnectIfLost(const QSqlError &error) const;
     bool execStatement(const QString &statement);
     std::vector<qint32> numbers(const QString &statement, const QVariantList &values) const;
     bool hasMachineField();
 
-    SqlConnection m_connection;
+    // Mutable: a read on a const store may open a dropped server connection again.
+    mutable SqlConnection m_connection;
+    mutable int m_connectionGeneration = 0;
     SqlDialect m_dialect{SqlDialect::Kind::SQLite};
     mutable std::unique_ptr<QSqlQuery> m_seekQuery;
+    mutable int m_seekGeneration = 0;
     mutable QString m_error;
     bool m_upgraded = false;
 };

@@ -75,6 +75,11 @@ bool SqlConnection::open(const DatabaseAddress &address, bool mustExist)
         m_error = db.lastError().text();
         return false;
     }
+    return runSessionSetup(db);
+}
+
+bool SqlConnection::runSessionSetup(QSqlDatabase &db)
+{
     QSqlQuery setup(db);
     for (const QString &statement : SqlDialect::of(db).sessionSetup()) {
         if (!setup.exec(statement)) {
@@ -84,6 +89,17 @@ bool SqlConnection::open(const DatabaseAddress &address, bool mustExist)
     }
     m_error.clear();
     return true;
+}
+
+bool SqlConnection::reconnect()
+{
+    QSqlDatabase db = database();
+    db.close();
+    if (!db.open()) {
+        m_error = db.lastError().text();
+        return false;
+    }
+    return runSessionSetup(db);
 }
 
 void SqlConnection::close()

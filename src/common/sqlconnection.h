@@ -26,8 +26,11 @@ public:
     SqlDialect dialect() const { return SqlDialect::of(database()); }
     QString errorText() const { return m_error; }
     void close();
+    // Opens the connection again with the same address, after the server dropped it.
+    bool reconnect();
 
 private:
+    bool runSessionSetup(QSqlDatabase &db);
     bool open(const DatabaseAddress &address, bool mustExist);
     QSqlDatabase fileDatabase(const QString &path, bool mustExist);
     QSqlDatabase serverDatabase(const DatabaseAddress &address);

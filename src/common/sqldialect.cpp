@@ -91,6 +91,14 @@ bool SqlDialect::isUniqueViolation(const QSqlError &error) const
     return error.databaseText().contains(QLatin1String("UNIQUE constraint failed"));
 }
 
+bool SqlDialect::isConnectionLost(const QSqlError &error) const
+{
+    if (!isServer() || error.type() == QSqlError::NoError)
+        return false;
+    const QString state = error.nativeErrorCode();
+    return state.isEmpty() || state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P0"));
+}
+
 QString SqlDialect::aloneCondition() const
 {
     if (!isServer())

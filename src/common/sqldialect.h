@@ -49,6 +49,9 @@ public:
     QString explain(const QString &statement) const;
 
     bool isUniqueViolation(const QSqlError &error) const;
+    // The connection to the server has gone (the server restarted, the network broke): an
+    // error libpq made itself, without a state, or a connection or shutdown state.
+    bool isConnectionLost(const QSqlError &error) const;
 
     // The name every connection of this program gives itself on a server.
     static QString applicationName() { return QStringLiteral("truv"); }

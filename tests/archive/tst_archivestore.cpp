@@ -96,6 +96,8 @@ private slots:
     void serverArchiveLoad();
     void twoProgramsReserveAtOnce();
     void twoProgramsSeeEachOthersChanges();
+    void serverRestartedUnderAnOpenArchive_data();
+    void serverRestartedUnderAnOpenArchive();
 };
 
 void ArchiveStoreTest::programFileNames_data()
@@ -587,6 +589,39 @@ void ArchiveStoreTest::twoProgramsSeeEachOthersChanges()
     second.reset();
     first.reset();
     QVERIFY(!temp.openArchive()->contains(8));
+}
+
+void ArchiveStoreTest::serverRestartedUnderAnOpenArchive_data()
+{
+    QTest::addColumn<QString>("first"); // what the program does first after the restart
+    QTest::newRow("a search") << "search";
+    QTest::newRow("a lookup by number") << "seek";
+    QTest::newRow("a save") << "save";
+}
+
+void ArchiveStoreTest::serverRestartedUnderAnOpenArchive()
+{
+    QFETCH(QString, first);
+    if (!m_server)
+        QSKIP("a server's restart");
+    TempProgramFolder temp = newFolder();
+    auto store = temp.openArchive();
+    QVERIFY(store->add(archiveRecord(7, QStringLiteral("ROSSI"), QStringLiteral("D-7"), QStringLiteral("perno"))));
+    QVERIFY(store->seek(7)); // its prepared lookup now belongs to the old connection
+    QVERIFY2(m_server->restart(), qPrintable(m_server->error()));
+
+    if (first == u"search") {
+        QCOMPARE(toList(store->searchByDrawing(QStringLiteral("d-"))), QList<qint32>{7});
+    } else if (first == u"seek") {
+        QCOMPARE(store->seek(7)->descrizione, QStringLiteral("perno"));
+    } else {
+        // A write is not repeated behind the user's back: it fails once with the reason.
+        QVERIFY(!store->add(archiveRecord(8, QStringLiteral("ROSSI"))));
+        QVERIFY(!store->lastError().isEmpty());
+        QVERIFY(store->add(archiveRecord(8, QStringLiteral("ROSSI"))));
+    }
+    QVERIFY(store->seek(7));
+    QCOMPARE(store->reserveAutomatic(), std::optional<qint32>(first == u"save" ? 9 : 8));
 }
 
 int main(int argc, char **argv)

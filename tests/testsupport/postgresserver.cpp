@@ -129,6 +129,14 @@ bool PostgresServer::tryStart(quint16 port)
     return true;
 }
 
+bool PostgresServer::restart()
+{
+    return run(m_binDir + QStringLiteral("/pg_ctl"),
+               {QStringLiteral("-D"), m_dataDir, QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("-w"),
+                QStringLiteral("restart")},
+               true);
+}
+
 DatabaseAddress PostgresServer::address(const QString &databaseName) const
 {
     return DatabaseAddress::server(QStringLiteral("postgresql://%1@127.0.0.1:%2/%3").arg(kUser).arg(m_port).arg(databaseName));

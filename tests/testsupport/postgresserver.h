@@ -21,6 +21,8 @@ public:
     QString error() const { return m_error; }
     bool isRunning() const { return m_port != 0; }
 
+    // Stops the server, ending every connection as a restart does, and starts it again.
+    bool restart();
     // A new empty database, one per call; an empty address with error() on failure.
     DatabaseAddress createDatabase();
     DatabaseAddress address(const QString &databaseName) const;
