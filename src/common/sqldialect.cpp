@@ -64,6 +64,11 @@ QString SqlDialect::caselessIndex(const QString &name, const QString &table, con
     return QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3, %4)").arg(name, table, key, tieBreaker);
 }
 
+QString SqlDialect::beginReadThenWrite() const
+{
+    return isServer() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");
+}
+
 QString SqlDialect::indexLookup() const
 {
     return isServer() ? QStringLiteral("SELECT 1 FROM pg_indexes WHERE schemaname = current_schema() "

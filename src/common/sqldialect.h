@@ -40,6 +40,9 @@ public:
     QString caselessIndex(const QString &name, const QString &table, const QString &column,
                           const QString &tieBreaker) const;
 
+    // Begins a transaction that reads, then writes: on the file it takes the write lock at once,
+    // so two programs doing the same wait for each other instead of locking each other out.
+    QString beginReadThenWrite() const;
     // A query with two bound parameters (index name, table name) that yields a row when the
     // index exists on that table.
     QString indexLookup() const;

@@ -83,10 +83,26 @@ std::optional<PictureRow> PictureStore::find(qint32 program, qint32 np)
 PictureStore::Outcome PictureStore::add(qint32 program, const QString &sourcePath, const QString &shortDescription,
                                         const QString &longDescription)
 {
+    // Another PC adding a picture to the same program at the same moment takes the same number;
+    // the unique index refuses the second row before its file is written, and it is numbered again.
+    constexpr int Attempts = 100;
+    Outcome outcome;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        bool numberTaken = false;
+        outcome = addOnce(program, sourcePath, shortDescription, longDescription, &numberTaken);
+        if (!numberTaken)
+            break;
+    }
+    return outcome;
+}
+
+PictureStore::Outcome PictureStore::addOnce(qint32 program, const QString &sourcePath, const QString &shortDescription,
+                                            const QString &longDescription, bool *numberTaken)
+{
     QSqlDatabase db = m_connection.database();
-    if (!db.transaction())
-        return catalogueFailed(db.lastError().text());
     QSqlQuery query(db);
+    if (!query.exec(m_connection.dialect().beginReadThenWrite()))
+        return catalogueFailed(query.lastError().text());
     query.prepare(QStringLiteral("SELECT MAX(np) FROM immagini WHERE progressivo = ?"));
     query.addBindValue(program);
     if (!query.exec() || !query.next())
@@ -107,8 +123,10 @@ PictureStore::Outcome PictureStore::add(qint32 program, const QString &sourcePat
     query.addBindValue(type);
     query.addBindValue(shortDescription);
     query.addBindValue(nullWhenEmpty(longDescription));
-    if (!query.exec())
+    if (!query.exec()) {
+        *numberTaken = m_connection.dialect().isUniqueViolation(query.lastError());
         return rolledBack(db, query.lastError().text());
+    }
     // The row is kept only once its file is in place.
     const QString target = PictureCatalog::filePath(m_folder, program, np, type);
     QString error;

@@ -52,6 +52,8 @@ public:
     Outcome remove(qint32 program, qint32 np);
 
 private:
+    Outcome addOnce(qint32 program, const QString &sourcePath, const QString &shortDescription,
+                    const QString &longDescription, bool *numberTaken);
     Outcome catalogueFailed(const QString &error);
     Outcome rolledBack(QSqlDatabase &db, const QString &error);
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <limits>
+#include <thread>
 
 using Status = PictureStore::Status;
 Q_DECLARE_METATYPE(PictureStore::Status)
@@ -31,6 +32,7 @@ private slots:
     void descriptionsChange_data();
     void descriptionsChange();
     void programRemovalKeepsOtherPrograms();
+    void twoProgramsAddAtOnce();
 };
 
 void PictureStoreTest::numbering_data()
@@ -218,6 +220,36 @@ void PictureStoreTest::programRemovalKeepsOtherPrograms()
     QCOMPARE(f.numbers(42), QList<qint32>());
     QCOMPARE(f.numbers(420), QList<qint32>{1});
     QCOMPARE(f.files(), (QStringList{"M0000420N0001.png", "M0004200N0001.png"}));
+}
+
+void PictureStoreTest::twoProgramsAddAtOnce()
+{
+    // Two PCs loading pictures of the same program at the same moment, 25 each.
+    PictureFixture f{m_server};
+    const QString source = f.chosen(QStringLiteral("foto.png"));
+    QString errors[2];
+    auto addMany = [&](int pc) {
+        PictureStore store(f.temp.folder());
+        if (!store.open()) {
+            errors[pc] = store.lastError();
+            return;
+        }
+        for (int i = 0; i < 25 && errors[pc].isEmpty(); ++i) {
+            const PictureStore::Outcome outcome = store.add(42, source, QStringLiteral("pc %1").arg(pc), {});
+            if (outcome.status != Status::Done)
+                errors[pc] = outcome.error;
+        }
+    };
+    std::thread first(addMany, 0);
+    std::thread second(addMany, 1);
+    first.join();
+    second.join();
+    QVERIFY2(errors[0].isEmpty() && errors[1].isEmpty(), qPrintable(errors[0] + u'|' + errors[1]));
+    QList<qint32> expected;
+    for (qint32 np = 1; np <= 50; ++np)
+        expected.append(np);
+    QCOMPARE(f.numbers(42), expected);
+    QCOMPARE(f.files().size(), 50);
 }
 
 int main(int argc, char **argv)
