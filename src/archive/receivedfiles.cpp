@@ -112,12 +112,14 @@ std::optional<qint32> ReceivedFiles::takeInNew()
         m_dialogs.message(ArchiveText::FileNotRead.arg(m_examined, error), {}, Dialogs::Icon::Exclamation);
         return std::nullopt;
     }
-    // The row holds the number from now on, so that the record begun later gets this same one.
-    const qint32 number = m_archive.numberAfterLast();
-    if (!m_archive.reserve(number)) {
+    // The row holds the number from now on, so that the record begun later gets this same one;
+    // chosen and taken in one step, so that another PC cannot take it in between.
+    const std::optional<qint32> reserved = m_archive.reserveAutomatic();
+    if (!reserved) {
         m_dialogs.message(m_archive.lastError(), {}, Dialogs::Icon::Critical);
         return std::nullopt;
     }
+    const qint32 number = *reserved;
     const QString target = ProgramFolder::programFileName(number);
     // A text without a row is still somebody's program: it is never written over.
     if (TextFile::writeNew(path(target), ReceivedFileNames::withMarkedNumber(*received, number), &error)

@@ -25,7 +25,7 @@ ReorganisationResult maintainOnServer(ArchiveStore &archive)
 {
     QSqlQuery query(archive.database());
     for (const char *table : {"cicli", "immagini"}) {
-        if (!query.exec(QStringLiteral("VACUUM ANALYZE %1").arg(QLatin1String(table)))) {
+        if (!query.exec(archive.dialect().maintenance(QLatin1String(table)))) {
             const QSqlError error = query.lastError();
             return failure(ReorganisationResult::Stage::CompactFailed, error.databaseText(), 0);
         }

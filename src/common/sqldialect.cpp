@@ -77,6 +77,11 @@ QString SqlDialect::indexLookup() const
                                        "AND name = ? COLLATE NOCASE AND tbl_name = ? COLLATE NOCASE");
 }
 
+QString SqlDialect::maintenance(const QString &table) const
+{
+    return (isServer() ? QStringLiteral("VACUUM ANALYZE ") : QStringLiteral("ANALYZE ")) + table;
+}
+
 QString SqlDialect::tableLookup() const
 {
     return isServer() ? QStringLiteral("SELECT 1 FROM pg_tables WHERE schemaname = current_schema() "

@@ -46,6 +46,8 @@ public:
     // A query with two bound parameters (index name, table name) that yields a row when the
     // index exists on that table.
     QString indexLookup() const;
+    // The server's own upkeep of a table (space reused, statistics renewed); removes no row.
+    QString maintenance(const QString &table) const;
     // A query with one bound parameter (table name) that yields a row when the table exists.
     QString tableLookup() const;
     // The plan of a statement, one step a row, the step's text in the last column.
