@@ -9,6 +9,7 @@ public:
     static constexpr int PauseMs = 10;
     // How long a transfer waits for a CNC that stays busy.
     static constexpr int LimitSeconds = 30;
+    static constexpr int LimitMs = LimitSeconds * 1000;
 
     BusyRetry(int limitMs, std::function<bool(int milliseconds)> pause)
         : m_limitMs(limitMs), m_pause(std::move(pause))

@@ -70,7 +70,6 @@ inline const QString TakenOnCnc = QStringLiteral("Già presente su CN");
 inline const QString NumberFree = QStringLiteral("OK!");
 inline const QString ContinueButton = QStringLiteral("Continua");
 inline const QString StopButton = QStringLiteral("Non Continuare");
-inline const QString SubprogramImpossible = QStringLiteral("Il sottoprogramma non esiste-Errore impossibile");
 
 // The device that serves a serial port over the network.
 inline const QString RemoteWaitCaption = QStringLiteral("In attesa di comando da remoto");

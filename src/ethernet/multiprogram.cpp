@@ -101,15 +101,10 @@ MultiProgramCheck renumberPrograms(const QStringList &lines, const QString &dest
         program.onCnc = onCnc(program.newNumber);
         check.blocking = check.blocking || program.onCnc;
     }
+    // Every header is in the table: it was made from these same headers.
     for (QString &line : check.lines) {
-        if (line.startsWith(u'O')) {
-            const QString newNumber = nuovonumero(check.programs, line.left(5));
-            if (newNumber.isEmpty()) {
-                check.impossible = true;
-                return check;
-            }
-            line.replace(0, 5, newNumber);
-        }
+        if (line.startsWith(u'O'))
+            line.replace(0, 5, nuovonumero(check.programs, line.left(5)));
         if (line.contains(QStringLiteral("M98")))
             rewriteCall(line, check);
     }

@@ -21,11 +21,9 @@ struct MultiProgramCheck {
     QStringList problems; // one line per call that cannot be followed
     bool blocking = false; // a new number is taken, or a call is too short to read
     bool question = false; // a call names a program that is not in the text
-    // A header with no row in the table: the rewriting stopped there.
-    bool impossible = false;
 
     // Nothing to ask the user: the send goes on by itself.
-    bool clean() const { return !blocking && !question && !impossible; }
+    bool clean() const { return !blocking && !question; }
     QStringList takenNumbers() const;
 };
 

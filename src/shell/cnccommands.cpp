@@ -128,7 +128,7 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
     const short connected = connectTo(library, *address, &handle);
     CncUpload upload;
     if (connected == EW_OK)
-        upload = uploadProgram(library, handle, *number, BusyRetry::LimitSeconds * 1000, pauseAndGoOn);
+        upload = uploadProgram(library, handle, *number, BusyRetry::LimitMs, pauseAndGoOn);
     library.cnc_freelibhndl(handle);
     const short result = connected != EW_OK ? connected : upload.result;
     if (result != EW_OK) {
@@ -167,7 +167,7 @@ bool verifySent(CncLibrary &library, unsigned short handle, const QStringList &l
 {
     for (const SentProgram &program : sentPrograms(lines, destination)) {
         const QString name = programNumberText(program.number);
-        const CncUpload upload = uploadProgram(library, handle, program.number, BusyRetry::LimitSeconds * 1000, pauseAndGoOn);
+        const CncUpload upload = uploadProgram(library, handle, program.number, BusyRetry::LimitMs, pauseAndGoOn);
         if (upload.result != EW_OK) {
             err << CommandLineText::VerifyNotRead.arg(name, testoerrore(upload.result)) << Qt::endl;
             return false;
@@ -189,16 +189,15 @@ bool verifySent(CncLibrary &library, unsigned short handle, const QStringList &l
 
 // Why the checked text is not sent: the lines to tell, none when it goes. Numbers taken on the
 // CNC and calls that cannot be followed stop it unless the user said to go on; the destination
-// itself taken, or a header out of the table, always do.
+// itself taken always does.
 QStringList sendStoppers(const MultiProgramCheck &check, const QString &destination,
                          const std::function<bool(const QString &)> &onCnc, bool continueAnyway)
 {
-    if (check.impossible)
-        return {EthernetText::SubprogramImpossible};
     QStringList stoppers;
     if (!check.clean() && !continueAnyway) {
-        if (!check.takenNumbers().isEmpty())
-            stoppers.append(EthernetText::TakenOnCnc + QStringLiteral(": ") + check.takenNumbers().join(QStringLiteral(", ")));
+        const QStringList taken = check.takenNumbers();
+        if (!taken.isEmpty())
+            stoppers.append(EthernetText::TakenOnCnc + QStringLiteral(": ") + taken.join(QStringLiteral(", ")));
         stoppers.append(CommandLineText::ContinueToSend);
     }
     if (onCnc(destination))
@@ -260,7 +259,7 @@ int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, CncLi
     }
 
     const CncDownload download =
-        downloadProgram(library, handle, downloadText(check.lines, *destination), BusyRetry::LimitSeconds * 1000, pauseAndGoOn);
+        downloadProgram(library, handle, downloadText(check.lines, *destination), BusyRetry::LimitMs, pauseAndGoOn);
     for (const QString &line : downloadMessages(download))
         err << line << Qt::endl;
     const bool sent = download.started && download.result == EW_OK;

@@ -1,6 +1,5 @@
 #include "checkmulti.h"
 
-#include "dialogs.h"
 #include "ethernettext.h"
 
 #include <QBoxLayout>
@@ -10,7 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-checkmulti::checkmulti(const MultiProgramCheck &check, Dialogs &dialogs, QWidget *parent) : QDialog(parent)
+checkmulti::checkmulti(const MultiProgramCheck &check, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("checkmulti"));
     setWindowTitle(EthernetText::MultiProgramCaption);
@@ -55,10 +54,7 @@ checkmulti::checkmulti(const MultiProgramCheck &check, Dialogs &dialogs, QWidget
     connect(Command2, &QPushButton::clicked, this, [this] { finish(false); });
 
     fill(check);
-    if (check.impossible)
-        dialogs.message(EthernetText::SubprogramImpossible);
-    else
-        offerChoice(check);
+    offerChoice(check);
 }
 
 void checkmulti::fill(const MultiProgramCheck &check)

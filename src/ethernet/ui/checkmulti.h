@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QTimer>
 
-class Dialogs;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
@@ -18,7 +17,7 @@ class checkmulti : public QDialog {
 public:
     static constexpr int CloseAfterMs = 2000;
 
-    checkmulti(const MultiProgramCheck &check, Dialogs &dialogs, QWidget *parent = nullptr);
+    explicit checkmulti(const MultiProgramCheck &check, QWidget *parent = nullptr);
 
     // The send stops: "Non Continuare", or the window closed by its close box.
     bool noninviare() const { return m_noninviare; }

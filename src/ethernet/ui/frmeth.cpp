@@ -369,7 +369,7 @@ bool frmeth::checkAndSend()
     // The renumbering stays in the list even when the user then stops the send.
     List1->clear();
     List1->addItems(check.lines);
-    auto *window = new checkmulti(check, m_dialogs, this);
+    auto *window = new checkmulti(check, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     connect(window, &QDialog::finished, this, [this, window] {
         m_noninviare = window->noninviare();
@@ -391,9 +391,8 @@ bool frmeth::sendChecked()
     auto download = std::make_shared<CncDownload>();
     m_calls.run(
         [this, download, text] {
-            *download = downloadProgram(m_library, m_handle, text, BusyRetry::LimitSeconds * 1000, [this](int milliseconds) {
-                QThread::msleep(ulong(milliseconds));
-                return !m_closing;
+            *download = downloadProgram(m_library, m_handle, text, BusyRetry::LimitMs, [this](int milliseconds) {
+                return pauseUnlessClosing(milliseconds);
             });
             return download->result;
         },
@@ -402,6 +401,12 @@ bool frmeth::sendChecked()
             sendEnded(*download);
         });
     return true;
+}
+
+bool frmeth::pauseUnlessClosing(int milliseconds) const
+{
+    QThread::msleep(ulong(milliseconds));
+    return !m_closing;
 }
 
 void frmeth::sendEnded(const CncDownload &download)
@@ -427,9 +432,8 @@ void frmeth::receiveProgram()
     m_calls.run(
         [this, upload, number = *number] {
             // A busy CNC is asked again after a pause, unless the window is closing meanwhile.
-            *upload = uploadProgram(m_library, m_handle, number, BusyRetry::LimitSeconds * 1000, [this](int milliseconds) {
-                QThread::msleep(ulong(milliseconds));
-                return !m_closing;
+            *upload = uploadProgram(m_library, m_handle, number, BusyRetry::LimitMs, [this](int milliseconds) {
+                return pauseUnlessClosing(milliseconds);
             });
             return upload->result;
         },

@@ -64,6 +64,8 @@ private:
     void sendProgram();
     bool checkAndSend();
     bool sendChecked();
+    // The pause of a busy CNC on the library's thread: false once the window is closing.
+    bool pauseUnlessClosing(int milliseconds) const;
     void sendEnded(const CncDownload &download);
     // riceviprogramma; caricaricevuto.
     void receiveProgram();
