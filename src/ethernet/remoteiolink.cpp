@@ -68,13 +68,13 @@ RemoteIoLink::RemoteIoLink(quint16 port, Timing timing, QObject *parent)
 
 void RemoteIoLink::notifyAfterSend(const QString &address)
 {
-    m_steps = {{RemoteIoFrames::afterSend()}};
+    m_steps = {RemoteIoFrames::afterSend()};
     connectTo(address);
 }
 
 void RemoteIoLink::runOutputSequence(const QString &address)
 {
-    m_steps = {{RemoteIoFrames::output(1, 0)}, {RemoteIoFrames::output(2, 1)}};
+    m_steps = {RemoteIoFrames::output(1, 0), RemoteIoFrames::output(2, 1)};
     m_pollAfterSteps = true;
     connectTo(address);
 }
@@ -99,16 +99,13 @@ void RemoteIoLink::nextStep()
         Timer1.start(m_timing.pollMs);
         return;
     }
-    const Step step = m_steps.front();
+    const QByteArray frame = m_steps.front();
     m_steps.pop_front();
     m_reply = NoReply;
     m_bytesSinceFrame = 0;
-    m_waiting = step.waitForReply;
-    send(step.frame);
-    if (m_waiting)
-        m_deadline.start(m_timing.replyMs);
-    else
-        nextStep();
+    m_waiting = true;
+    send(frame);
+    m_deadline.start(m_timing.replyMs);
 }
 
 void RemoteIoLink::send(const QByteArray &frame)

@@ -46,11 +46,6 @@ signals:
     void finished(bool ok, const QString &message);
 
 private:
-    struct Step {
-        QByteArray frame;
-        bool waitForReply = true;
-    };
-
     void connectTo(const QString &address);
     void nextStep();
     void send(const QByteArray &frame);
@@ -64,7 +59,7 @@ private:
     QTcpSocket m_socket;
     QTimer m_deadline;
     QTimer Timer1;
-    std::deque<Step> m_steps;
+    std::deque<QByteArray> m_steps; // frames still to send, each answered before the next
     bool m_pollAfterSteps = false;
     bool m_inputPollMode = false;
     bool m_remoteCommand = false;

@@ -1,5 +1,6 @@
 #include "frmwinsock.h"
 
+#include "commandbutton.h"
 #include "dialogs.h"
 #include "ethernettext.h"
 
@@ -13,8 +14,7 @@ Frmwinsock::Frmwinsock(Dialogs &dialogs, QWidget *parent)
 {
     setObjectName(QStringLiteral("Frmwinsock"));
     setWindowTitle(EthernetText::RemoteWaitCaption);
-    Command1 = new QPushButton(EthernetText::ForceButton, this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = commandButton(EthernetText::ForceButton, "Command1", this);
     (new QVBoxLayout(this))->addWidget(Command1);
     resize(320, 90);
     connect(Command1, &QPushButton::clicked, &m_link, &RemoteIoLink::force);
@@ -35,5 +35,4 @@ void Frmwinsock::closeEvent(QCloseEvent *event)
 {
     m_link.stop();
     QWidget::closeEvent(event);
-    emit closed();
 }

@@ -14,13 +14,9 @@ class Frmwinsock : public QWidget {
 public:
     Frmwinsock(Dialogs &dialogs, QWidget *parent = nullptr);
 
-    RemoteIoLink &link() { return m_link; }
     // Shows the window and runs the exchange at the end of a serial send; the window closes
     // when the device has answered.
     void notifyAfterSend(const QString &address);
-
-signals:
-    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

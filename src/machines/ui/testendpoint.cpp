@@ -1,5 +1,6 @@
 #include "testendpoint.h"
 
+#include "commandbutton.h"
 #include "machinetext.h"
 
 #include <QBoxLayout>
@@ -23,8 +24,7 @@ testendpoint::testendpoint(MachineState &machines, ProgramFolder folder, CRegist
     List1->setFont(QFont(QStringLiteral("DejaVu Sans Mono")));
     List2 = new QListWidget(this);
     List2->setObjectName(QStringLiteral("List2"));
-    Command1 = new QPushButton(MachineText::LineTestContinue, this);
-    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1 = commandButton(MachineText::LineTestContinue, "Command1", this);
     Command1->setEnabled(false);
     auto *lists = new QHBoxLayout;
     lists->addWidget(List1, 3);
