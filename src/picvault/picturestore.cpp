@@ -86,18 +86,25 @@ PictureStore::Outcome PictureStore::add(qint32 program, const QString &sourcePat
     // Another PC adding a picture to the same program at the same moment takes the same number;
     // the unique index refuses the second row before its file is written, and it is numbered again.
     constexpr int Attempts = 100;
+    // Read before the catalogue is locked, and once however often the number is chosen again.
+    QString error;
+    const std::optional<QByteArray> bytes = TextFile::read(sourcePath, &error);
+    if (!bytes)
+        return {Status::FileFailed, 0, sourcePath, error};
+    const QString type = PictureCatalog::typeOf(sourcePath);
     Outcome outcome;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         bool numberTaken = false;
-        outcome = addOnce(program, sourcePath, shortDescription, longDescription, &numberTaken);
+        outcome = addOnce(program, *bytes, type, shortDescription, longDescription, &numberTaken);
         if (!numberTaken)
             break;
     }
     return outcome;
 }
 
-PictureStore::Outcome PictureStore::addOnce(qint32 program, const QString &sourcePath, const QString &shortDescription,
-                                            const QString &longDescription, bool *numberTaken)
+PictureStore::Outcome PictureStore::addOnce(qint32 program, const QByteArray &bytes, const QString &type,
+                                            const QString &shortDescription, const QString &longDescription,
+                                            bool *numberTaken)
 {
     QSqlDatabase db = m_connection.database();
     QSqlQuery query(db);
@@ -115,7 +122,6 @@ PictureStore::Outcome PictureStore::addOnce(qint32 program, const QString &sourc
         return {Status::Full, 0, {}, {}};
     }
     const qint32 np = qint32(highest + 1);
-    const QString type = PictureCatalog::typeOf(sourcePath);
     query.prepare(QStringLiteral("INSERT INTO immagini (progressivo, np, tipo, descrizionebreve, desclunga) "
                                  "VALUES (?, ?, ?, ?, ?)"));
     query.addBindValue(program);
@@ -130,13 +136,8 @@ PictureStore::Outcome PictureStore::addOnce(qint32 program, const QString &sourc
     // The row is kept only once its file is in place.
     const QString target = PictureCatalog::filePath(m_folder, program, np, type);
     QString error;
-    const std::optional<QByteArray> bytes = TextFile::read(sourcePath, &error);
-    if (!bytes) {
-        db.rollback();
-        return {Status::FileFailed, np, sourcePath, error};
-    }
     QDir().mkpath(m_folder.pictureDir());
-    if (!TextFile::writeAtomically(target, *bytes, &error)) {
+    if (!TextFile::writeAtomically(target, bytes, &error)) {
         db.rollback();
         return {Status::FileFailed, np, target, error};
     }

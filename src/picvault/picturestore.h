@@ -52,7 +52,7 @@ public:
     Outcome remove(qint32 program, qint32 np);
 
 private:
-    Outcome addOnce(qint32 program, const QString &sourcePath, const QString &shortDescription,
+    Outcome addOnce(qint32 program, const QByteArray &bytes, const QString &type, const QString &shortDescription,
                     const QString &longDescription, bool *numberTaken);
     Outcome catalogueFailed(const QString &error);
     Outcome rolledBack(QSqlDatabase &db, const QString &error);
