@@ -89,11 +89,6 @@ QString SqlDialect::tableLookup() const
                       : QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
 }
 
-QString SqlDialect::explain(const QString &statement) const
-{
-    return (isServer() ? QStringLiteral("EXPLAIN ") : QStringLiteral("EXPLAIN QUERY PLAN ")) + statement;
-}
-
 bool SqlDialect::isUniqueViolation(const QSqlError &error) const
 {
     if (isServer())

@@ -50,8 +50,6 @@ public:
     QString maintenance(const QString &table) const;
     // A query with one bound parameter (table name) that yields a row when the table exists.
     QString tableLookup() const;
-    // The plan of a statement, one step a row, the step's text in the last column.
-    QString explain(const QString &statement) const;
 
     bool isUniqueViolation(const QSqlError &error) const;
     // The connection to the server has gone (the server restarted, the network broke): an

@@ -19,7 +19,8 @@ bool loadSession(Session &session, QString *error)
         *error = address.describe() + QStringLiteral("\n\n") + archive->lastError();
         return false;
     }
-    // A new server database gets its picture catalogue with the archive.
+    // The picture catalogue's table, made when missing (a new server database); a statement
+    // that finds it there changes nothing.
     if (address.isServer() && !PictureCatalog::createEmpty(session.folder.catalogDatabase(), &openError)) {
         *error = address.describe() + QStringLiteral("\n\n") + openError;
         return false;

@@ -38,7 +38,7 @@ QString queryPlan(ArchiveStore &store, const QString &statement, const QString &
 {
     QSqlQuery query(store.database());
     if (!store.dialect().isServer()) {
-        query.prepare(store.dialect().explain(statement));
+        query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + statement);
         query.addBindValue(value);
         return query.exec() ? planRows(query) : query.lastError().text();
     }
