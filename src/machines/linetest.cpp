@@ -94,14 +94,20 @@ LineTestReport runLineTest(MachineState &machines, const ProgramFolder &folder, 
                            Pinger &pinger, PortProbe &probe)
 {
     NetworkSerialPorts &ports = machines.netPorts;
-    findNetworkSerialPorts(ports, registry, pinger);
+    ports.clear();
+    const std::vector<NetworkSerialPort> devices = readNetworkSerialPorts(registry);
     LineTestReport report;
     report.list = LoadMachineList(machines, folder);
 
-    // What each machine's line needs, in file order. A port that a network device serves
-    // answered its device's ping; any other port is opened once, and is listed with the name of
-    // the last machine that uses it.
+    // Every check runs at once, the network devices' pings among them, so that the whole test
+    // waits for one time-out at the most. A port that a network device serves answered its
+    // device's ping; any other port is opened once, and is listed with the name of the last
+    // machine that uses it. The Ethernet machines are checked in file order.
     std::vector<std::function<bool()>> checks;
+    for (const NetworkSerialPort &device : devices) {
+        ports.netPortAddress.at(size_t(device.comPort)) = device.address;
+        checks.push_back([&pinger, address = device.address] { return pinger.ping(address); });
+    }
     std::vector<const MachineRecord *> ethernet;
     std::map<int, QString> portNames;
     for (const MachineListEntry &entry : report.list.entries) {
@@ -122,14 +128,18 @@ LineTestReport runLineTest(MachineState &machines, const ProgramFolder &folder, 
         }
     }
     const std::vector<bool> answers = checkAtOnce(checks);
+    auto answer = answers.cbegin();
 
-    for (size_t i = 0; i < ethernet.size(); ++i) {
-        report.failed = report.failed || !answers[i];
-        report.lines.append(QStringLiteral("Ether\t") + ethernet[i]->ethernetAddress() + u'\t' + statusText(answers[i])
-                            + u'\t' + ethernet[i]->name);
+    for (const NetworkSerialPort &device : devices)
+        ports.netPortReachable.at(size_t(device.comPort)) = *answer++;
+    for (const MachineRecord *machine : ethernet) {
+        const bool answered = *answer++;
+        report.failed = report.failed || !answered;
+        report.lines.append(QStringLiteral("Ether\t") + machine->ethernetAddress() + u'\t' + statusText(answered)
+                            + u'\t' + machine->name);
     }
-    for (size_t i = 0; i < opened.size(); ++i)
-        ports.netPortReachable.at(size_t(opened[i])) = answers[ethernet.size() + i];
+    for (const int comPort : opened)
+        ports.netPortReachable.at(size_t(comPort)) = *answer++;
     report.lines.append(QString(39, u'-'));
     for (const auto &[comPort, name] : portNames) {
         const bool answered = ports.netPortReachable.at(size_t(comPort));
