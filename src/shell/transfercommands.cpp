@@ -307,19 +307,15 @@ void TransferCommand::lineError()
 
 void TransferCommand::interrupt(int signalNumber)
 {
-    if (m_done)
-        return;
-    if (m_link) {
-        if (m_signal == 0)
-            m_signal = signalNumber;
-        m_link->stop();
-        return;
-    }
-    if (!m_transfer || !m_transfer->isActive())
+    // Nothing under way (the device's exchange or the transfer): nothing to stop.
+    if (m_done || (!m_link && (!m_transfer || !m_transfer->isActive())))
         return;
     if (m_signal == 0)
         m_signal = signalNumber;
-    m_transfer->terminate();
+    if (m_link)
+        m_link->stop();
+    else
+        m_transfer->terminate();
 }
 
 void TransferCommand::notifyNetworkPort(const QString &address)
