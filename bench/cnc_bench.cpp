@@ -66,37 +66,6 @@ bool receiveFrame(int socket, std::string &body)
     return true;
 }
 
-// The same one-program reads, with nothing between the socket and the loop. Returns the count.
-int rawDirectory(quint16 port)
-{
-    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    const int on = 1;
-    ::setsockopt(socket, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    std::string body;
-    int listed = 0;
-    if (::connect(socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0
-        && sendAll(socket, cncsim::Writer().op(cncsim::Op::Hello).bytes(cncsim::Magic).frame())
-        && receiveFrame(socket, body)) {
-        std::int32_t start = 0;
-        for (;;) {
-            if (!sendAll(socket, cncsim::Writer().op(cncsim::Op::Directory).i16(2).i32(start).i16(1).frame())
-                || !receiveFrame(socket, body))
-                break;
-            cncsim::Reader in(body);
-            if (in.i16() != EW_OK || in.i16() != 1)
-                break;
-            start = in.i32() + 1;
-            ++listed;
-        }
-    }
-    ::close(socket);
-    return listed;
-}
-
 // A raw connection to cncsim, greeted; -1 when it failed. Sets the server's download block.
 int rawConnect(quint16 port, std::uint32_t *block)
 {
@@ -118,6 +87,30 @@ int rawConnect(quint16 port, std::uint32_t *block)
     in.i16();
     *block = in.u32();
     return socket;
+}
+
+// The same one-program reads, with nothing between the socket and the loop. Returns the count.
+int rawDirectory(quint16 port)
+{
+    std::uint32_t block = 0;
+    const int socket = rawConnect(port, &block);
+    if (socket < 0)
+        return 0;
+    std::string body;
+    int listed = 0;
+    std::int32_t start = 0;
+    for (;;) {
+        if (!sendAll(socket, cncsim::Writer().op(cncsim::Op::Directory).i16(2).i32(start).i16(1).frame())
+            || !receiveFrame(socket, body))
+            break;
+        cncsim::Reader in(body);
+        if (in.i16() != EW_OK || in.i16() != 1)
+            break;
+        start = in.i32() + 1;
+        ++listed;
+    }
+    ::close(socket);
+    return listed;
 }
 
 // One request and its answer's result code; -1 when the socket failed.
