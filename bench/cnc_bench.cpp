@@ -7,6 +7,7 @@
 #include "cncdirectory.h"
 #include "cncdownload.h"
 #include "cncupload.h"
+#include "transferstop.h"
 #include "focaslibrary.h"
 #include "frmeth.h"
 #include "scripteddialogs.h"
@@ -167,7 +168,8 @@ bool bindingDownload(FocasLibrary &library, quint16 port, const QByteArray &text
 {
     unsigned short handle = 0;
     bool ok = library.cnc_allclibhndl3("127.0.0.1", port, 10, &handle) == EW_OK;
-    ok = ok && downloadProgram(library, handle, text, 30000, [](int) { return true; }).result == EW_OK;
+    const TransferStop stop;
+    ok = ok && downloadProgram(library, handle, text, 30000, stop).result == EW_OK;
     library.cnc_freelibhndl(handle);
     return ok;
 }
@@ -177,7 +179,7 @@ qsizetype bindingUpload(FocasLibrary &library, quint16 port, long number)
     unsigned short handle = 0;
     qsizetype received = 0;
     if (library.cnc_allclibhndl3("127.0.0.1", port, 10, &handle) == EW_OK)
-        received = uploadProgram(library, handle, number, 30000, [](int) { return true; }).text.size();
+        received = uploadProgram(library, handle, number, {30000, 1LL << 30}, TransferStop()).text.size();
     library.cnc_freelibhndl(handle);
     return received;
 }
@@ -206,7 +208,8 @@ int bindingDirectory(FocasLibrary &library, quint16 port)
 int windowDirectory(FocasLibrary &library, quint16 port)
 {
     ScriptedDialogs dialogs;
-    frmeth window(library, dialogs);
+    // The bench keeps the library for the whole run, beyond the window's worker.
+    frmeth window(std::shared_ptr<CncLibrary>(&library, [](CncLibrary *) {}), dialogs);
     window.open(1, QStringLiteral("127.0.0.1:%1,").arg(port), {});
     auto *grid = window.findChild<QTableWidget *>(QStringLiteral("MSFlexGrid1"));
     auto *refresh = window.findChild<QPushButton *>(QStringLiteral("Command3"));

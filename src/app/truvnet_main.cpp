@@ -125,23 +125,6 @@ int listMachinesCommand(int argc, char **argv)
     return 0;
 }
 
-int cncDirectoryCommand(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        QTextStream(stderr) << CommandLineText::Usage;
-        return 2;
-    }
-    CommandFolder run;
-    if (!run.announce())
-        return 1;
-    FocasLibrary library(FocasLibrary::configuredFileName(SettingsStore()));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return withLibraryNote(listCncDirectory(run.folder(), args.at(2), library, out, err), library, err);
-}
-
 int lineTestCommand(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -232,6 +215,24 @@ private:
     CommandFolder m_run;
 };
 
+int cncDirectoryCommand(int argc, char **argv)
+{
+    EventLoopCommand::prepare();
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return 2;
+    }
+    CommandFolder run;
+    if (!run.announce())
+        return 1;
+    const auto library = std::make_shared<FocasLibrary>(FocasLibrary::configuredFileName(SettingsStore()));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return withLibraryNote(listCncDirectory(run.folder(), args.at(2), library, out, err), *library, err);
+}
+
 int transferCommand(int argc, char **argv)
 {
     EventLoopCommand::prepare();
@@ -245,12 +246,12 @@ int transferCommand(int argc, char **argv)
     if (!console.ready())
         return TransferCommand::Failure;
     if (!request->from.isEmpty() || !request->as.isEmpty()) {
-        FocasLibrary library(FocasLibrary::configuredFileName(SettingsStore()));
+        const auto library = std::make_shared<FocasLibrary>(FocasLibrary::configuredFileName(SettingsStore()));
         QTextStream err(stderr);
         return withLibraryNote(request->as.isEmpty() ? receiveFromCnc(console.folder(), request->machine,
                                                                       request->from, request->file, library, err)
                                                      : sendToCnc(console.folder(), *request, library, err),
-                               library, err);
+                               *library, err);
     }
     QtSerialPort port;
     IcmpPinger pinger;

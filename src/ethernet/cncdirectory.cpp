@@ -1,7 +1,10 @@
 #include "cncdirectory.h"
 
+#include "cncresults.h"
+#include "ethernettext.h"
+#include "programcalls.h"
+
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -18,12 +21,17 @@ std::optional<short> takeDirectoryRead(CncDirectory &directory, short start, sho
     }
     if (count <= 0)
         return std::nullopt;
+    if (entry.number < FirstCncProgram || entry.number > LastCncProgram) {
+        directory.result = EW_PROTOCOL;
+        directory.badNumber = entry.number;
+        return std::nullopt;
+    }
+    // A CNC that goes back ends the list rather than listing a program twice or asking the same
+    // question for ever.
+    if (entry.number < start)
+        return std::nullopt;
     const size_t commentLength = strnlen(entry.comment, sizeof entry.comment);
     directory.programs.push_back({entry.number, entry.length, QByteArray(entry.comment, qsizetype(commentLength))});
-    // A CNC that does not move forward, or the last number there is, ends the list rather than
-    // asking the same question for ever.
-    if (entry.number < start || entry.number == std::numeric_limits<short>::max())
-        return std::nullopt;
     return short(entry.number + 1);
 }
 
@@ -41,6 +49,13 @@ CncDirectory readCncDirectory(CncLibrary &library, unsigned short handle)
         start = takeDirectoryRead(directory, *start, result, count, entry);
     }
     return directory;
+}
+
+QString directoryFailure(const CncDirectory &directory)
+{
+    if (directory.badNumber)
+        return EthernetText::DirectoryBadNumber.arg(*directory.badNumber).arg(FirstCncProgram).arg(LastCncProgram);
+    return testoerrore(directory.result);
 }
 
 std::optional<long> typedProgramNumber(const QString &typed)

@@ -21,11 +21,15 @@ struct CncDirectory {
     // holds what came before it).
     short result = EW_OK;
     std::vector<CncProgramEntry> programs;
+    // A number the CNC memory cannot hold, given by a read (result EW_PROTOCOL); it is not listed.
+    std::optional<long> badNumber;
 };
 
 // Reads the CNC's programs one at a time, each read asking for the first program above the last
 // one listed, until the CNC answers that there is none (EW_NUMBER).
 CncDirectory readCncDirectory(CncLibrary &library, unsigned short handle);
+// Why a directory read failed, for the user.
+QString directoryFailure(const CncDirectory &directory);
 
 // The number of a program typed as "O12" or "12" (a decimal is rounded); nullopt when it is none.
 std::optional<long> typedProgramNumber(const QString &typed);

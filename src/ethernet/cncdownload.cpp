@@ -6,6 +6,8 @@
 #include "cncresults.h"
 #include "ethernettext.h"
 #include "numerictext.h"
+#include "programcalls.h"
+#include "transferstop.h"
 
 namespace {
 
@@ -22,6 +24,13 @@ QString lineToSend(const QByteArray &raw)
     if (line.startsWith(u':'))
         line[0] = u'O';
     return line;
+}
+
+// The CNC's detail of a refused download; 0 when it gives none.
+short detailNumber(CncLibrary &library, unsigned short handle)
+{
+    ODBERR detail{};
+    return library.cnc_getdtailerr(handle, &detail) == EW_OK ? detail.err_no : short(0);
 }
 
 } // namespace
@@ -48,7 +57,8 @@ std::optional<QString> downloadDestination(const QString &typed, const QString &
         // The first line's number, from its second character on, without leading zeros.
         return QStringLiteral("O") + QString::number(leadingNumber(firstLine.mid(1)));
     }
-    if (!typedProgramNumber(destination))
+    const std::optional<long> number = typedProgramNumber(destination);
+    if (!number || *number < FirstCncProgram || *number > LastCncProgram)
         return std::nullopt;
     return destination.startsWith(u'O') ? destination : QStringLiteral("O") + destination;
 }
@@ -72,8 +82,17 @@ bool hasPartProgramForm(const QStringList &lines)
     return lines.size() >= 3 && lines.first().startsWith(u'O');
 }
 
+std::optional<QString> programEndInText(const QStringList &lines)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines.at(i).contains(u'%'))
+            return EthernetText::PercentInLine.arg(QString::number(i + 1), lines.at(i));
+    }
+    return std::nullopt;
+}
+
 CncDownload downloadProgram(CncLibrary &library, unsigned short handle, const QByteArray &text, int busyLimitMs,
-                            const std::function<bool(int)> &pause)
+                            const TransferStop &stop)
 {
     CncDownload download;
     download.result = library.cnc_dwnstart3(handle, 0);
@@ -81,26 +100,40 @@ CncDownload downloadProgram(CncLibrary &library, unsigned short handle, const QB
         return download;
     download.started = true;
     QByteArray data = text; // the library takes a writable buffer
-    BusyRetry busy(busyLimitMs, pause);
+    BusyRetry busy(busyLimitMs, [&stop](int milliseconds) { return stop.pause(milliseconds); });
     qsizetype sent = 0;
     while (sent < data.size()) {
+        if (stop.requested()) {
+            download.stopped = true;
+            break;
+        }
         long length = long(data.size() - sent);
+        const long offered = length;
         download.result = library.cnc_download3(handle, &length, data.data() + sent);
+        if (download.result == EW_OK && length > offered) {
+            download.result = EW_PROTOCOL; // it cannot have taken more than it was offered
+            break;
+        }
         if (download.result == EW_OK && length <= 0)
             download.result = EW_BUFFER; // nothing taken: as a busy answer, within the same bound
         if (download.result == EW_BUFFER && busy.again())
             continue;
-        if (download.result != EW_OK)
+        if (download.result != EW_OK) {
+            download.stopped = stop.requested();
             break;
+        }
         busy.progressed();
-        sent += std::min<qsizetype>(length, data.size() - sent);
+        sent += length;
     }
-    if (download.result == EW_DATA) {
-        ODBERR detail{};
-        library.cnc_getdtailerr(handle, &detail);
-        download.detail = detail.err_no;
+    if (download.result == EW_DATA)
+        download.detail = detailNumber(library, handle);
+    // The CNC takes or refuses the program at its end: memory full, data it cannot store.
+    const short ended = library.cnc_dwnend3(handle);
+    if (download.result == EW_OK && !download.stopped && ended != EW_OK) {
+        download.result = ended;
+        if (ended == EW_DATA)
+            download.detail = detailNumber(library, handle);
     }
-    library.cnc_dwnend3(handle);
     return download;
 }
 
@@ -115,6 +148,8 @@ QStringList rejectionMessages(short detail)
 
 QStringList downloadMessages(const CncDownload &download)
 {
+    if (download.stopped)
+        return {EthernetText::DownloadStopped};
     if (!download.started)
         return {testoerrore(download.result)};
     switch (download.result) {

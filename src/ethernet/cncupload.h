@@ -3,37 +3,57 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
-// The program text that the CNC's upload delivers in blocks: it starts and ends with "%", and
-// the block whose last character is "%" is the last one.
+class SettingsStore;
+
+// The program text that the CNC's upload delivers in blocks: a leading "%", the program, and the
+// closing "%" that ends it. A "%" inside a comment (from "(" to ")" or the line's end) ends
+// nothing; what a block holds after the closing "%" is not part of the program.
 class UploadedProgram {
 public:
     static constexpr long BlockSize = 1280;
 
-    // Takes one delivered block; true when it ended the program.
-    bool append(const char *block, long length);
+    explicit UploadedProgram(qsizetype limitBytes) : m_limit(limitBytes) {}
+
+    enum class Step { More, Complete, TooLong };
+    Step append(const char *block, long length);
     const QByteArray &text() const { return m_text; }
 
 private:
     QByteArray m_text;
+    qsizetype m_limit;
+    bool m_started = false; // the leading "%" (or the text itself) has come
+    bool m_inComment = false;
 };
 
 class CncLibrary;
+class TransferStop;
 
-// A whole upload made at once: start, blocks until the one ending with "%", end. A CNC that
-// answers "buffer empty" is asked again after pause(), for busyLimitMs at most, or until pause()
-// answers false.
-struct CncUpload {
-    short result = 0; // EW_OK, the failing block's code, or EW_BUFFER when the CNC stayed busy
-    QByteArray text;
+struct UploadLimits {
+    int busyMs = 0; // how long a CNC may answer "buffer empty" without delivering
+    qsizetype bytes = 0; // the longest program taken
 };
-CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number, int busyLimitMs,
-                        const std::function<bool(int milliseconds)> &pause);
+// The settings key cnc/maxProgramBytes, else 64 MB; the busy bound of every transfer.
+UploadLimits configuredUploadLimits(const SettingsStore &settings);
 
-// Why an upload that ended with result did not deliver a program.
-QString uploadFailure(short result);
+// A whole upload made at once: start, blocks until the closing "%", end. A CNC that answers
+// "buffer empty" is asked again after a pause, within the limits, until the stop is requested.
+struct CncUpload {
+    enum class Failure { None, Start, Call, Length, TooLong, Stopped };
+    Failure failure = Failure::None;
+    short result = 0; // the failing call's code (EW_BUFFER when the CNC stayed busy)
+    long asked = 0; // after a Length failure: what was asked and what the library said it gave
+    long given = 0;
+    QByteArray text; // the whole program, only when nothing failed
+
+    bool succeeded() const { return failure == Failure::None; }
+};
+CncUpload uploadProgram(CncLibrary &library, unsigned short handle, long number, const UploadLimits &limits,
+                        const TransferStop &stop);
+
+// Why an upload did not deliver a program.
+QString uploadFailure(const CncUpload &upload, const UploadLimits &limits);
 
 // The program's lines for the window's list: without the framing "%", without CRs, blank lines
 // left out, other lines kept as they are; nullopt when the text is not framed by "%".

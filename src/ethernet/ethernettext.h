@@ -54,6 +54,13 @@ inline const QStringList RejectionDetails{
 // A CNC that keeps answering "buffer full" for this long ends the send.
 inline const QString DownloadTimedOut =
     QStringLiteral("Il C.N. non ha accettato dati per %1 secondi: invio interrotto.");
+// The user stopped a transfer under way.
+inline const QString DownloadStopped = QStringLiteral("Invio interrotto dall'utente.");
+inline const QString UploadStopped = QStringLiteral("Ricezione interrotta dall'utente.");
+inline const QString AskStopTransfer = QStringLiteral("Trasferimento in corso con il C.N.: interromperlo?");
+// A "%" in a line to send: the CNC would end the program there.
+inline const QString PercentInLine = QStringLiteral(
+    "Riga %1: %2\nIl carattere % chiude il programma sul C.N.: toglierlo e ripetere l'invio.");
 inline const QString NoPartProgram = QStringLiteral("Nessun part program selezionato");
 inline const QString NotFramed = QStringLiteral("Il part program non è delimitato da %");
 inline const QString ClearReceived = QStringLiteral("Cancello il programma già ricevuto?");
@@ -61,6 +68,11 @@ inline const QString HasDataTitle = QStringLiteral("Contiene dati");
 // A CNC that keeps answering "buffer empty" for this long ends the reception.
 inline const QString UploadTimedOut =
     QStringLiteral("Il C.N. non ha inviato dati per %1 secondi: ricezione interrotta.");
+// A library that says it gave more than was asked, or less than nothing.
+inline const QString UploadBadLength = QStringLiteral(
+    "La libreria del C.N. ha indicato %1 caratteri per un blocco di %2: ricezione interrotta, nulla è stato salvato.");
+inline const QString UploadTooLong =
+    QStringLiteral("Il programma ricevuto supera %1 byte (impostazione cnc/maxProgramBytes): ricezione interrotta.");
 // The working file of a reception could not be written; the terminal gets the lines anyway.
 inline const QString WorkFileNotWritten = QStringLiteral("Impossibile scrivere %1: %2");
 
@@ -70,6 +82,8 @@ inline const QString TakenOnCnc = QStringLiteral("Già presente su CN");
 inline const QString NumberFree = QStringLiteral("OK!");
 inline const QString ContinueButton = QStringLiteral("Continua");
 inline const QString StopButton = QStringLiteral("Non Continuare");
+// A program of the text whose new number the CNC memory cannot hold.
+inline const QString OutOfCncRange = QStringLiteral("Riga: %1  Il nuovo numero %2 è fuori dal campo del C.N. (da %3 a %4)");
 
 // The device that serves a serial port over the network.
 inline const QString RemoteWaitCaption = QStringLiteral("In attesa di comando da remoto");
@@ -78,6 +92,10 @@ inline const QString RemoteDeviceNotConnected =
     QStringLiteral("Il dispositivo di rete %1 non ha accettato la connessione entro %2 secondi.");
 inline const QString RemoteDeviceSilent = QStringLiteral("Il dispositivo di rete %1 non ha risposto entro %2 secondi.");
 inline const QString RemoteDeviceError = QStringLiteral("Collegamento con il dispositivo di rete %1 non riuscito: %2");
+
+// A directory read that gave a number the CNC memory cannot hold.
+inline const QString DirectoryBadNumber =
+    QStringLiteral("Il C.N. ha indicato il programma numero %1, fuori dal campo da %2 a %3: elenco interrotto.");
 
 // The directory grid's header.
 inline const QString ProgramColumn = QStringLiteral("Programma");

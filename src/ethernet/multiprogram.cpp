@@ -1,74 +1,39 @@
 #include "multiprogram.h"
 
-#include "numerictext.h"
+#include "cncdirectory.h"
+#include "ethernettext.h"
+#include "programcalls.h"
+
+#include <map>
 
 namespace {
 
-constexpr qsizetype NumberWidth = 4;
-
-bool isNumeric(const QString &line, qsizetype start)
+QString problemLine(const QString &line)
 {
-    if (start < 0 || start + NumberWidth > line.size())
-        return false;
-    for (qsizetype i = start; i < start + NumberWidth; ++i) {
-        if (!line.at(i).isDigit())
-            return false;
-    }
-    return true;
+    return QStringLiteral("Riga: ") + line + QStringLiteral("  Non contiene dati validi");
 }
 
-QString nuovonumero(const std::vector<RenumberedProgram> &programs, const QString &oldNumber)
+bool inCncRange(long number)
 {
-    const QString wanted = oldNumber.trimmed();
-    for (const RenumberedProgram &program : programs) {
-        if (program.oldNumber.trimmed() == wanted)
-            return program.newNumber;
-    }
-    return {};
+    return number >= FirstCncProgram && number <= LastCncProgram;
 }
 
-// Where the called program's four digits start in "M98 P…", after the P at p: a repeat count
-// may stand before them.
-qsizetype calledNumberStart(const QString &line, qsizetype p)
+// Rewrites the calls of one line; the problems go to the check.
+void rewriteCalls(QString &line, const std::map<long, long> &newNumbers, MultiProgramCheck &check)
 {
-    const qsizetype after = line.size() - p - 1;
-    if (after >= 6) {
-        if (isNumeric(line, p + 3))
-            return p + 3;
-        if (isNumeric(line, p + 2))
-            return p + 2;
-    } else if (after == 5 && isNumeric(line, p + 1)) {
-        return p + 2;
+    const QString original = line;
+    std::vector<ProgramCall> calls = programCalls(line);
+    // From the last to the first, so that a rewritten call does not move the ones before it.
+    for (auto call = calls.rbegin(); call != calls.rend(); ++call) {
+        const auto renumbered = call->program ? newNumbers.find(*call->program) : newNumbers.end();
+        if (renumbered == newNumbers.end()) {
+            // A program outside the text, or a call nobody can follow by reading it.
+            check.problems.append(problemLine(original));
+            check.question = true;
+            continue;
+        }
+        line.replace(call->start, call->length, callDigits(*call, renumbered->second));
     }
-    return p + 1;
-}
-
-void rewriteCall(QString &line, MultiProgramCheck &check)
-{
-    const qsizetype m98 = line.indexOf(QStringLiteral("M98"));
-    if (m98 < 0)
-        return;
-    qsizetype p = m98 + 3;
-    if (p < line.size() && line.at(p) == u' ')
-        ++p;
-    if (p >= line.size() || line.at(p) != u'P')
-        return; // Q and other addresses call nothing here
-    const QString problem = QStringLiteral("Riga: ") + line + QStringLiteral("  Non contiene dati validi");
-    if (line.size() - p - 1 < NumberWidth) {
-        check.problems.append(problem);
-        check.blocking = true;
-        return;
-    }
-    const qsizetype start = calledNumberStart(line, p);
-    if (!isNumeric(line, start))
-        return;
-    const QString called = nuovonumero(check.programs, u'O' + line.mid(start, NumberWidth));
-    if (called.isEmpty()) {
-        check.problems.append(problem);
-        check.question = true;
-        return;
-    }
-    line.replace(start, NumberWidth, called.right(NumberWidth));
 }
 
 } // namespace
@@ -84,29 +49,32 @@ QStringList MultiProgramCheck::takenNumbers() const
 }
 
 MultiProgramCheck renumberPrograms(const QStringList &lines, const QString &destination,
-                                   const std::function<bool(const QString &)> &onCnc)
+                                   const std::function<bool(long)> &onCnc)
 {
     MultiProgramCheck check;
     check.lines = lines;
-    const int base = int(leadingNumber(destination.mid(1, NumberWidth)));
-    int counter = 1;
-    for (const QString &line : lines) {
-        if (!line.startsWith(u'O'))
-            continue;
-        const QString newNumber = u'O' + QStringLiteral("%1").arg(base + counter - 1, NumberWidth, 10, QChar(u'0'));
-        check.programs.push_back({line.left(5), newNumber, false});
-        ++counter;
-    }
-    for (RenumberedProgram &program : check.programs) {
-        program.onCnc = onCnc(program.newNumber);
-        check.blocking = check.blocking || program.onCnc;
-    }
-    // Every header is in the table: it was made from these same headers.
+    const long base = typedProgramNumber(destination).value_or(0);
+    // Old number to new; a number the text gives twice is called as its first program.
+    std::map<long, long> newNumbers;
     for (QString &line : check.lines) {
-        if (line.startsWith(u'O'))
-            line.replace(0, 5, nuovonumero(check.programs, line.left(5)));
-        if (line.contains(QStringLiteral("M98")))
-            rewriteCall(line, check);
+        const std::optional<ProgramHeader> header = programHeader(line);
+        if (!header)
+            continue;
+        const long number = base + long(check.programs.size());
+        const QString newNumber = programNumberText(number);
+        const bool taken = onCnc(number);
+        check.programs.push_back({line.left(header->digits + 1), newNumber, taken});
+        check.blocking = check.blocking || taken;
+        if (!inCncRange(number)) {
+            check.problems.append(EthernetText::OutOfCncRange.arg(line.left(header->digits + 1), newNumber)
+                                      .arg(FirstCncProgram)
+                                      .arg(LastCncProgram));
+            check.blocking = check.outOfRange = true;
+        }
+        newNumbers.emplace(header->number, number);
+        line.replace(0, header->digits + 1, newNumber);
     }
+    for (QString &line : check.lines)
+        rewriteCalls(line, newNumbers, check);
     return check;
 }

@@ -6,11 +6,11 @@
 #include <functional>
 #include <vector>
 
-// A text of several programs (a main program and the subprograms it calls with M98 P) renumbered
-// for the CNC: each program gets the next number from the destination's on, and the calls follow
-// their subprograms.
+// A text of several programs (a main program and the subprograms it calls) renumbered for the
+// CNC: each program gets the next number from the destination's on, and every call of a program
+// of the text follows it. Numbers are compared as numbers: O1, O01 and O0001 are one program.
 struct RenumberedProgram {
-    QString oldNumber; // the header line's first five characters
+    QString oldNumber; // the header's O-word as written
     QString newNumber; // "O" and four digits
     bool onCnc = false; // the new number is already taken in the CNC memory
 };
@@ -18,9 +18,10 @@ struct RenumberedProgram {
 struct MultiProgramCheck {
     QStringList lines; // the text with its headers and calls rewritten
     std::vector<RenumberedProgram> programs;
-    QStringList problems; // one line per call that cannot be followed
-    bool blocking = false; // a new number is taken, or a call is too short to read
-    bool question = false; // a call names a program that is not in the text
+    QStringList problems; // one line per call that cannot be followed, per number out of range
+    bool blocking = false; // a new number is taken or out of range, or a call cannot be rewritten
+    bool question = false; // a call names a program that is not in the text, or one it cannot read
+    bool outOfRange = false; // a new number the CNC cannot hold: never sent, whatever the user says
 
     // Nothing to ask the user: the send goes on by itself.
     bool clean() const { return !blocking && !question; }
@@ -28,6 +29,6 @@ struct MultiProgramCheck {
 };
 
 // destination: "O" and the number, as the download has checked it; onCnc tells whether a program
-// number ("O0012") is in the CNC directory.
+// number is in the CNC directory.
 MultiProgramCheck renumberPrograms(const QStringList &lines, const QString &destination,
-                                   const std::function<bool(const QString &)> &onCnc);
+                                   const std::function<bool(long)> &onCnc);

@@ -1,32 +1,24 @@
 #include "cnccommands.h"
 
 #include "busyretry.h"
-#include "cncaddress.h"
 #include "cncdirectory.h"
+#include "cncdownload.h"
+#include "cncjobrun.h"
 #include "cncresults.h"
 #include "cncupload.h"
-#include "cncdownload.h"
-#include "multiprogram.h"
-#include "sentprograms.h"
-#include "ethernettext.h"
 #include "commandlinetext.h"
+#include "ethernettext.h"
 #include "machinefile.h"
 #include "machinestate.h"
+#include "multiprogram.h"
+#include "sentprograms.h"
+#include "settingsstore.h"
 #include "textfile.h"
 #include "transfercommands.h"
 
 #include <QTextStream>
-#include <QThread>
 
 namespace {
-
-constexpr long ConnectTimeoutSeconds = 10;
-
-bool pauseAndGoOn(int milliseconds)
-{
-    QThread::msleep(ulong(milliseconds));
-    return true;
-}
 
 // The machine named on the command line; nullopt after telling why there is none.
 std::optional<MachineRecord> namedMachine(const ProgramFolder &folder, const QString &name, QTextStream &err)
@@ -47,23 +39,6 @@ std::optional<MachineRecord> namedMachine(const ProgramFolder &folder, const QSt
     return machines.table.at(list.entries.at(position).recordIndex);
 }
 
-// Connects to the machine's CNC; the connect's result, with the handle to release in any case.
-short connectTo(CncLibrary &library, const CncAddress &address, unsigned short *handle)
-{
-    return library.cnc_allclibhndl3(address.host.toLatin1().constData(), address.port, ConnectTimeoutSeconds,
-                                    handle);
-}
-
-// Connects and reads the CNC's directory; its result is the connect's when that failed.
-CncDirectory connectAndList(CncLibrary &library, const CncAddress &address, unsigned short *handle)
-{
-    CncDirectory directory;
-    directory.result = connectTo(library, address, handle);
-    if (directory.result == EW_OK)
-        directory = readCncDirectory(library, *handle);
-    return directory;
-}
-
 // The machine's CNC address; nullopt after telling why there is none.
 std::optional<CncAddress> addressOf(const MachineRecord &record, QTextStream &err)
 {
@@ -74,10 +49,22 @@ std::optional<CncAddress> addressOf(const MachineRecord &record, QTextStream &er
     return address;
 }
 
+// A comment from the CNC as one line of the listing: its control characters (tabs, line ends,
+// escapes) would make fake lines or work the terminal.
+QString printableComment(const QByteArray &comment)
+{
+    QString text = QString::fromLatin1(comment);
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0))
+            c = u' ';
+    }
+    return text;
+}
+
 } // namespace
 
-int listCncDirectory(const ProgramFolder &folder, const QString &machine, CncLibrary &library, QTextStream &out,
-                     QTextStream &err)
+int listCncDirectory(const ProgramFolder &folder, const QString &machine, std::shared_ptr<CncLibrary> library,
+                     QTextStream &out, QTextStream &err)
 {
     const std::optional<MachineRecord> record = namedMachine(folder, machine, err);
     if (!record)
@@ -90,23 +77,29 @@ int listCncDirectory(const ProgramFolder &folder, const QString &machine, CncLib
     if (!address)
         return 1;
 
-    unsigned short handle = 0;
-    const CncDirectory directory = connectAndList(library, *address, &handle);
-    library.cnc_freelibhndl(handle);
-    for (const CncProgramEntry &program : directory.programs) {
-        out << programNumberText(program.number) << '\t' << program.size << '\t'
-            << QString::fromLatin1(program.comment) << '\n';
+    auto directory = std::make_shared<CncDirectory>();
+    const CncJobOutcome outcome = runCncJob(
+        std::move(library), *address,
+        [directory](CncLibrary &cnc, unsigned short handle, const TransferStop &, QStringList &messages) {
+            *directory = readCncDirectory(cnc, handle);
+            if (directory->result == EW_OK)
+                return 0;
+            messages.append(directoryFailure(*directory));
+            return 1;
+        },
+        CommandLineText::Stopped, err);
+    if (outcome.stopped)
+        return outcome.status;
+    for (const CncProgramEntry &program : directory->programs) {
+        out << programNumberText(program.number) << '\t' << program.size << '\t' << printableComment(program.comment)
+            << '\n';
     }
     out.flush();
-    if (directory.result != EW_OK) {
-        err << testoerrore(directory.result) << Qt::endl;
-        return 1;
-    }
-    return 0;
+    return outcome.status;
 }
 
 int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QString &from, const QString &file,
-                   CncLibrary &library, QTextStream &err)
+                   std::shared_ptr<CncLibrary> library, QTextStream &err)
 {
     const std::optional<MachineRecord> record = namedMachine(folder, machine, err);
     if (!record)
@@ -124,22 +117,29 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
     if (!address)
         return 1;
 
-    unsigned short handle = 0;
-    const short connected = connectTo(library, *address, &handle);
-    CncUpload upload;
-    if (connected == EW_OK)
-        upload = uploadProgram(library, handle, *number, BusyRetry::LimitMs, pauseAndGoOn);
-    library.cnc_freelibhndl(handle);
-    const short result = connected != EW_OK ? connected : upload.result;
-    if (result != EW_OK) {
-        err << uploadFailure(result) << Qt::endl;
-        return 1;
-    }
-    const std::optional<QStringList> lines = uploadedLines(upload.text);
-    if (!lines) {
-        err << EthernetText::NotFramed << Qt::endl;
-        return 1;
-    }
+    const UploadLimits limits = configuredUploadLimits(SettingsStore());
+    auto lines = std::make_shared<QStringList>();
+    const CncJobOutcome outcome = runCncJob(
+        std::move(library), *address,
+        [number = *number, limits, lines](CncLibrary &cnc, unsigned short handle, const TransferStop &stop,
+                                          QStringList &messages) {
+            const CncUpload upload = uploadProgram(cnc, handle, number, limits, stop);
+            if (!upload.succeeded()) {
+                messages.append(uploadFailure(upload, limits));
+                return 1;
+            }
+            const std::optional<QStringList> received = uploadedLines(upload.text);
+            if (!received) {
+                messages.append(EthernetText::NotFramed);
+                return 1;
+            }
+            *lines = *received;
+            return 0;
+        },
+        EthernetText::UploadStopped, err);
+    // Written here, on the command's own thread, and only for a whole program.
+    if (outcome.status != 0)
+        return outcome.status;
     QString error;
     if (!TextFile::writeAtomically(file, terminalText(*lines), &error)) {
         err << file << ": " << error << Qt::endl;
@@ -161,53 +161,90 @@ std::optional<QByteArray> textToSend(const ProgramFolder &folder, const Transfer
     return text;
 }
 
-// Reads every program just written back from the CNC and compares it with what was sent.
-bool verifySent(CncLibrary &library, unsigned short handle, const QStringList &lines, const QString &destination,
-                QTextStream &err)
+// Reads every program just written back from the CNC and compares it with what the CNC should
+// hold: the renumbered text, its calls included.
+bool verifySent(CncLibrary &library, unsigned short handle, const TransferStop &stop, const QStringList &lines,
+                const QString &destination, QStringList &messages)
 {
+    const UploadLimits limits = configuredUploadLimits(SettingsStore());
     for (const SentProgram &program : sentPrograms(lines, destination)) {
         const QString name = programNumberText(program.number);
-        const CncUpload upload = uploadProgram(library, handle, program.number, BusyRetry::LimitMs, pauseAndGoOn);
-        if (upload.result != EW_OK) {
-            err << CommandLineText::VerifyNotRead.arg(name, testoerrore(upload.result)) << Qt::endl;
+        const CncUpload upload = uploadProgram(library, handle, program.number, limits, stop);
+        if (!upload.succeeded()) {
+            messages.append(CommandLineText::VerifyNotRead.arg(name, uploadFailure(upload, limits)));
             return false;
         }
         const std::optional<QStringList> read = uploadedLines(upload.text);
         if (!read) {
-            err << CommandLineText::VerifyNotRead.arg(name, EthernetText::NotFramed) << Qt::endl;
+            messages.append(CommandLineText::VerifyNotRead.arg(name, EthernetText::NotFramed));
             return false;
         }
         if (const std::optional<LineDifference> difference = firstDifference(program.lines, *read)) {
-            err << CommandLineText::VerifyDiffers.arg(name).arg(difference->line).arg(difference->sent, difference->read)
-                << Qt::endl;
+            messages.append(
+                CommandLineText::VerifyDiffers.arg(name).arg(difference->line).arg(difference->sent, difference->read));
             return false;
         }
     }
-    err << CommandLineText::Verified << Qt::endl;
+    messages.append(CommandLineText::Verified);
     return true;
+}
+
+bool inDirectory(const CncDirectory &directory, long number)
+{
+    for (const CncProgramEntry &program : directory.programs) {
+        if (program.number == number)
+            return true;
+    }
+    return false;
 }
 
 // Why the checked text is not sent: the lines to tell, none when it goes. Numbers taken on the
 // CNC and calls that cannot be followed stop it unless the user said to go on; the destination
-// itself taken always does.
-QStringList sendStoppers(const MultiProgramCheck &check, const QString &destination,
-                         const std::function<bool(const QString &)> &onCnc, bool continueAnyway)
+// itself taken, and numbers the CNC cannot hold, always do.
+QStringList sendStoppers(const MultiProgramCheck &check, long destination, const CncDirectory &directory,
+                         bool continueAnyway)
 {
+    if (inDirectory(directory, destination))
+        return {EthernetText::ExistsOnCnc};
     QStringList stoppers;
-    if (!check.clean() && !continueAnyway) {
+    if (!check.clean() && (!continueAnyway || check.outOfRange)) {
         const QStringList taken = check.takenNumbers();
         if (!taken.isEmpty())
             stoppers.append(EthernetText::TakenOnCnc + QStringLiteral(": ") + taken.join(QStringLiteral(", ")));
-        stoppers.append(CommandLineText::ContinueToSend);
+        stoppers.append(check.outOfRange ? CommandLineText::NotSendable : CommandLineText::ContinueToSend);
     }
-    if (onCnc(destination))
-        stoppers = QStringList{EthernetText::ExistsOnCnc};
     return stoppers;
+}
+
+// The send once connected: the checks on the CNC's directory, the renumbering, the download and
+// the verification.
+int sendChecked(CncLibrary &library, unsigned short handle, const TransferStop &stop, const QStringList &lines,
+                const QString &destination, const TransferRequest &request, QStringList &messages)
+{
+    const CncDirectory directory = readCncDirectory(library, handle);
+    if (directory.result != EW_OK) {
+        messages.append(directoryFailure(directory));
+        return 1;
+    }
+    const MultiProgramCheck check =
+        renumberPrograms(lines, destination, [&directory](long number) { return inDirectory(directory, number); });
+    const QStringList stoppers = sendStoppers(check, typedProgramNumber(destination).value_or(0), directory,
+                                              request.continueAnyway);
+    messages.append(check.problems);
+    messages.append(stoppers);
+    if (!stoppers.isEmpty())
+        return 1;
+    const CncDownload download =
+        downloadProgram(library, handle, downloadText(check.lines, destination), BusyRetry::LimitMs, stop);
+    messages.append(downloadMessages(download));
+    const bool sent = download.started && download.result == EW_OK && !download.stopped;
+    return sent && (!request.verify || verifySent(library, handle, stop, check.lines, destination, messages)) ? 0 : 1;
 }
 
 } // namespace
 
-int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, CncLibrary &library, QTextStream &err)
+int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::shared_ptr<CncLibrary> library,
+              QTextStream &err)
 {
     const std::optional<MachineRecord> record = namedMachine(folder, request.machine, err);
     if (!record)
@@ -229,41 +266,19 @@ int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, CncLi
         err << EthernetText::InvalidNumber << Qt::endl;
         return 1;
     }
+    if (const std::optional<QString> percent = programEndInText(lines)) {
+        err << *percent << Qt::endl;
+        return 1;
+    }
     const std::optional<CncAddress> address = addressOf(*record, err);
     if (!address)
         return 1;
-
-    unsigned short handle = 0;
-    const CncDirectory directory = connectAndList(library, *address, &handle);
-    if (directory.result != EW_OK) {
-        library.cnc_freelibhndl(handle);
-        err << testoerrore(directory.result) << Qt::endl;
-        return 1;
-    }
-    const auto onCnc = [&directory](const QString &number) {
-        for (const CncProgramEntry &program : directory.programs) {
-            if (programNumberText(program.number) == number)
-                return true;
-        }
-        return false;
-    };
-    const MultiProgramCheck check = renumberPrograms(lines, *destination, onCnc);
-    const QStringList stop = sendStoppers(check, *destination, onCnc, request.continueAnyway);
-    for (const QString &problem : check.problems)
-        err << problem << Qt::endl;
-    for (const QString &line : stop)
-        err << line << Qt::endl;
-    if (!stop.isEmpty()) {
-        library.cnc_freelibhndl(handle);
-        return 1;
-    }
-
-    const CncDownload download =
-        downloadProgram(library, handle, downloadText(check.lines, *destination), BusyRetry::LimitMs, pauseAndGoOn);
-    for (const QString &line : downloadMessages(download))
-        err << line << Qt::endl;
-    const bool sent = download.started && download.result == EW_OK;
-    const bool verified = sent && (!request.verify || verifySent(library, handle, check.lines, *destination, err));
-    library.cnc_freelibhndl(handle);
-    return verified ? 0 : 1;
+    return runCncJob(
+               std::move(library), *address,
+               [lines, destination = *destination, request](CncLibrary &cnc, unsigned short handle,
+                                                            const TransferStop &stop, QStringList &messages) {
+                   return sendChecked(cnc, handle, stop, lines, destination, request, messages);
+               },
+               EthernetText::DownloadStopped, err)
+        .status;
 }

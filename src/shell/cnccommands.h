@@ -4,24 +4,29 @@
 
 #include <QStringList>
 
+#include <memory>
+
 class CncLibrary;
 struct TransferRequest;
 class QTextStream;
 
-// truvnet dir MACHINE: the programs of an Ethernet machine's CNC memory, one per line (number,
-// size in bytes, comment, separated by tabs), in the CNC's order. Returns the exit status; every
-// failure is told on err with the library's message for its code.
-int listCncDirectory(const ProgramFolder &folder, const QString &machine, CncLibrary &library, QTextStream &out,
-                     QTextStream &err);
+// The commands that work on an Ethernet machine's CNC. Each runs its library calls on a thread
+// of their own, so that Ctrl+C and SIGTERM end it within a second or two (128 + the signal's
+// number) even while a call blocks; they return the exit status and tell every failure on err.
 
-// truvnet receive MACHINE FILE --from O1234: the program read from an Ethernet machine's CNC, into
-// FILE as the terminal holds it (CR LF lines). Returns the exit status; a serial machine is a
-// usage error (2).
+// truvnet dir MACHINE: the programs of the CNC memory, one per line (number, size in bytes,
+// comment, separated by tabs), in the CNC's order.
+int listCncDirectory(const ProgramFolder &folder, const QString &machine, std::shared_ptr<CncLibrary> library,
+                     QTextStream &out, QTextStream &err);
+
+// truvnet receive MACHINE FILE --from O1234: the program read from the CNC, into FILE as the
+// terminal holds it (CR LF lines); FILE is written only when the whole program arrived. A serial
+// machine is a usage error (2).
 int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QString &from, const QString &file,
-                   CncLibrary &library, QTextStream &err);
+                   std::shared_ptr<CncLibrary> library, QTextStream &err);
 
 // truvnet send MACHINE FILE|--program N --as O1234 [--continue] [--verify]: the text written into
-// an Ethernet machine's CNC as the Ethernet window sends it, with its checks and messages on err;
-// --verify reads every program back and compares. Returns the exit status; a serial machine is a
-// usage error (2).
-int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, CncLibrary &library, QTextStream &err);
+// the CNC as the Ethernet window sends it, with its checks and messages; --verify reads every
+// program back and compares it with what the CNC should hold. A serial machine is a usage error (2).
+int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::shared_ptr<CncLibrary> library,
+              QTextStream &err);

@@ -35,6 +35,10 @@ inline const QString ReceiveNeedsFrom =
 inline const QString AsNeedsEthernet =
     QStringLiteral("--as scrive un programma nel C.N. di una macchina Ethernet; %1 è una macchina seriale.");
 inline const QString ContinueToSend = QStringLiteral("Programma non inviato: --continue per inviarlo comunque.");
+// Numbers the CNC cannot hold: --continue does not send them either.
+inline const QString NotSendable = QStringLiteral("Programma non inviato: il C.N. non può tenere questi numeri.");
+// Ctrl+C or SIGTERM ended a command on a CNC.
+inline const QString Stopped = QStringLiteral("Interrotto dall'utente.");
 inline const QString VerifyNotRead = QStringLiteral("Verifica: %1 non riletto dal C.N.: %2");
 inline const QString VerifyDiffers =
     QStringLiteral("Verifica: %1 differisce alla riga %2: inviato \"%3\", letto dal C.N. \"%4\"");

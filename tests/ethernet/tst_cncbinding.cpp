@@ -116,7 +116,7 @@ void CncBindingTest::windowReceivesFromTheCnc()
     QTemporaryDir memory;
     fillMemory(memory.path());
     CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), {QStringLiteral("--busy"), QStringLiteral("2")});
-    FocasLibrary library(QStringLiteral(LIBCNCSIM));
+    const auto library = std::make_shared<FocasLibrary>(QStringLiteral(LIBCNCSIM));
     ScriptedDialogs dialogs;
     QByteArray handedBack;
     {
@@ -158,7 +158,7 @@ void CncBindingTest::windowSendsToTheCnc()
     QTemporaryDir memory;
     fillMemory(memory.path());
     CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), options);
-    FocasLibrary library(QStringLiteral(LIBCNCSIM));
+    const auto library = std::make_shared<FocasLibrary>(QStringLiteral(LIBCNCSIM));
     ScriptedDialogs dialogs;
     const QByteArray text = "%\r\nO0001 (MAIN)\r\nM98 P0002\r\nM98 P0003\r\nM30\r\nO0002\r\n"
                             + QByteArray(200000, 'X') + "\r\nM99\r\nO0003\r\nM99\r\n%\r\n";
@@ -186,9 +186,9 @@ void CncBindingTest::receiveFromCommand_data()
     QTest::addColumn<QString>("err");
     QTest::newRow("received") << QStringLiteral("FRESA ETH") << QStringLiteral("O1") << 0
                               << QByteArray("O0001 (PERNO)\r\nG0 X0\r\nM30\r\n") << QString();
-    // A refused start shows up as the first block's error; the file stays as it was.
+    // The refused start is told at once; the file stays as it was.
     QTest::newRow("not in the CNC") << QStringLiteral("FRESA ETH") << QStringLiteral("O0002") << 1 << QByteArray("old")
-                                    << QStringLiteral("Funzione non disponibile\n");
+                                    << QStringLiteral("Programma non esiste nel CN\n");
     QTest::newRow("serial machine") << QStringLiteral("TORNIO") << QStringLiteral("O1") << 2 << QByteArray("old")
                                     << QStringLiteral("--from legge un programma dal C.N. di una macchina Ethernet; "
                                                       "TORNIO è una macchina seriale.\n");

@@ -101,7 +101,8 @@ void CncDirectoryTest::directoryReadToTheEnd_data()
     QTest::newRow("empty CNC") << QList<int>{} << 0 << QStringList{"0"} << 0 << int(EW_OK);
     QTest::newRow("failure on the second read") << QList<int>{1, 100} << 2 << QStringList{"0", "2"} << 1
                                                 << int(EW_SOCKET);
-    QTest::newRow("the last number there is") << QList<int>{32767} << 0 << QStringList{"0"} << 1 << int(EW_OK);
+    QTest::newRow("a number the CNC cannot hold") << QList<int>{32767} << 0 << QStringList{"0"} << 0
+                                                  << int(EW_PROTOCOL);
 }
 
 void CncDirectoryTest::directoryReadToTheEnd()
@@ -120,7 +121,7 @@ void CncDirectoryTest::directoryReadToTheEnd()
         library.scripted["cnc_rdprogdir2"].enqueue(short(EW_SOCKET));
     const CncDirectory directory = readCncDirectory(library, 7);
     QStringList made;
-    for (const QString &call : std::as_const(library.calls))
+    for (const QString &call : library.callLog())
         made.append(call.section(u' ', 1));
     QCOMPARE(made, reads);
     QCOMPARE(int(directory.programs.size()), listed);
@@ -178,7 +179,8 @@ void CncDirectoryTest::dirCommand()
     TempProgramFolder temp;
     temp.writeFile(QStringLiteral("cncsett.dat"), " 0 \r\n\"TORNIO\",1,\"9600,E,7,2\",1,\"\",\"\",0\r\n"
                                                   "\"FRESA ETH\",1,\"127.0.0.1:8193,\",0,\"\",\"\",0\r\n");
-    FakeCncLibrary library;
+    const auto shared = std::make_shared<FakeCncLibrary>();
+    FakeCncLibrary &library = *shared;
     library.programs[1] = {56, "PERNO"};
     library.programs[100] = {1234, "FLANGIA"};
     library.scripted["cnc_allclibhndl3"].enqueue(short(connectResult));
@@ -186,14 +188,14 @@ void CncDirectoryTest::dirCommand()
     QString told;
     QTextStream outStream(&printed);
     QTextStream errStream(&told);
-    QCOMPARE(listCncDirectory(temp.folder(), machine, library, outStream, errStream), status);
+    QCOMPARE(listCncDirectory(temp.folder(), machine, shared, outStream, errStream), status);
     QCOMPARE(printed, out);
     QCOMPARE(told, err);
     if (machine != QStringLiteral("TORNIO")) {
-        QCOMPARE(library.calls.first(), QStringLiteral("cnc_allclibhndl3 127.0.0.1 8193 10"));
-        QCOMPARE(library.calls.last(), QStringLiteral("cnc_freelibhndl 7"));
+        QCOMPARE(library.callLog().first(), QStringLiteral("cnc_allclibhndl3 127.0.0.1 8193 10"));
+        QCOMPARE(library.callLog().last(), QStringLiteral("cnc_freelibhndl 7"));
     } else {
-        QVERIFY(library.calls.isEmpty());
+        QVERIFY(library.callLog().isEmpty());
     }
 }
 

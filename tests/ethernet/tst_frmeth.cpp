@@ -22,9 +22,10 @@ namespace {
 
 // The Ethernet window on a fake CNC holding O0001, O0012 and O0100, main program O0001.
 struct Window {
-    FakeCncLibrary library;
+    std::shared_ptr<FakeCncLibrary> shared = std::make_shared<FakeCncLibrary>();
+    FakeCncLibrary &library = *shared;
     ScriptedDialogs dialogs;
-    QPointer<frmeth> window = new frmeth(library, dialogs);
+    QPointer<frmeth> window = new frmeth(shared, dialogs);
 
     Window()
     {
@@ -74,8 +75,6 @@ private slots:
     void directoryAndGridClick();
     void deleteAndRename_data();
     void deleteAndRename();
-    void uploadedText_data();
-    void uploadedText();
     void receiveAndLeave();
     void send_data();
     void send();
@@ -110,6 +109,11 @@ void FrmethTest::connection()
     QSignalSpy closed(w.window.data(), &frmeth::closed);
     w.window->open(0, settings, "O0001\r\nM30\r\n");
     QVERIFY(w.window->isVisible());
+    // While it connects: what the window is for, and nothing to press that needs the CNC.
+    QCOMPARE(w.find<QLabel>("Label2")->text(), QStringLiteral("Destinazione"));
+    QCOMPARE(w.find<QTableWidget>("MSFlexGrid1")->horizontalHeaderItem(2)->text(), QStringLiteral("Dimensione"));
+    for (const char *command : {"Command1", "Command3", "Command4", "Command5"})
+        QVERIFY2(!w.find<QPushButton>(command)->isEnabled(), command);
     if (!message.isEmpty()) {
         QTRY_COMPARE(w.dialogs.messageTexts(), QStringList{message});
         if (connectResult != 0)
@@ -117,12 +121,13 @@ void FrmethTest::connection()
         else
             w.window->close(); // stays open for the user to close
         QCOMPARE(closed.size(), 1);
-        QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_freelibhndl")).size(), 1);
-        QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_allclibhndl3")).size(), connectResult != 0 ? 1 : 0);
+        // Only a handle the library gave is given back.
+        QTRY_COMPARE(w.library.callLog().filter(QStringLiteral("cnc_freelibhndl")).size(), connectResult != 0 ? 1 : 0);
+        QCOMPARE(w.library.callLog().filter(QStringLiteral("cnc_allclibhndl3")).size(), connectResult != 0 ? 1 : 0);
         return;
     }
     QVERIFY(w.settle());
-    QCOMPARE(w.library.calls.first(), QStringLiteral("cnc_allclibhndl3 127.0.0.1 8193 10"));
+    QCOMPARE(w.library.callLog().first(), QStringLiteral("cnc_allclibhndl3 127.0.0.1 8193 10"));
     QCOMPARE(w.find<QPushButton>("Command5")->isEnabled(), renameEnabled);
     QCOMPARE(w.window->windowTitle(), QStringLiteral("Gestione  Ethernet          ") + QString::fromLatin1(cncType)
                                           + QStringLiteral("  M          C.N. : FRESA 2"));
@@ -131,7 +136,7 @@ void FrmethTest::connection()
     QCOMPARE(w.find<QListWidget>("List1")->item(0)->text(), QStringLiteral("O0001"));
     QVERIFY(w.dialogs.shown.isEmpty());
     w.window->close();
-    QCOMPARE(w.library.calls.last(), QStringLiteral("cnc_freelibhndl 7"));
+    QTRY_COMPARE(w.library.callLog().last(), QStringLiteral("cnc_freelibhndl 7"));
 }
 
 void FrmethTest::directoryAndGridClick()
@@ -146,20 +151,23 @@ void FrmethTest::directoryAndGridClick()
     QCOMPARE(w.gridColumn(2), (QStringList{QLocale().toString(0) + QLocale().groupSeparator() + "056",
                                            QStringLiteral("1") + QLocale().groupSeparator() + "200",
                                            QStringLiteral("0") + QLocale().groupSeparator() + "034"}));
-    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_rdprogdir2")).size(), 4);
+    QCOMPARE(w.library.callLog().filter(QStringLiteral("cnc_rdprogdir2")).size(), 4);
+    // Numbers are compared as numbers.
     QVERIFY(w.window->esiste(QStringLiteral(" O0012 ")));
-    QVERIFY(!w.window->esiste(QStringLiteral("O12")));
+    QVERIFY(w.window->esiste(QStringLiteral("O12")));
+    QVERIFY(w.window->esiste(QStringLiteral("12")));
+    QVERIFY(!w.window->esiste(QStringLiteral("O120")));
 
     auto *grid = w.find<QTableWidget>("MSFlexGrid1");
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(2, 1)).center());
     QCOMPARE(w.find<QLineEdit>("Text1")->text(), QStringLiteral("O0100"));
 
-    // An empty CNC: no header texts, one empty row.
+    // An empty CNC: one empty row under the headers.
     w.library.programs.clear();
     w.find<QPushButton>("Command3")->click();
     QVERIFY(w.settle());
     QCOMPARE(w.gridColumn(0), QStringList{QString()});
-    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QString());
+    QCOMPARE(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Programma"));
 }
 
 void FrmethTest::deleteAndRename_data()
@@ -182,7 +190,11 @@ void FrmethTest::deleteAndRename_data()
     QTest::newRow("delete, not a number") << QByteArray("Command4") << QStringLiteral("OX1") << QString() << yes << 0
                                           << QStringList{"Numero programma non valido"} << QString() << all;
     QTest::newRow("delete, 12 as typed") << QByteArray("Command4") << QStringLiteral("12") << QString() << yes << 0
-                                         << QStringList{"Programma non esiste nel CN"} << QString() << all;
+                                         << QStringList{"Desiderate cancellare il programma sul CN ? \r12"}
+                                         << QStringLiteral("cnc_delete 12") << QStringList{"O0001", "O0100"};
+    QTest::newRow("delete, main program as 1") << QByteArray("Command4") << QStringLiteral("1") << QString() << yes
+                                               << 0 << QStringList{"Il programma risulta selezionato sul CN"}
+                                               << QString() << all;
     QTest::newRow("delete, main program") << QByteArray("Command4") << QStringLiteral("O0001") << QString() << yes << 0
                                           << QStringList{"Il programma risulta selezionato sul CN"} << QString() << all;
     QTest::newRow("delete, running") << QByteArray("Command4") << QStringLiteral("O0100") << QString() << yes << 0
@@ -234,45 +246,13 @@ void FrmethTest::deleteAndRename()
         QTRY_COMPARE(w.gridColumn(0), listed);
         QVERIFY(w.settle());
     }
-    QCOMPARE(w.library.calls.filter(callName).join(u','), call);
+    QCOMPARE(w.library.callLog().filter(callName).join(u','), call);
     for (const ScriptedDialogs::Shown &box : std::as_const(w.dialogs.shown)) {
         if (box.kind == ScriptedDialogs::Kind::Question)
             QCOMPARE(box.title, QStringLiteral("Cancellazione programma"));
         else if (box.text.contains(QStringLiteral("sul CN")))
             QCOMPARE(box.title, QStringLiteral("Programma Attivo"));
     }
-}
-
-void FrmethTest::uploadedText_data()
-{
-    QTest::addColumn<QList<int>>("blocks"); // lengths delivered, in turn
-    QTest::addColumn<int>("endsAfter");     // the block that ends the program (1-based)
-    QTest::newRow("1280, 1280, 12") << QList<int>{1280, 1280, 12} << 3;
-    QTest::newRow("exactly 1280 ending with %") << QList<int>{1280} << 1;
-}
-
-void FrmethTest::uploadedText()
-{
-    QFETCH(QList<int>, blocks);
-    QFETCH(int, endsAfter);
-    int total = 0;
-    for (int length : blocks)
-        total += length;
-    QByteArray text = "%\n" + QByteArray(total - 3, 'X') + "%";
-    UploadedProgram program;
-    int offset = 0;
-    int ended = 0;
-    for (int i = 0; i < blocks.size() && !ended; ++i) {
-        if (program.append(text.constData() + offset, blocks.at(i)))
-            ended = i + 1;
-        offset += blocks.at(i);
-    }
-    QCOMPARE(ended, endsAfter);
-    QCOMPARE(program.text(), text);
-
-    QCOMPARE(uploadedLines("%\nO0001\r\nG0 X0\n\n  \n  M30\n%"), std::optional<QStringList>({"O0001", "G0 X0", "  M30"}));
-    QCOMPARE(uploadedLines("O0001\nM30\n%"), std::nullopt);
-    QCOMPARE(terminalText({"O0001", "M30"}), QByteArray("O0001\r\nM30\r\n"));
 }
 
 void FrmethTest::receiveAndLeave()
@@ -299,9 +279,9 @@ void FrmethTest::receiveAndLeave()
     for (int busy = 0; busy < 2; ++busy)
         w.library.scripted["cnc_upload3"].enqueue(short(EW_BUFFER));
     QVERIFY(receive(QStringLiteral("O12")));
-    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_upstart3")), QStringList{"cnc_upstart3 0 12 12"});
-    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_upload3")).size(), 2 + 3);
-    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_upend3")).size(), 1);
+    QCOMPARE(w.library.callLog().filter(QStringLiteral("cnc_upstart3")), QStringList{"cnc_upstart3 0 12 12"});
+    QCOMPARE(w.library.callLog().filter(QStringLiteral("cnc_upload3")).size(), 2 + 3);
+    QCOMPARE(w.library.callLog().filter(QStringLiteral("cnc_upend3")).size(), 1);
     auto *list = w.find<QListWidget>("List1");
     QCOMPARE(list->count(), 3);
     QCOMPARE(list->item(0)->text(), QStringLiteral("O0012 (FLANGIA)"));
@@ -348,7 +328,9 @@ void FrmethTest::send_data()
     QTest::newRow("destination O alone") << one << "O" << QStringList{} << "" << QStringList{"Numero programma non valido"} << QByteArray() << "O" << false;
     QTest::newRow("sent under the first line's number") << one << "" << QStringList{} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true;
     QTest::newRow("busy three times") << one << "5" << QStringList{"cnc_download3", "10", "cnc_download3", "10", "cnc_download3", "10"} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true;
-    QTest::newRow("already on the CNC") << one << "O12345" << QStringList{} << "auto" << QStringList{"Il programma esiste sul CN"} << QByteArray() << "O12345" << false;
+    QTest::newRow("already on the CNC as O0001") << one << "O1" << QStringList{} << "stop" << QStringList{} << QByteArray() << "O1" << false;
+    QTest::newRow("a % in a comment") << QByteArray("O0005\r\n(SET %5)\r\nM30\r\n") << "" << QStringList{} << "" << QStringList{"Riga 2: (SET %5)\nIl carattere % chiude il programma sul C.N.: toglierlo e ripetere l'invio."} << QByteArray() << "O5" << false;
+    QTest::newRow("refused at the end") << one << "" << QStringList{"cnc_dwnend3", "8"} << "auto" << QStringList{testoerrore(EW_OVRFLOW)} << sent << "O5" << true;
     QTest::newRow("refused with detail 4") << one << "" << QStringList{"cnc_download3", "5"} << "auto" << QStringList{"Programma già presente sul CN", "Correggere e ripetere l'invio"} << QByteArray() << "O5" << false;
     QTest::newRow("start refused") << one << "" << QStringList{"cnc_dwnstart3", "-1"} << "auto" << QStringList{testoerrore(EW_BUSY)} << QByteArray() << "O5" << false;
     QTest::newRow("call outside the text, stopped") << calling << "O200" << QStringList{} << "ask-stop" << QStringList{} << QByteArray() << "O200" << false;
@@ -363,13 +345,12 @@ void FrmethTest::send()
     QFETCH(QStringList, script);
     QFETCH(QString, choice);
     Window w;
-    w.library.programs[12345] = {20, "CINQUE CIFRE"};
     w.library.detailNumber = 4;
     w.window->open(0, QStringLiteral("127.0.0.1:8193,"), terminal);
     QVERIFY(w.settle());
     for (qsizetype i = 0; i < script.size(); i += 2)
         w.library.scripted[script.at(i)].enqueue(short(script.at(i + 1).toInt()));
-    const qsizetype listings = w.library.calls.filter(QStringLiteral("cnc_rdprgnum")).size();
+    const qsizetype listings = w.library.callLog().filter(QStringLiteral("cnc_rdprgnum")).size();
     w.command("Command1", typed);
     if (!choice.isEmpty()) {
         checkmulti *check = nullptr;
@@ -395,10 +376,10 @@ void FrmethTest::send()
     QTEST(w.dialogs.texts(), "shown");
     QTEST(w.library.downloaded, "downloaded");
     QTEST(w.find<QLineEdit>("Text1")->text(), "destination");
-    QTEST(w.library.calls.filter(QStringLiteral("cnc_rdprgnum")).size() > listings + 1, "refreshed");
+    QTEST(w.library.callLog().filter(QStringLiteral("cnc_rdprgnum")).size() > listings + 1, "refreshed");
     // Once started, every transfer is ended.
-    QCOMPARE(w.library.calls.filter(QStringLiteral("cnc_dwnend3")).size(),
-             w.library.calls.filter(QStringLiteral("cnc_dwnstart3")).size() - (script.contains("cnc_dwnstart3") ? 1 : 0));
+    QCOMPARE(w.library.callLog().filter(QStringLiteral("cnc_dwnend3")).size(),
+             w.library.callLog().filter(QStringLiteral("cnc_dwnstart3")).size() - (script.contains("cnc_dwnstart3") ? 1 : 0));
 }
 
 QTEST_MAIN(FrmethTest)

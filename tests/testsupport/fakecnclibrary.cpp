@@ -6,9 +6,40 @@ namespace {
 constexpr unsigned short Handle = 7;
 }
 
+QStringList FakeCncLibrary::callLog() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_calls;
+}
+
+void FakeCncLibrary::hold(const QString &call)
+{
+    std::lock_guard lock(m_mutex);
+    m_hold = call;
+}
+
+bool FakeCncLibrary::isHolding() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_holding;
+}
+
+void FakeCncLibrary::release()
+{
+    std::lock_guard lock(m_mutex);
+    m_hold.clear();
+    m_holding = false;
+    m_released.notify_all();
+}
+
 std::optional<short> FakeCncLibrary::enter(const QString &call)
 {
-    calls.append(call);
+    std::unique_lock lock(m_mutex);
+    m_calls.append(call);
+    if (!m_hold.isEmpty() && call.section(u' ', 0, 0) == m_hold) {
+        m_holding = true;
+        m_released.wait(lock, [this] { return !m_holding; });
+    }
     auto script = scripted.find(call.section(u' ', 0, 0));
     if (script == scripted.end() || script->second.isEmpty())
         return std::nullopt;
@@ -116,10 +147,10 @@ short FakeCncLibrary::cnc_upload3(unsigned short, long *length, char *data)
 {
     if (const auto result = enter(QStringLiteral("cnc_upload3 %1").arg(*length)))
         return *result;
-    const QByteArray block = uploadText.mid(m_uploaded, *length);
+    const QByteArray block = uploadText.mid(m_uploaded, std::min(*length, uploadBlock));
     std::memcpy(data, block.constData(), size_t(block.size()));
     m_uploaded += block.size();
-    *length = long(block.size());
+    *length = claimedUploadLength.value_or(long(block.size()));
     return EW_OK;
 }
 

@@ -6,11 +6,14 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <condition_variable>
 #include <map>
+#include <mutex>
 #include <optional>
 
 // A CNC library for tests: a CNC memory of programs, results scripted per call name, and a log
-// of the calls made ("cnc_allclibhndl3 127.0.0.1 8193 10", "cnc_rdprogdir2 101"...).
+// of the calls made ("cnc_allclibhndl3 127.0.0.1 8193 10", "cnc_rdprogdir2 101"...). The calls
+// come from the windows' worker thread: the log is read through callLog().
 class FakeCncLibrary : public CncLibrary {
 public:
     struct Program {
@@ -32,7 +35,15 @@ public:
     // Per call name, in turn: a result to answer instead of the normal one, or nullopt for the
     // normal answer.
     std::map<QString, QQueue<std::optional<short>>> scripted;
-    QStringList calls;
+    long uploadBlock = 1L << 30; // the most one upload call delivers
+    // What upload3 says it delivered instead of the length it copied, when set (a broken library).
+    std::optional<long> claimedUploadLength;
+
+    QStringList callLog() const;
+    // The next call of that name waits, once logged, until release(): a CNC that hangs.
+    void hold(const QString &call);
+    bool isHolding() const;
+    void release();
 
     short cnc_allclibhndl3(const char *ipaddr, unsigned short port, long timeout, unsigned short *handle) override;
     short cnc_freelibhndl(unsigned short handle) override;
@@ -50,6 +61,11 @@ public:
     short cnc_upend3(unsigned short handle) override;
 
 private:
+    mutable std::mutex m_mutex;
+    std::condition_variable m_released;
+    QStringList m_calls;
+    QString m_hold;
+    bool m_holding = false;
     qsizetype m_uploaded = 0;
     // Logs the call; the scripted result when there is one.
     std::optional<short> enter(const QString &call);

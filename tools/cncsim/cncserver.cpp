@@ -2,6 +2,7 @@
 
 #include "protocol.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,8 +13,9 @@
 
 namespace cncsim {
 
-CncServer::CncServer(int listener, const MachineConfig &config, const ProgramStore &store, long dropAfter)
-    : m_listener(listener), m_config(config), m_store(store), m_dropAfter(dropAfter)
+CncServer::CncServer(int listener, const MachineConfig &config, const ProgramStore &store, long dropAfter,
+                     long stallAfter)
+    : m_listener(listener), m_config(config), m_store(store), m_dropAfter(dropAfter), m_stallAfter(stallAfter)
 {
 }
 
@@ -110,6 +112,8 @@ void CncServer::queue(Client &client, const std::string &frame)
         size = std::size_t(m_dropAfter - client.sent);
         client.closing = true;
     }
+    if (m_stallAfter >= 0 && client.sent + long(size) > m_stallAfter)
+        size = std::size_t(std::max(0L, m_stallAfter - client.sent)); // and nothing more, ever
     client.out.append(frame, 0, size);
     client.sent += long(size);
 }

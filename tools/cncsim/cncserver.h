@@ -13,8 +13,10 @@ namespace cncsim {
 
 class CncServer {
 public:
-    // dropAfter: bytes sent on a connection before it is cut; negative for never.
-    CncServer(int listener, const MachineConfig &config, const ProgramStore &store, long dropAfter);
+    // dropAfter: bytes sent on a connection before it is cut; stallAfter: before it falls silent
+    // and stays open (a CNC that hangs); negative for never.
+    CncServer(int listener, const MachineConfig &config, const ProgramStore &store, long dropAfter,
+              long stallAfter = -1);
     ~CncServer();
     CncServer(const CncServer &) = delete;
     CncServer &operator=(const CncServer &) = delete;
@@ -28,7 +30,7 @@ private:
         int fd = -1;
         std::string in;
         std::string out;
-        long sent = 0;       // bytes queued for sending so far, for --drop-after
+        long sent = 0;       // bytes queued for sending so far, for --drop-after and --stall-after
         bool closing = false;
         std::unique_ptr<CncSession> session;
     };
@@ -43,6 +45,7 @@ private:
     const MachineConfig &m_config;
     const ProgramStore &m_store;
     long m_dropAfter;
+    long m_stallAfter;
     std::vector<Client> m_clients;
 };
 

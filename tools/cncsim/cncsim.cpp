@@ -35,6 +35,7 @@ struct Options {
     long port = -1;
     std::string programs;
     long dropAfter = -1;
+    long stallAfter = -1;
     cncsim::MachineConfig machine;
 };
 
@@ -44,7 +45,8 @@ struct Options {
         std::fprintf(stderr, "cncsim: %s\n", message.c_str());
     std::fputs("usage: cncsim --port PORT --programs DIR [--listen ADDR] [--cnc-type T] [--machine-type M]\n"
                "              [--main N] [--running N] [--busy N] [--reject-detail D]\n"
-               "              [--refuse-delete CODE] [--refuse-connect] [--drop-after BYTES]\n",
+               "              [--refuse-delete CODE] [--refuse-connect] [--drop-after BYTES]\n"
+               "              [--stall-after BYTES]\n",
                stderr);
     std::exit(2);
 }
@@ -107,6 +109,8 @@ Options parse(int argc, char **argv)
             o.machine.refuseConnect = true;
         else if (arg == "--drop-after")
             o.dropAfter = number(value("byte count"), "byte count", 0, 1L << 40);
+        else if (arg == "--stall-after")
+            o.stallAfter = number(value("byte count"), "byte count", 0, 1L << 40);
         else
             usage("unknown option " + std::string(arg));
     }
@@ -188,7 +192,7 @@ int main(int argc, char **argv)
     const cncsim::ProgramStore store(options.programs);
     int result;
     {
-        cncsim::CncServer server(listener, options.machine, store, options.dropAfter);
+        cncsim::CncServer server(listener, options.machine, store, options.dropAfter, options.stallAfter);
         result = server.run(stopRequested, waitMask);
     }
     ::close(listener);

@@ -7,6 +7,7 @@
 #include "dialogs.h"
 #include "ethernettext.h"
 #include "numerictext.h"
+#include "settingsstore.h"
 #include "textfile.h"
 
 #include <QBoxLayout>
@@ -18,7 +19,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QThread>
 
 namespace {
 
@@ -32,6 +32,13 @@ int cncSeries(const ODBSYS &info)
     return int(leadingNumber(QString::fromLatin1(info.cnc_type, 2)));
 }
 
+// O12, O0012 and 12 name one program; an empty text (a number that could not be read) none.
+bool sameProgram(const QString &a, const QString &b)
+{
+    const std::optional<long> number = typedProgramNumber(a);
+    return number && number == typedProgramNumber(b);
+}
+
 template <typename T>
 T *named(T *widget, const char *name)
 {
@@ -41,8 +48,11 @@ T *named(T *widget, const char *name)
 
 } // namespace
 
-frmeth::frmeth(CncLibrary &library, Dialogs &dialogs, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_library(library), m_dialogs(dialogs)
+frmeth::frmeth(std::shared_ptr<CncLibrary> library, Dialogs &dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window),
+      m_dialogs(dialogs),
+      m_worker(std::move(library)),
+      m_uploadLimits(configuredUploadLimits(SettingsStore()))
 {
     setObjectName(QStringLiteral("frmeth"));
     setWindowTitle(EthernetText::WindowCaption);
@@ -68,7 +78,11 @@ void frmeth::buildControls()
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->setHorizontalHeaderLabels(
+        {EthernetText::ProgramColumn, EthernetText::CommentColumn, EthernetText::SizeColumn});
     MSFlexGrid1->setColumnWidth(1, 233); // 3500 twips
+    // An enlarged window gives its width to the comments.
+    MSFlexGrid1->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     Command3 = named(new QPushButton(EthernetText::RefreshButton, memory), "Command3");
     Command4 = named(new QPushButton(EthernetText::DeleteButton, memory), "Command4");
     Command5 = named(new QPushButton(EthernetText::RenameButton, memory), "Command5");
@@ -106,6 +120,8 @@ void frmeth::buildControls()
     layout->addWidget(List1, 1);
     layout->addLayout(buttons);
     resize(640, 560);
+    // Nothing to ask of a CNC before the connection exists.
+    enableCommands(false);
 
     connect(Command3, &QPushButton::clicked, this, [this] { refresh(); });
     connect(Command4, &QPushButton::clicked, this, &frmeth::deleteProgram);
@@ -123,12 +139,18 @@ void frmeth::buildControls()
     });
 }
 
+void frmeth::enableCommands(bool enabled)
+{
+    for (QPushButton *button : {Command1, Command3, Command4, Command5})
+        button->setEnabled(enabled);
+}
+
 bool frmeth::esiste(const QString &number) const
 {
-    const QString wanted = number.trimmed();
-    for (int row = 0; row < MSFlexGrid1->rowCount(); ++row) {
+    const std::optional<long> wanted = typedProgramNumber(number.trimmed());
+    for (int row = 0; wanted && row < MSFlexGrid1->rowCount(); ++row) {
         const QTableWidgetItem *item = MSFlexGrid1->item(row, 0);
-        if (item && item->text() == wanted)
+        if (item && typedProgramNumber(item->text()) == wanted)
             return true;
     }
     return false;
@@ -143,6 +165,8 @@ void frmeth::setHandBack(const QString &workFile, std::function<void(const QByte
 void frmeth::open(int direzione, const QString &settings, const QByteArray &termText)
 {
     m_direzione = direzione;
+    Label2->setText(direzione == 0 ? EthernetText::Destination : EthernetText::Source);
+    Command1->setText(direzione == 0 ? EthernetText::SendButton : EthernetText::ReceiveButton);
     show();
     QString error;
     const std::optional<CncAddress> address = parseCncAddress(settings, &error);
@@ -151,23 +175,21 @@ void frmeth::open(int direzione, const QString &settings, const QByteArray &term
         return;
     }
     Label1->setText(EthernetText::Connecting);
-    auto handle = std::make_shared<unsigned short>(0);
-    m_calls.run(
-        [this, host = address->host.toLatin1(), port = address->port, handle] {
-            return m_library.cnc_allclibhndl3(host.constData(), port, ConnectTimeoutSeconds, handle.get());
-        },
-        [this, handle, direzione, termText](short result) {
-            m_handle = *handle;
-            if (result != EW_OK)
-                return fail(result, CloseAfterConnectFailureMs);
-            auto info = std::make_shared<ODBSYS>();
-            m_calls.run([this, info] { return m_library.cnc_sysinfo(m_handle, info.get()); },
-                        [this, info, direzione, termText](short read) {
-                            if (read != EW_OK)
-                                return fail(read, CloseAfterConnectFailureMs);
-                            connected(*info, direzione, termText);
-                        });
-        });
+    m_worker.connect(address->host.toLatin1(), address->port, ConnectTimeoutSeconds,
+                     [this, direzione, termText](short result) {
+                         if (result != EW_OK)
+                             return fail(result, CloseAfterConnectFailureMs);
+                         auto info = std::make_shared<ODBSYS>();
+                         m_worker.run(
+                             [info](CncLibrary &library, unsigned short handle, const TransferStop &) {
+                                 return library.cnc_sysinfo(handle, info.get());
+                             },
+                             [this, info, direzione, termText](short read) {
+                                 if (read != EW_OK)
+                                     return fail(read, CloseAfterConnectFailureMs);
+                                 connected(*info, direzione, termText);
+                             });
+                     });
 }
 
 void frmeth::fail(short result, int closeAfterMs)
@@ -178,28 +200,24 @@ void frmeth::fail(short result, int closeAfterMs)
 
 void frmeth::connected(const ODBSYS &info, int direzione, const QByteArray &termText)
 {
+    enableCommands(true);
     Command5->setEnabled(cncSeries(info) > 29);
     Label1->setText(EthernetText::Connected);
     const QString model = QString::fromLatin1(info.cnc_type, 2) + u' ' + QString::fromLatin1(info.mt_type, 2);
     const QString gap(10, u' ');
     setWindowTitle(windowTitle() + gap + model + gap + EthernetText::CncLabel + m_machineName);
     List1->clear();
-    if (direzione == 0) {
+    if (direzione == 0)
         List1->addItems(linesToSend(termText));
-        Label2->setText(EthernetText::Destination);
-        Command1->setText(EthernetText::SendButton);
-    } else {
-        Label2->setText(EthernetText::Source);
-        Command1->setText(EthernetText::ReceiveButton);
-    }
     refresh();
 }
 
 void frmeth::readActivePrograms(std::function<void(const QString &, const QString &)> then)
 {
     auto numbers = std::make_shared<ODBPRO>();
-    m_calls.run([this, numbers] { return m_library.cnc_rdprgnum(m_handle, numbers.get()); },
-                [this, numbers, then](short result) {
+    m_worker.run([numbers](CncLibrary &library, unsigned short handle,
+                           const TransferStop &) { return library.cnc_rdprgnum(handle, numbers.get()); },
+                 [this, numbers, then](short result) {
                     if (result != EW_OK) {
                         m_dialogs.message(testoerrore(result));
                         return then({}, {});
@@ -215,7 +233,6 @@ void frmeth::refresh(std::function<void()> then)
         Label5->setText(main);
         MSFlexGrid1->clearContents();
         MSFlexGrid1->setRowCount(1);
-        MSFlexGrid1->setHorizontalHeaderLabels({QString(), QString(), QString()});
         listDirectory(then);
     });
 }
@@ -224,15 +241,15 @@ void frmeth::listDirectory(std::function<void()> then)
 {
     // The whole reading loop is one job for the library's thread; the grid is filled once.
     auto directory = std::make_shared<CncDirectory>();
-    m_calls.run(
-        [this, directory] {
-            *directory = readCncDirectory(m_library, m_handle);
+    m_worker.run(
+        [directory](CncLibrary &library, unsigned short handle, const TransferStop &) {
+            *directory = readCncDirectory(library, handle);
             return directory->result;
         },
         [this, directory, then](short result) {
             showDirectory(*directory);
             if (result != EW_OK)
-                m_dialogs.message(testoerrore(result));
+                m_dialogs.message(directoryFailure(*directory));
             Command3->setEnabled(true);
             if (then)
                 then();
@@ -241,11 +258,9 @@ void frmeth::listDirectory(std::function<void()> then)
 
 void frmeth::showDirectory(const CncDirectory &directory)
 {
-    // The header comes with the first program; an empty CNC leaves one empty row.
+    // An empty CNC leaves one empty row.
     if (directory.programs.empty())
         return;
-    MSFlexGrid1->setHorizontalHeaderLabels(
-        {EthernetText::ProgramColumn, EthernetText::CommentColumn, EthernetText::SizeColumn});
     MSFlexGrid1->setRowCount(int(directory.programs.size()));
     for (int row = 0; row < int(directory.programs.size()); ++row) {
         const CncProgramEntry &program = directory.programs.at(size_t(row));
@@ -281,20 +296,21 @@ void frmeth::deleteProgram()
         return;
     readActivePrograms([this, number = *number](const QString &main, const QString &running) {
         const QString program = Text1->text();
-        if (program == main)
+        if (sameProgram(program, main))
             return m_dialogs.message(EthernetText::SelectedOnCnc, EthernetText::ActiveTitle);
-        if (program == running)
+        if (sameProgram(program, running))
             return m_dialogs.message(EthernetText::RunningOnCnc, EthernetText::ActiveTitle);
         if (m_dialogs.question(EthernetText::AskDelete + u'\r' + program, Dialogs::Buttons::YesNo,
                                EthernetText::DeleteTitle)
             != Dialogs::Button::Yes)
             return;
-        m_calls.run([this, number] { return m_library.cnc_delete(m_handle, short(number)); },
-                    [this](short result) {
-                        if (result != EW_OK)
-                            return fail(result, CloseAfterRefusedDeleteMs);
-                        refresh();
-                    });
+        m_worker.run([number](CncLibrary &library, unsigned short handle,
+                              const TransferStop &) { return library.cnc_delete(handle, short(number)); },
+                     [this](short result) {
+                         if (result != EW_OK)
+                             return fail(result, CloseAfterRefusedDeleteMs);
+                         refresh();
+                     });
     });
 }
 
@@ -305,9 +321,9 @@ void frmeth::renameProgram()
         return;
     readActivePrograms([this, oldNumber = *number](const QString &main, const QString &running) {
         const QString program = Text1->text();
-        if (program == main)
+        if (sameProgram(program, main))
             return m_dialogs.message(EthernetText::SelectedOnCnc, EthernetText::ActiveTitle);
-        if (program == running)
+        if (sameProgram(program, running))
             return m_dialogs.message(EthernetText::SubprogramSelected, EthernetText::ActiveTitle);
         Text2->setText(Text2->text().trimmed());
         if (Text2->text().isEmpty())
@@ -321,8 +337,9 @@ void frmeth::renameProgram()
                                EthernetText::DeleteTitle)
             != Dialogs::Button::Yes)
             return;
-        m_calls.run([this, oldNumber, newNumber = *newNumber] {
-            return m_library.cnc_renameprog(m_handle, oldNumber, newNumber);
+        m_worker.run([oldNumber, newNumber = *newNumber](CncLibrary &library, unsigned short handle,
+                                                         const TransferStop &) {
+            return library.cnc_renameprog(handle, oldNumber, newNumber);
         }, [this](short result) {
             if (result != EW_OK)
                 return m_dialogs.message(testoerrore(result));
@@ -363,9 +380,14 @@ bool frmeth::checkAndSend()
         return false;
     }
     Text1->setText(*destination);
+    if (const std::optional<QString> percent = programEndInText(lines)) {
+        m_dialogs.message(*percent);
+        return false;
+    }
 
-    const MultiProgramCheck check =
-        renumberPrograms(lines, *destination, [this](const QString &number) { return esiste(number); });
+    const MultiProgramCheck check = renumberPrograms(lines, *destination, [this](long number) {
+        return esiste(programNumberText(number));
+    });
     // The renumbering stays in the list even when the user then stops the send.
     List1->clear();
     List1->addItems(check.lines);
@@ -389,24 +411,18 @@ bool frmeth::sendChecked()
     }
     const QByteArray text = downloadText(listLines(), Text1->text());
     auto download = std::make_shared<CncDownload>();
-    m_calls.run(
-        [this, download, text] {
-            *download = downloadProgram(m_library, m_handle, text, BusyRetry::LimitMs, [this](int milliseconds) {
-                return pauseUnlessClosing(milliseconds);
-            });
+    m_transferring = true;
+    m_worker.run(
+        [download, text](CncLibrary &library, unsigned short handle, const TransferStop &stop) {
+            *download = downloadProgram(library, handle, text, BusyRetry::LimitMs, stop);
             return download->result;
         },
         [this, download](short) {
+            m_transferring = false;
             Command1->setEnabled(true);
             sendEnded(*download);
         });
     return true;
-}
-
-bool frmeth::pauseUnlessClosing(int milliseconds) const
-{
-    QThread::msleep(ulong(milliseconds));
-    return !m_closing;
 }
 
 void frmeth::sendEnded(const CncDownload &download)
@@ -429,20 +445,20 @@ void frmeth::receiveProgram()
         return m_dialogs.message(EthernetText::InvalidNumber);
     Command1->setEnabled(false);
     auto upload = std::make_shared<CncUpload>();
-    m_calls.run(
-        [this, upload, number = *number] {
-            // A busy CNC is asked again after a pause, unless the window is closing meanwhile.
-            *upload = uploadProgram(m_library, m_handle, number, BusyRetry::LimitMs, [this](int milliseconds) {
-                return pauseUnlessClosing(milliseconds);
-            });
+    m_transferring = true;
+    m_worker.run(
+        [upload, number = *number, limits = m_uploadLimits](CncLibrary &library, unsigned short handle,
+                                                             const TransferStop &stop) {
+            *upload = uploadProgram(library, handle, number, limits, stop);
             return upload->result;
         },
-        [this, upload](short result) {
+        [this, upload](short) {
+            m_transferring = false;
             Command1->setEnabled(true);
-            if (result == EW_OK)
+            if (upload->succeeded())
                 return uploadEnded(upload->text);
             // What arrived is not a whole program: it is dropped.
-            m_dialogs.message(uploadFailure(result));
+            m_dialogs.message(uploadFailure(*upload, m_uploadLimits));
         });
 }
 
@@ -461,6 +477,8 @@ void frmeth::uploadEnded(const QByteArray &text)
 
 void frmeth::leave()
 {
+    if (!mayClose())
+        return;
     if (m_received && m_handBack) {
         const QByteArray text = terminalText(listLines());
         QString error;
@@ -472,13 +490,28 @@ void frmeth::leave()
     close();
 }
 
+bool frmeth::mayClose()
+{
+    if (m_closeAgreed || !m_transferring)
+        return true;
+    if (m_dialogs.question(EthernetText::AskStopTransfer, Dialogs::Buttons::YesNo) != Dialogs::Button::Yes)
+        return false;
+    m_dialogs.message(m_direzione == 0 ? EthernetText::DownloadStopped : EthernetText::UploadStopped);
+    m_closeAgreed = true;
+    return true;
+}
+
 void frmeth::closeEvent(QCloseEvent *event)
 {
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
     Timer1.stop();
-    m_closing = true;
-    // The handle goes back on every close, after whatever call is still under way.
-    m_calls.run([this] { return m_library.cnc_freelibhndl(m_handle); }, [](short) {});
-    m_calls.waitForCalls();
+    // The transfer under way ends on the CNC at its next step and the handle goes back after the
+    // call in flight; the window waits for neither.
+    m_worker.abandon();
+    m_transferring = false;
     QWidget::closeEvent(event);
     emit closed();
 }

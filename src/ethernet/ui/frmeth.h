@@ -1,11 +1,9 @@
 #pragma once
 
-#include "cnccalls.h"
 #include "cncdirectory.h"
 #include "cncdownload.h"
 #include "cncupload.h"
-
-#include <atomic>
+#include "cncworker.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -22,16 +20,17 @@ class QPushButton;
 class QTableWidget;
 
 // Ethernet window: the connection to a machine's CNC through its library, and the programs in
-// the CNC memory.
+// the CNC memory. Its library calls run on its worker, which ends with the window: closed or
+// deleted, no result reaches it any more and the connection's handle is given back once.
 class frmeth : public QWidget {
     Q_OBJECT
 public:
-    frmeth(CncLibrary &library, Dialogs &dialogs, QWidget *parent = nullptr);
+    frmeth(std::shared_ptr<CncLibrary> library, Dialogs &dialogs, QWidget *parent = nullptr);
     ~frmeth() override;
 
     // nomecnc: the machine's name for the caption.
     void nomecnc(const QString &name) { m_machineName = name; }
-    // esiste: the program (as the grid writes it, "O0012") is in the directory as last listed.
+    // esiste: the program ("O12", "O0012", "12") is in the directory as last listed.
     bool esiste(const QString &number) const;
     // Shows the window and connects to the CNC of the machine's settings ("address:port,");
     // direzione 0 sends the terminal's text, 1 receives.
@@ -51,8 +50,8 @@ protected:
 
 private:
     void buildControls();
+    void enableCommands(bool enabled);
     void fail(short result, int closeAfterMs);
-    void readSystemInformation();
     void connected(const ODBSYS &info, int direzione, const QByteArray &termText);
     // Reads the active program and the directory again; then() follows once the grid shows them.
     void refresh(std::function<void()> then = {});
@@ -64,32 +63,31 @@ private:
     void sendProgram();
     bool checkAndSend();
     bool sendChecked();
-    // The pause of a busy CNC on the library's thread: false once the window is closing.
-    bool pauseUnlessClosing(int milliseconds) const;
     void sendEnded(const CncDownload &download);
     // riceviprogramma; caricaricevuto.
     void receiveProgram();
     void uploadEnded(const QByteArray &text);
     void leave();
+    // A transfer under way stops only when the user says so; true when the window may close.
+    bool mayClose();
     QStringList listLines() const;
     void deleteProgram();
     void renameProgram();
     // The checks delete and rename share on Text1; the number, or nullopt after a message.
     std::optional<long> checkedProgramInText1();
 
-    CncLibrary &m_library;
     Dialogs &m_dialogs;
-    CncCalls m_calls;
+    CncWorker m_worker;
+    UploadLimits m_uploadLimits;
     QString m_machineName;
     int m_direzione = 0;
     bool m_received = false;
     // The subprogram check's answer: the send stops.
     bool m_noninviare = false;
-    // Read by the library's thread between busy answers of an upload.
-    std::atomic<bool> m_closing = false;
+    bool m_transferring = false;
+    bool m_closeAgreed = false;
     QString m_workFile;
     std::function<void(const QByteArray &)> m_handBack;
-    unsigned short m_handle = 0;
     QTimer Timer1;
 
     QLabel *Label1;

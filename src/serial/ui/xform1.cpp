@@ -94,7 +94,6 @@ xForm1::xForm1(MachineState &machines, const ProgramFolder &folder, Dialogs &dia
 xForm1::~xForm1()
 {
     delete m_progress;
-    // Before the library it calls goes.
     delete m_ethernet;
 }
 
@@ -194,8 +193,8 @@ bool xForm1::openEthernet(int direzione, const QString &nomecnc)
 {
     // One Ethernet window at a time, on the library that the settings name now.
     delete m_ethernet;
-    m_cncLibrary = std::make_unique<FocasLibrary>(FocasLibrary::configuredFileName(SettingsStore()));
-    m_ethernet = new frmeth(*m_cncLibrary, m_dialogs, this);
+    m_ethernet = new frmeth(std::make_shared<FocasLibrary>(FocasLibrary::configuredFileName(SettingsStore())),
+                            m_dialogs, this);
     m_ethernet->setAttribute(Qt::WA_DeleteOnClose);
     // A reception names no machine: the caption shows the name given last.
     if (direzione == 0)

@@ -74,7 +74,6 @@ private:
     std::unique_ptr<SerialPort> m_port;
     MachineState &m_machines;
     // The Ethernet window of the last Ethernet transfer, and the library it works with.
-    std::unique_ptr<CncLibrary> m_cncLibrary;
     QPointer<frmeth> m_ethernet;
     QString m_lastCncName;
     const ProgramFolder &m_folder;
