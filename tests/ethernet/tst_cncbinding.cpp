@@ -8,6 +8,7 @@
 #include "settingsstore.h"
 #include "tempprogramfolder.h"
 #include "textfile.h"
+#include "truvnetprocess.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -18,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QElapsedTimer>
+
+#include <csignal>
 #include <cstring>
 
 // The run-time binding with the simulated CNC's library against the simulated CNC, and truvnet dir
@@ -55,6 +59,8 @@ private slots:
     void dirCommand();
     void sendCommand_data();
     void sendCommand();
+    void interruptedCommand_data();
+    void interruptedCommand();
 };
 
 void CncBindingTest::callsReachTheCnc_data()
@@ -311,6 +317,18 @@ void CncBindingTest::sendCommand_data()
     QTest::newRow("taken, sent all the same: the CNC refuses")
         << QStringList{} << "FRESA ETH" << QStringList{"text", "--as", "O8999", "--continue"} << three << 1 << refused
         << Programs{};
+    QTest::newRow("short calls and L words followed, verified")
+        << QStringList{} << "FRESA ETH" << QStringList{"text", "--as", "O400", "--verify"}
+        << QByteArray("O1 (MAIN)\r\nM98 P2 L3\r\nM30\r\nO2 (SUB)\r\nG0 X0\r\nM99\r\n") << 0
+        << sent + "Verifica: i programmi nel C.N. sono uguali a quelli inviati.\n"
+        << Programs{{"O0400", "O0400(MAIN)\nM98 P0401 L3\nM30\n"}, {"O0401", "O0401 (SUB)\nG0 X0\nM99\n"}};
+    QTest::newRow("O1 with O0001 on the CNC, --continue")
+        << QStringList{} << "FRESA ETH" << QStringList{"text", "--as", "O1", "--continue"} << one << 1
+        << QStringLiteral("Il programma esiste sul CN\n") << Programs{};
+    QTest::newRow("a % in a comment") << QStringList{} << "FRESA ETH" << QStringList{"text", "--as", "O300"}
+        << QByteArray("O0005\r\n(SET %5)\r\nM30\r\n") << 1
+        << QStringLiteral("Riga 2: (SET %5)\nIl carattere % chiude il programma sul C.N.: toglierlo e ripetere "
+                          "l'invio.\n") << Programs{};
     QTest::newRow("destination on the CNC") << QStringList{} << "FRESA ETH" << QStringList{"text", "--as", "O0100"}
                                             << one << 1 << QStringLiteral("Il programma esiste sul CN\n")
                                             << Programs{};
@@ -371,6 +389,61 @@ void CncBindingTest::sendCommand()
     QCOMPARE(after, stored.keys());
     for (auto program = stored.cbegin(); program != stored.cend(); ++program)
         QCOMPARE(*TextFile::read(QDir(memory.path()).filePath(program.key())), program.value());
+}
+
+void CncBindingTest::interruptedCommand_data()
+{
+    QTest::addColumn<QStringList>("options"); // cncsim's
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("signalNumber");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    // A CNC that never answers the connection: the call blocks for its whole time-out.
+    QTest::newRow("send, Ctrl+C in a blocked call") << QStringList{"--stall-after", "0"}
+        << QStringList{"send", "FRESA ETH", "text", "--as", "O300"} << SIGINT << 130
+        << QStringLiteral("Invio interrotto dall'utente.\n");
+    QTest::newRow("receive, SIGTERM in a blocked call") << QStringList{"--stall-after", "0"}
+        << QStringList{"receive", "FRESA ETH", "ricevuto.nc", "--from", "O1"} << SIGTERM << 143
+        << QStringLiteral("Ricezione interrotta dall'utente.\n");
+    // A CNC that stays busy: the stop comes between calls.
+    QTest::newRow("receive, SIGINT while busy") << QStringList{"--busy", "1000000"}
+        << QStringList{"receive", "FRESA ETH", "ricevuto.nc", "--from", "O1"} << SIGINT << 130
+        << QStringLiteral("Ricezione interrotta dall'utente.\n");
+    QTest::newRow("dir, SIGTERM in a blocked call") << QStringList{"--stall-after", "0"}
+        << QStringList{"dir", "FRESA ETH"} << SIGTERM << 143 << QStringLiteral("Interrotto dall'utente.\n");
+}
+
+// Ctrl+C and SIGTERM end a command on the CNC within a second or two, whatever the CNC does.
+void CncBindingTest::interruptedCommand()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, signalNumber);
+    QTemporaryDir memory;
+    fillMemory(memory.path());
+    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), options);
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   QStringLiteral(" 0 \r\n\"FRESA ETH\",1,\"127.0.0.1:%1,\",0,\"\",\"\",0\r\n").arg(cnc.port()).toLatin1());
+    temp.writeFile(QStringLiteral("testo.nc"), "O0005\r\nG0 X0\r\nM30\r\n");
+    SettingsStore().setValue(QStringLiteral("cnc"), QStringLiteral("library"), QStringLiteral(LIBCNCSIM));
+    for (QString &argument : arguments) {
+        if (argument == u"text")
+            argument = temp.path(QStringLiteral("testo.nc"));
+        else if (argument == u"ricevuto.nc")
+            argument = temp.path(argument);
+    }
+    TruvnetProcess truvnet(QStringLiteral(TRUVNET_PATH), temp, arguments);
+    QTest::qWait(700); // under way, inside the call or between busy answers
+    QVERIFY(truvnet.running());
+    QElapsedTimer stopping;
+    stopping.start();
+    truvnet.signal(signalNumber);
+    QVERIFY(truvnet.finish(5000));
+    QVERIFY2(stopping.elapsed() < 2500, qPrintable(QString::number(stopping.elapsed())));
+    QTEST(truvnet.exitCode(), "exitCode");
+    QTEST(truvnet.err(), "err");
+    QVERIFY(!QFile::exists(temp.path(QStringLiteral("ricevuto.nc"))));
 }
 
 QTEST_MAIN(CncBindingTest)

@@ -96,13 +96,16 @@ void CncDirectoryTest::directoryReadToTheEnd_data()
     QTest::addColumn<QStringList>("reads");
     QTest::addColumn<int>("listed");
     QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("goesBack");
     QTest::newRow("three programs, four reads") << QList<int>{1, 100, 9000} << 0
-                                                << QStringList{"0", "2", "101", "9001"} << 3 << int(EW_OK);
-    QTest::newRow("empty CNC") << QList<int>{} << 0 << QStringList{"0"} << 0 << int(EW_OK);
+                                                << QStringList{"0", "2", "101", "9001"} << 3 << int(EW_OK) << false;
+    QTest::newRow("empty CNC") << QList<int>{} << 0 << QStringList{"0"} << 0 << int(EW_OK) << false;
     QTest::newRow("failure on the second read") << QList<int>{1, 100} << 2 << QStringList{"0", "2"} << 1
-                                                << int(EW_SOCKET);
+                                                << int(EW_SOCKET) << false;
     QTest::newRow("a number the CNC cannot hold") << QList<int>{32767} << 0 << QStringList{"0"} << 0
-                                                  << int(EW_PROTOCOL);
+                                                  << int(EW_PROTOCOL) << false;
+    QTest::newRow("a CNC that goes back: each program once") << QList<int>{1, 100} << 0
+                                                            << QStringList{"0", "2", "101"} << 2 << int(EW_OK) << true;
 }
 
 void CncDirectoryTest::directoryReadToTheEnd()
@@ -112,7 +115,9 @@ void CncDirectoryTest::directoryReadToTheEnd()
     QFETCH(QStringList, reads);
     QFETCH(int, listed);
     QFETCH(int, result);
+    QFETCH(bool, goesBack);
     FakeCncLibrary library;
+    library.directoryGoesBack = goesBack;
     for (int number : numbers)
         library.programs[number] = {number * 10L, QByteArray("PEZZO ") + QByteArray::number(number)};
     for (int read = 1; read < failAtRead; ++read)
@@ -160,13 +165,17 @@ void CncDirectoryTest::dirCommand_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
+    QTest::addColumn<QByteArray>("comment"); // of a program 5 besides the two, when not empty
     QTest::newRow("listed") << QStringLiteral(" fresa eth ") << 0 << 0
-                            << QStringLiteral("O0001\t56\tPERNO\nO0100\t1234\tFLANGIA\n") << QString();
+                            << QStringLiteral("O0001\t56\tPERNO\nO0100\t1234\tFLANGIA\n") << QString() << QByteArray();
+    QTest::newRow("control characters of a comment") << QStringLiteral("FRESA ETH") << 0 << 0
+        << QStringLiteral("O0001\t56\tPERNO\nO0005\t50\tA B [2J  C\nO0100\t1234\tFLANGIA\n") << QString()
+        << QByteArray("A\tB\x1b[2J\r\nC");
     QTest::newRow("no connection") << QStringLiteral("FRESA ETH") << int(EW_SOCKET) << 1 << QString()
-                                   << QStringLiteral("Manca la connessione\n");
+                                   << QStringLiteral("Manca la connessione\n") << QByteArray();
     QTest::newRow("serial machine") << QStringLiteral("TORNIO") << 0 << 1 << QString()
                                     << QStringLiteral("TORNIO non è una macchina Ethernet: il suo C.N. non ha un "
-                                                      "elenco programmi da leggere.\n");
+                                                      "elenco programmi da leggere.\n") << QByteArray();
 }
 
 void CncDirectoryTest::dirCommand()
@@ -183,6 +192,9 @@ void CncDirectoryTest::dirCommand()
     FakeCncLibrary &library = *shared;
     library.programs[1] = {56, "PERNO"};
     library.programs[100] = {1234, "FLANGIA"};
+    QFETCH(QByteArray, comment);
+    if (!comment.isEmpty())
+        library.programs[5] = {50, comment};
     library.scripted["cnc_allclibhndl3"].enqueue(short(connectResult));
     QString printed;
     QString told;

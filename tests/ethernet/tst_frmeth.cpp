@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -78,6 +79,8 @@ private slots:
     void receiveAndLeave();
     void send_data();
     void send();
+    void closedWhileBusy_data();
+    void closedWhileBusy();
 };
 
 void FrmethTest::connection_data()
@@ -380,6 +383,58 @@ void FrmethTest::send()
     // Once started, every transfer is ended.
     QCOMPARE(w.library.callLog().filter(QStringLiteral("cnc_dwnend3")).size(),
              w.library.callLog().filter(QStringLiteral("cnc_dwnstart3")).size() - (script.contains("cnc_dwnstart3") ? 1 : 0));
+}
+
+void FrmethTest::closedWhileBusy_data()
+{
+    QTest::addColumn<QByteArray>("held"); // the call the CNC hangs in
+    QTest::addColumn<int>("direzione");
+    QTest::addColumn<QStringList>("answers"); // to "stop the transfer?", in turn, one per close
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("after"); // the calls once the CNC answers again
+    const QString ask = QStringLiteral("Trasferimento in corso con il C.N.: interromperlo?");
+    QTest::newRow("connecting") << QByteArray("cnc_allclibhndl3") << 1 << QStringList{} << QStringList{}
+                                << QStringList{"cnc_freelibhndl 7"};
+    QTest::newRow("download, No then Yes") << QByteArray("cnc_download3") << 0 << QStringList{"No", "Yes"}
+                                           << QStringList{ask, ask, "Invio interrotto dall'utente."}
+                                           << QStringList{"cnc_dwnend3", "cnc_freelibhndl 7"};
+    QTest::newRow("upload, Yes") << QByteArray("cnc_upload3") << 1 << QStringList{"Yes"}
+                                 << QStringList{ask, "Ricezione interrotta dall'utente."}
+                                 << QStringList{"cnc_upend3", "cnc_freelibhndl 7"};
+}
+
+// Closed while a call hangs: the window goes at once (after asking, during a transfer), the
+// transfer is ended on the CNC and the handle given back once the call returns, and nothing
+// reaches the window that is gone.
+void FrmethTest::closedWhileBusy()
+{
+    QFETCH(QByteArray, held);
+    QFETCH(int, direzione);
+    QFETCH(QStringList, answers);
+    Window w;
+    w.library.hold(QString::fromLatin1(held));
+    w.library.uploadText = "%\nO0012\nM30\n%";
+    w.window->open(direzione, QStringLiteral("127.0.0.1:8193,"), "O0005\r\nG0 X0\r\nM30\r\n");
+    if (held != "cnc_allclibhndl3") {
+        QVERIFY(w.settle());
+        w.command("Command1", QStringLiteral("O50"));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(w.library.isHolding(), checkmulti::CloseAfterMs + 5000);
+    for (const QString &answer : answers)
+        w.dialogs.questionAnswers.enqueue(answer == u"Yes" ? Dialogs::Button::Yes : Dialogs::Button::No);
+    w.find<QPushButton>("Command2")->click();
+    if (answers.size() > 1) {
+        QVERIFY(w.window && w.window->isVisible());
+        w.find<QPushButton>("Command2")->click();
+    }
+    QTRY_VERIFY(!w.window); // gone while the call still hangs
+    QTEST(w.dialogs.texts(), "shown");
+    const qsizetype before = w.library.callLog().size();
+    w.library.release();
+    QFETCH(QStringList, after);
+    QTRY_COMPARE(w.library.callLog().mid(before).filter(QRegularExpression("end3|free")), after);
+    QTest::qWait(50); // a result that would still come
+    QTEST(w.dialogs.texts(), "shown");
 }
 
 QTEST_MAIN(FrmethTest)

@@ -78,7 +78,9 @@ short FakeCncLibrary::cnc_rdprogdir2(unsigned short, short, short *top_prog, sho
 {
     if (const auto result = enter(QStringLiteral("cnc_rdprogdir2 %1").arg(*top_prog)))
         return *result;
-    const auto next = programs.lower_bound(*top_prog);
+    auto next = programs.lower_bound(*top_prog);
+    if (next == programs.end() && directoryGoesBack && !programs.empty())
+        next = std::prev(programs.end());
     if (next == programs.end()) {
         *num_prog = 0;
         return EW_NUMBER;

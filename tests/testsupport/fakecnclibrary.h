@@ -30,6 +30,8 @@ public:
     QByteArray downloaded;
     long downloadBlock = 1L << 30;
     short detailNumber = 0; // the detail of a refused download
+    // Asked above the last program, the directory gives the last one again (a CNC that goes back).
+    bool directoryGoesBack = false;
     short mainProgram = 0;
     short runningProgram = 0;
     // Per call name, in turn: a result to answer instead of the normal one, or nullopt for the
