@@ -88,10 +88,15 @@ QList<Iconform *> Iconcontainer::thumbnails() const
     return shown;
 }
 
+QString Iconcontainer::caption(qint32 program)
+{
+    return PicvaultText::CaptionVersion + QStringLiteral(TRUV_VERSION) + PicvaultText::CaptionPictures
+        + QString::number(program);
+}
+
 void Iconcontainer::refresh()
 {
-    setWindowTitle(PicvaultText::CaptionVersion + QStringLiteral(TRUV_VERSION) + PicvaultText::CaptionPictures
-                   + QString::number(m_program));
+    setWindowTitle(caption(m_program));
     const std::optional<QList<PictureRow>> rows = m_store.picturesOf(m_program);
     m_area->closeAllSubWindows();
     m_thumbnails.clear();
