@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QTextStream>
-#include <QTranslator>
 
 int main(int argc, char **argv)
 {
@@ -25,8 +24,8 @@ int main(int argc, char **argv)
     if (number <= 0)
         return 0;
     useItalianNumbers();
-    QTranslator qtTexts;
-    if (!installQtItalianTexts(qtTexts))
+    QtItalianTexts qtTexts;
+    if (!qtTexts.install())
         QTextStream(stderr) << QtItalianTextsMissing << Qt::endl;
     ScreenFit screenFit;
     app.installEventFilter(&screenFit);

@@ -33,7 +33,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
-#include <QTranslator>
 
 #include <csignal>
 #include <cstring>
@@ -280,8 +279,8 @@ int runWindows(int argc, char **argv)
     QApplication::setApplicationName(ShellText::ProgramTitle);
     QApplication::setWindowIcon(ProgramIcon::icon());
     // Qt's own buttons and dialogs ("Sì", "Annulla") speak the program's language.
-    QTranslator qtTexts;
-    if (!installQtItalianTexts(qtTexts))
+    QtItalianTexts qtTexts;
+    if (!qtTexts.install())
         QTextStream(stderr) << QtItalianTextsMissing << Qt::endl;
     Session session(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()));
     ScreenFit screenFit;

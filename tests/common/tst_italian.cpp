@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QLocale>
 #include <QTest>
-#include <QTranslator>
 
 // The interface is Italian whatever the system's locale; the test runs under LC_ALL=C.
 class ItalianTest : public QObject {
@@ -39,19 +38,25 @@ void ItalianTest::qtTextsTranslated_data()
 {
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("disambiguation");
     QTest::addColumn<QString>("italian");
-    QTest::newRow("standard button") << "QPlatformTheme" << "Cancel" << "Annulla";
-    QTest::newRow("file chooser") << "QFileDialog" << "Look in:" << "Cerca in:";
+    QTest::newRow("standard button") << "QPlatformTheme" << "Cancel" << "" << "Annulla";
+    QTest::newRow("file chooser") << "QFileDialog" << "Look in:" << "" << "Cerca in:";
+    QTest::newRow("file kind") << "QAbstractFileIconProvider" << "Folder" << "All other platforms" << "Cartella";
 }
 
 void ItalianTest::qtTextsTranslated()
 {
     QFETCH(QString, context);
     QFETCH(QString, english);
+    QFETCH(QString, disambiguation);
     QFETCH(QString, italian);
-    QTranslator texts;
-    QVERIFY(installQtItalianTexts(texts));
-    QCOMPARE(QCoreApplication::translate(context.toLatin1(), english.toLatin1()), italian);
+    QtItalianTexts texts;
+    QVERIFY(texts.install());
+    const QByteArray comment = disambiguation.toLatin1();
+    QCOMPARE(QCoreApplication::translate(context.toLatin1(), english.toLatin1(),
+                                         comment.isEmpty() ? nullptr : comment.constData()),
+             italian);
 }
 
 QTEST_GUILESS_MAIN(ItalianTest)

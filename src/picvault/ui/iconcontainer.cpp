@@ -121,7 +121,10 @@ void Iconcontainer::refresh()
             if (clicked)
                 showFullPage(clicked);
         }, Qt::QueuedConnection);
-        QMdiSubWindow *sub = m_area->addSubWindow(thumbnail);
+        // Title only: a thumbnail closed on its own would leave a gap until the next refresh.
+        QMdiSubWindow *sub =
+            m_area->addSubWindow(thumbnail, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        sub->setToolTip(thumbnail->toolTip());
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->show();
         m_thumbnails.append(thumbnail);
