@@ -1,6 +1,7 @@
 // picvault: the pictures of one archived program, started by truvnet with its archive number.
 #include "dialogs.h"
 #include "iconcontainer.h"
+#include "italian.h"
 #include "numerictext.h"
 #include "pictureediting.h"
 #include "picturestore.h"
@@ -11,27 +12,25 @@
 #include "screenfit.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QTextStream>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    const QString title = QStringLiteral("picvault");
-    QApplication::setApplicationName(title);
+    QApplication::setApplicationName(QStringLiteral("picvault"));
     QApplication::setWindowIcon(ProgramIcon::icon());
     // The number is the value of the whole command line; without a usable one there is nothing to show.
     const qint64 number = leadingNumber(app.arguments().mid(1).join(QLatin1Char(' ')));
     if (number <= 0)
         return 0;
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    useItalianNumbers();
+    QtItalianTexts qtTexts;
+    if (!qtTexts.install())
+        QTextStream(stderr) << QtItalianTextsMissing << Qt::endl;
     ScreenFit screenFit;
     app.installEventFilter(&screenFit);
-    QtDialogs dialogs(title);
+    // Boxes without a title of their own carry the program's caption.
+    QtDialogs dialogs(Iconcontainer::caption(qint32(number)));
 
     PictureStore store(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()));
     if (!store.open()) {

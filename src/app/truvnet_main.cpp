@@ -9,6 +9,7 @@
 #include "focaslibrary.h"
 #include "icmppinger.h"
 #include "interruptsignals.h"
+#include "italian.h"
 #include "linetestcommand.h"
 #include "listencommand.h"
 #include "machinelisting.h"
@@ -31,10 +32,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTextStream>
-#include <QTranslator>
 
 #include <csignal>
 #include <cstring>
@@ -281,15 +279,15 @@ int runWindows(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ShellText::ProgramTitle);
     QApplication::setWindowIcon(ProgramIcon::icon());
-    // The program speaks Italian; Qt's own buttons and dialogs ("Sì", "Annulla") follow it.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // Qt's own buttons and dialogs ("Sì", "Annulla") speak the program's language.
+    QtItalianTexts qtTexts;
+    if (!qtTexts.install())
+        QTextStream(stderr) << QtItalianTextsMissing << Qt::endl;
     Session session(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()));
     ScreenFit screenFit;
     app.installEventFilter(&screenFit);
-    QtDialogs dialogs(ShellText::ProgramTitle);
+    // Boxes without a title of their own carry the main window's caption, as the others do.
+    QtDialogs dialogs(ShellText::MainCaptionWithRelease + QStringLiteral(TRUV_VERSION));
     IcmpPinger pinger;
     DevicePortProbe probe;
     StartupSequence startup(session, dialogs, pinger, probe);
@@ -303,6 +301,8 @@ int runWindows(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // Counts and sizes read the same in the windows and on the command line.
+    useItalianNumbers();
     // Subcommands run without windows, so they need no display.
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         QTextStream(stdout) << CommandLineText::Version.arg(QStringLiteral(TRUV_VERSION));

@@ -1,6 +1,9 @@
 #include "picturereader.h"
 
+#include "picvaulttext.h"
+
 #include <QImageReader>
+#include <QStringList>
 #include <QThreadPool>
 
 ReadPicture readPicture(const QString &path, QSize box)
@@ -33,4 +36,14 @@ QList<ReadPicture> readPictures(const QStringList &paths, QSize box)
         pool.start([results, &paths, box, i] { results[i] = readPicture(paths.at(i), box); });
     pool.waitForDone();
     return pictures;
+}
+
+QString pictureChooserFilter()
+{
+    QStringList patterns;
+    for (const QByteArray &format : QImageReader::supportedImageFormats()) {
+        const QString extension = QString::fromLatin1(format).toLower();
+        patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
+    }
+    return PicvaultText::ChooserLabel + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }

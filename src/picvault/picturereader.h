@@ -17,3 +17,7 @@ struct ReadPicture {
 ReadPicture readPicture(const QString &path, QSize box = {});
 // The same for many files, decoded side by side on the processor's cores.
 QList<ReadPicture> readPictures(const QStringList &paths, QSize box);
+
+// The file chooser's filter: its label and every format the reader decodes, in lower and upper
+// case (names from cameras often end in .JPG, and Linux file names keep their case).
+QString pictureChooserFilter();

@@ -28,10 +28,8 @@ inline const QString DeleteButton = QStringLiteral("Cancella");
 inline const QString ExitButton = QStringLiteral("Esci");
 inline const QString Notice =
     QStringLiteral("Le modifiche alle immagini verranno visualizzate dopo la pressione del tasto ESCI.");
-// What the user sees in the chooser, and the patterns behind it; the upper-case ones because
-// names from cameras often end in .JPG and Linux file names keep their case.
-inline const QString ChooserFilter =
-    QStringLiteral("Immagini:*.bmp,*.tif,*.jpg  (*.bmp *.tif *.jpg *.BMP *.TIF *.JPG)");
+// What the user sees in the chooser; the patterns behind it are the formats the reader knows.
+inline const QString ChooserLabel = QStringLiteral("Immagini");
 
 // Full-page window (frmfulpg)
 inline const QString ZoomFrame = QStringLiteral("Zoom");

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QTest>
@@ -29,6 +30,8 @@ private slots:
     void lastWindowClosedHidesEditButtons();
     void cutWithNothingSelected();
     void iconizzaMinimisesOpenWindows();
+    void editorsFollowTheArea_data();
+    void editorsFollowTheArea();
     void commandEntriesEnabled();
     void typedLettersInUpperCase();
     void sequenceNumbersOnEnter();
@@ -177,6 +180,31 @@ void EditorWindowsTest::iconizzaMinimisesOpenWindows()
     QVERIFY(a->parentWidget()->isMinimized());
     QVERIFY(c->parentWidget()->isMinimized());
     QVERIFY(!b->parentWidget()->isVisible());
+}
+
+void EditorWindowsTest::editorsFollowTheArea_data()
+{
+    QTest::addColumn<QSize>("areaSize");
+    QTest::newRow("frame maximised") << QSize(1300, 700);
+    QTest::newRow("frame made small") << QSize(420, 260);
+}
+
+void EditorWindowsTest::editorsFollowTheArea()
+{
+    QFETCH(QSize, areaSize);
+    Fixture f;
+    QWidget *filling = f.open(1)->parentWidget();
+    QWidget *placed = f.open(2)->parentWidget();
+    QCOMPARE(placed->geometry(), f.area.viewport()->rect());
+    const QRect userPlace(10, 10, 300, 200);
+    placed->setGeometry(userPlace);
+    f.area.resize(areaSize);
+    QTRY_COMPARE(filling->geometry(), f.area.viewport()->rect());
+    QCOMPARE(placed->geometry(), userPlace);
+    // A window beyond the area's edge is reached with the scroll bars.
+    placed->move(areaSize.width(), areaSize.height());
+    QTRY_VERIFY(f.area.horizontalScrollBar()->isVisible() && f.area.verticalScrollBar()->isVisible());
+    QTRY_COMPARE(filling->geometry(), f.area.viewport()->rect());
 }
 
 void EditorWindowsTest::commandEntriesEnabled()

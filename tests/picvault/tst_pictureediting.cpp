@@ -1,7 +1,9 @@
 #include "pictureediting.h"
 #include "picturefiles.h"
+#include "picturereader.h"
 #include "scripteddialogs.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -27,6 +29,8 @@ class PictureEditingTest : public QObject {
 private slots:
     void commands_data();
     void commands();
+    void chooserOffersWhatIsRead_data();
+    void chooserOffersWhatIsRead();
 };
 
 void PictureEditingTest::commands_data()
@@ -115,6 +119,29 @@ void PictureEditingTest::commands()
     QCOMPARE(f.numbers(42), numbers);
     if (command == QLatin1String("change"))
         QCOMPARE(f.store.find(42, 2)->shortDescription, done ? shortDescription : QStringLiteral("staffaggio"));
+}
+
+void PictureEditingTest::chooserOffersWhatIsRead_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const char *name : {"foto.png", "pezzo.jpeg", "PEZZO.JPG", "schizzo.bmp", "disegno.tif", "DISEGNO.TIFF"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void PictureEditingTest::chooserOffersWhatIsRead()
+{
+    QFETCH(QString, file);
+    // "Immagini (*.png *.PNG ...)": the chooser shows the name, the patterns pick the files.
+    const QString filter = pictureChooserFilter();
+    QVERIFY2(filter.startsWith(QStringLiteral("Immagini (")) && filter.endsWith(u')'), qPrintable(filter));
+    const QStringList patterns = filter.section(u'(', 1).chopped(1).split(u' ');
+    QVERIFY2(std::any_of(patterns.begin(), patterns.end(),
+                         [&file](const QString &pattern) {
+                             return QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern))
+                                 .match(file)
+                                 .hasMatch();
+                         }),
+             qPrintable(filter));
 }
 
 QTEST_GUILESS_MAIN(PictureEditingTest)

@@ -102,12 +102,15 @@ std::optional<QString> QtDialogs::inputText(const QString &prompt, const QString
 
 QString QtDialogs::openFileName(const QString &title, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(dialogParent(), titleOr(title), folder, filter);
+    // The filter's name alone ("Immagini"): its patterns can be many.
+    return QFileDialog::getOpenFileName(dialogParent(), titleOr(title), folder, filter, nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 QString QtDialogs::saveFileName(const QString &title, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(dialogParent(), titleOr(title), folder, filter);
+    return QFileDialog::getSaveFileName(dialogParent(), titleOr(title), folder, filter, nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 bool QtDialogs::setUpPrinter(QPrinter &printer)

@@ -15,18 +15,60 @@
 #include "programtextarea.h"
 #include "settingsstore.h"
 #include "textfile.h"
+#include "windowreturn.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
 #include <QProcess>
+#include <QResizeEvent>
 #include <QStandardPaths>
+
+namespace {
+
+// The question box takes the pointer from the window's title bar, and the title bar believes
+// it gone until the pointer moves again: the next click on its close box would be lost (after
+// Escape, say). Tell it where the pointer is.
+void notePointerOver(QWidget *window)
+{
+    const QPoint global = QCursor::pos(window->screen());
+    const QPoint local = window->mapFromGlobal(global);
+    if (!window->rect().contains(local))
+        return;
+    QMouseEvent moved(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &moved);
+}
+
+} // namespace
 
 EditorWorkspace::EditorWorkspace(QMdiArea &area, EditorContext context, ProgramChooser chooser)
     : m_area(area), m_context(context), m_chooser(std::move(chooser))
 {
     lookForPictureManagerIn(QCoreApplication::applicationDirPath());
+    // A window out of reach, in a small frame, can still be scrolled to.
+    m_area.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area.viewport()->installEventFilter(this);
+}
+
+bool EditorWorkspace::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_area.viewport() && event->type() == QEvent::Resize)
+        keepFillingTheArea(QRect(QPoint(0, 0), static_cast<QResizeEvent *>(event)->oldSize()));
+    return QObject::eventFilter(watched, event);
+}
+
+void EditorWorkspace::keepFillingTheArea(const QRect &before)
+{
+    // A window that filled the area (as a new one does) follows it; one the user placed stays.
+    const QRect now = m_area.viewport()->rect();
+    for (QMdiSubWindow *sub : m_area.subWindowList()) {
+        if (!sub->isMaximized() && !sub->isMinimized() && sub->geometry() == before)
+            sub->setGeometry(now);
+    }
 }
 
 void EditorWorkspace::openArchivedProgram()
@@ -156,6 +198,7 @@ bool EditorWorkspace::mayClose(frmNotePad *window)
     const Dialogs::Button answer = m_context.dialogs.question(
         QStringLiteral("Il testo in [") + caption + QStringLiteral("] è stato modificato.\n\rSalvare le modifiche?"),
         Dialogs::Buttons::YesNoCancel, m_area.window()->windowTitle(), Dialogs::Icon::Exclamation);
+    notePointerOver(sub);
     switch (answer) {
     case Dialogs::Button::Yes:
         // A text that could not be written keeps its window, so nothing typed is lost.
@@ -342,13 +385,9 @@ void EditorWorkspace::showPictures(frmNotePad *window)
     }
     QWidget *main = m_area.window();
     auto *run = new QProcess(this);
-    // Back where it was, since a window manager places a window shown anew as it likes.
     const auto comeBack = [this, run, main, number, placement = main->saveGeometry()] {
         run->deleteLater();
-        main->restoreGeometry(placement);
-        main->show();
-        main->raise();
-        main->activateWindow();
+        showWhereItWas(*main, placement);
         if (!m_context.archive.seek(number))
             m_context.dialogs.message(EditorText::RecordNotFound);
     };

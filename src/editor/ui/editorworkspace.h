@@ -16,6 +16,7 @@ class Dialogs;
 class ProgramFolder;
 class QMdiArea;
 class QMdiSubWindow;
+class QRect;
 class SettingsStore;
 class frmFind;
 class frmNotePad;
@@ -95,7 +96,11 @@ signals:
     // "&Invio/ricezione non schedulata": the main window's own send/receive command.
     void sendReceiveRequested();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void keepFillingTheArea(const QRect &before);
     void applyStoredFonts(frmNotePad *window);
     QMdiSubWindow *subWindowOf(frmNotePad *window) const;
     // True while the window is the open window of its slot.

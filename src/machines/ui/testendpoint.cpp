@@ -2,12 +2,14 @@
 
 #include "commandbutton.h"
 #include "machinetext.h"
+#include "screenfit.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QThread>
 
 testendpoint::testendpoint(MachineState &machines, ProgramFolder folder, CRegistry registry, Pinger &pinger,
@@ -76,11 +78,24 @@ void testendpoint::showReport(const LineTestReport &report, const MachineState &
     for (const MachineListEntry &entry : report.list.entries)
         List2->addItem(ShownMachineName(entry.name));
     List1->addItems(report.lines);
+    fitLongestLines();
     Label1->setText(MachineText::LineTestDone);
     if (report.failed)
         Command1->setEnabled(true);
     else
         Timer1.start(CloseAfterMs);
+}
+
+void testendpoint::fitLongestLines()
+{
+    // Machine names are read whole: each list as wide as its longest line, the window wider if
+    // need be (and still on the screen).
+    for (QListWidget *list : {List1, List2}) {
+        const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+        list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar);
+    }
+    layout()->activate();
+    ScreenFit::fit(this);
 }
 
 void testendpoint::closeEvent(QCloseEvent *event)

@@ -38,6 +38,7 @@ protected:
 
 private:
     void showReport(const LineTestReport &report, const MachineState &tested);
+    void fitLongestLines();
 
     MachineState &m_machines;
     ProgramFolder m_folder;

@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "pictureediting.h"
 #include "pictureview.h"
+#include "picturereader.h"
 #include "picvaulttext.h"
 
 #include <QBoxLayout>
@@ -108,7 +109,7 @@ void caricaform::openToChange(int numdoc, qint32 np, const QString &picturePath)
 
 void caricaform::choose()
 {
-    const QString path = m_dialogs.openFileName({}, {}, PicvaultText::ChooserFilter);
+    const QString path = m_dialogs.openFileName({}, {}, pictureChooserFilter());
     if (!path.isEmpty())
         Text1->setText(path);
 }

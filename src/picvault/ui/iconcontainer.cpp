@@ -88,10 +88,15 @@ QList<Iconform *> Iconcontainer::thumbnails() const
     return shown;
 }
 
+QString Iconcontainer::caption(qint32 program)
+{
+    return PicvaultText::CaptionVersion + QStringLiteral(TRUV_VERSION) + PicvaultText::CaptionPictures
+        + QString::number(program);
+}
+
 void Iconcontainer::refresh()
 {
-    setWindowTitle(PicvaultText::CaptionVersion + QStringLiteral(TRUV_VERSION) + PicvaultText::CaptionPictures
-                   + QString::number(m_program));
+    setWindowTitle(caption(m_program));
     const std::optional<QList<PictureRow>> rows = m_store.picturesOf(m_program);
     m_area->closeAllSubWindows();
     m_thumbnails.clear();
@@ -116,7 +121,10 @@ void Iconcontainer::refresh()
             if (clicked)
                 showFullPage(clicked);
         }, Qt::QueuedConnection);
-        QMdiSubWindow *sub = m_area->addSubWindow(thumbnail);
+        // Title only: a thumbnail closed on its own would leave a gap until the next refresh.
+        QMdiSubWindow *sub =
+            m_area->addSubWindow(thumbnail, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        sub->setToolTip(thumbnail->toolTip());
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->show();
         m_thumbnails.append(thumbnail);

@@ -17,6 +17,8 @@ public:
     Iconcontainer(PictureStore &store, PictureEditing &editing, Dialogs &dialogs, qint32 program,
                   QWidget *parent = nullptr);
 
+    // The container's caption for a program; also the title of boxes without one of their own.
+    static QString caption(qint32 program);
     // Caption and thumbnails rebuilt from the catalogue.
     void refresh();
     // Thumbnails in np order.

@@ -3,6 +3,7 @@
 #include "picturestore.h"
 #include "pictureview.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -13,9 +14,16 @@ Iconform::Iconform(int formseq, const PictureRow &row, ReadPicture picture, QWid
     setWindowTitle(row.shortDescription);
     setToolTip(row.shortDescription);
     setFocusPolicy(Qt::ClickFocus);
+    // The title bar has room for a few letters only: the whole description under the picture.
+    auto *caption = new QLabel(row.shortDescription, this);
+    caption->setObjectName(QStringLiteral("Caption"));
+    caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    caption->setWordWrap(true);
+    caption->setTextFormat(Qt::PlainText);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Picbuf1);
+    layout->setContentsMargins(0, 0, 0, 2);
+    layout->addWidget(Picbuf1, 1);
+    layout->addWidget(caption);
     Picbuf1->setFileName(row.path);
     Picbuf1->show(std::move(picture));
 }

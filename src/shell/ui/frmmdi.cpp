@@ -12,6 +12,7 @@
 #include "reorganisation.h"
 #include "session.h"
 #include "toolbarpictures.h"
+#include "windowreturn.h"
 #include "xform1.h"
 
 #include <QCloseEvent>
@@ -225,14 +226,9 @@ void frmMDI::reorganise()
 void frmMDI::openTerminal(frmNotePad *source)
 {
     auto *terminal = new xForm1(m_session.machines, m_session.folder, m_dialogs);
-    // Shown again before the terminal is gone, so the program never runs without a window;
-    // where it was, since a window manager places a window shown anew as it likes.
-    connect(terminal, &xForm1::closedToMainWindow, this, [this, placement = saveGeometry()] {
-        restoreGeometry(placement);
-        show();
-        raise();
-        activateWindow();
-    });
+    // Shown again before the terminal is gone, so the program never runs without a window.
+    connect(terminal, &xForm1::closedToMainWindow, this,
+            [this, placement = saveGeometry()] { showWhereItWas(*this, placement); });
     hide();
     if (!source) {
         terminal->openFromMainWindow();
