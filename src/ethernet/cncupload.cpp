@@ -11,6 +11,12 @@ namespace {
 
 constexpr qsizetype DefaultLimitBytes = 64 * 1024 * 1024;
 
+// What may stand before the leading "%" without being the program.
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
 } // namespace
 
 UploadedProgram::Step UploadedProgram::append(const char *block, long length)
@@ -20,14 +26,14 @@ UploadedProgram::Step UploadedProgram::append(const char *block, long length)
         if (c == '%' && !m_inComment) {
             if (m_started) {
                 m_text.append(block, qsizetype(i + 1));
-                return Step::Complete;
+                return m_text.size() > m_limit ? Step::TooLong : Step::Complete;
             }
         } else if (c == '(') {
             m_inComment = true;
         } else if (c == ')' || c == '\n') {
             m_inComment = false;
         }
-        if (c != '\n' && c != '\r' && c != ' ')
+        if (!isBlank(c))
             m_started = true;
     }
     m_text.append(block, qsizetype(length));

@@ -1,5 +1,7 @@
 #include "programcalls.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr qsizetype ProgramDigits = 4;
@@ -66,7 +68,8 @@ std::optional<int> codeNumber(const QString &line, const Word &word)
 {
     bool ok = false;
     const double value = line.mid(word.start, word.length).toDouble(&ok);
-    if (!ok || value != double(int(value)))
+    // The codes that call programs are small whole numbers; anything else calls nothing.
+    if (!ok || value < 0 || value > 999 || value != std::floor(value))
         return std::nullopt;
     return int(value);
 }
