@@ -439,8 +439,10 @@ void AccessImportTest::failedImportLeavesTheFolderAsItWas_data()
         << int(RowRefused) << QStringLiteral("Tabella CICLI, riga 2: non scritta: UNIQUE constraint failed: "
                                              "cicli.progr Unable to fetch row");
     QTest::newRow("Access table cut short")
-        << int(DamagedTable) << AccessImportText::RowsMissing.arg(QStringLiteral("MSP_PROJECTS")).arg(1).arg(0);
-    QTest::newRow("Access file cut short") << int(DamagedFile) << AccessImportText::Unreadable.arg("<S>");
+        << int(DamagedTable)
+        << AccessImportText::Damaged.arg("<S>", AccessImportText::DamageMappedPage.arg("MSP_PROJECTS").arg(60).arg(32));
+    QTest::newRow("Access file cut short")
+        << int(DamagedFile) << AccessImportText::Damaged.arg("<S>", AccessImportText::DamagePageOutside.arg(2).arg(1));
 }
 
 void AccessImportTest::failedImportLeavesTheFolderAsItWas()
@@ -482,7 +484,7 @@ void AccessImportTest::failedImportLeavesTheFolderAsItWas()
         archive.tables[0].rows[1][0] = qint64(42);
         break;
     case DamagedTable:
-        copyFixture(QStringLiteral("jet4-project.mdb"), source.path(QStringLiteral("truv.mdb")), 100000);
+        copyFixture(QStringLiteral("jet4-project.mdb"), source.path(QStringLiteral("truv.mdb")), 131072);
         openReader = MdbReader::open;
         break;
     case DamagedFile:
