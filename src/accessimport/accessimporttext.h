@@ -47,6 +47,12 @@ inline const QString Summary = QStringLiteral("%1, tabella %2: righe lette %3, s
 inline const QString NoSourceArchive = QStringLiteral("%1: manca truv.mdb.");
 inline const QString SourceNotAccess = QStringLiteral("%1 non è un file Access.");
 inline const QString AlreadyExists = QStringLiteral("%1 esiste già: l'importazione non sovrascrive nulla.");
+inline const QString NotAFolder = QStringLiteral("%1 non è una cartella: l'importazione non la può copiare.");
+inline const QString NotAFile = QStringLiteral("%1 non è un file: l'importazione non lo può copiare.");
+inline const QString Interrupted =
+    QStringLiteral("Importazione interrotta: la cartella di destinazione è rimasta com'era.");
+inline const QString LeftoverKept =
+    QStringLiteral("Attenzione: impossibile rimuovere %1, lasciato da un'importazione interrotta.");
 inline const QString FolderNotCreated = QStringLiteral("Impossibile creare la cartella %1");
 inline const QString FileNotCopied = QStringLiteral("Impossibile copiare %1 in %2: %3");
 inline const QString FileNotRenamed = QStringLiteral("Impossibile rinominare %1 in %2: %3");
