@@ -3,18 +3,19 @@
 #include "accessfile.h"
 #include "accessimporttext.h"
 #include "archivestore.h"
+#include "importstaging.h"
 #include "picturecatalog.h"
 #include "undoablefiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-const QString kArchiveName = QStringLiteral("truv.mdb");
-const QString kCatalogName = QStringLiteral("IMMAGINI.MDB");
+// What a conversion in place keeps of the Access files.
+const QString kKeptArchiveName = QStringLiteral("truv-access.mdb");
+const QString kKeptCatalogName = QStringLiteral("IMMAGINI-access.mdb");
 
 // A folder copied from Windows may spell its names in any case (TRUV.MDB, Dati).
 QString entryIgnoringCase(const QString &folder, const QString &name)
@@ -27,83 +28,120 @@ QString entryIgnoringCase(const QString &folder, const QString &name)
     return {};
 }
 
-QString temporaryName(const QString &path)
-{
-    return QStringLiteral("%1.importazione-%2").arg(path).arg(QCoreApplication::applicationPid());
-}
-
-const AccessConversion kArchiveConversion{kArchiveName, QStringLiteral("cicli"),
+const AccessConversion kArchiveConversion{ProgramFolder::archiveFileName(), QStringLiteral("cicli"),
                                           [](const QString &path, QString *error) {
                                               return ArchiveStore::createEmpty(path, error);
                                           }};
-const AccessConversion kCatalogConversion{kCatalogName, QStringLiteral("immagini"),
+const AccessConversion kCatalogConversion{ProgramFolder::catalogFileName(), QStringLiteral("immagini"),
                                           [](const QString &path, QString *error) {
                                               return PictureCatalog::createEmpty(path, error);
                                           }};
 
+// Hands the rows on until the user asks the import to stop.
+class StoppableReader : public AccessReader {
+public:
+    StoppableReader(std::unique_ptr<AccessReader> reader, const std::function<bool()> &stopRequested)
+        : m_reader(std::move(reader)), m_stopRequested(stopRequested)
+    {
+    }
+
+    QList<AccessTable> tables() override { return m_reader->tables(); }
+
+    bool readRows(const AccessTable &table, const RowSink &sink, QString *error) override
+    {
+        bool stopped = false;
+        const bool read = m_reader->readRows(table, [&](const QVariantList &row) {
+            stopped = m_stopRequested && m_stopRequested();
+            return !stopped && sink(row);
+        }, error);
+        if (stopped)
+            *error = AccessImportText::Interrupted;
+        return read && !stopped;
+    }
+
+private:
+    std::unique_ptr<AccessReader> m_reader;
+    const std::function<bool()> &m_stopRequested;
+};
+
+// The folder's name in an old folder, whatever its case; refused when it is there but not a
+// folder (or not a file), rather than left behind without a word.
+bool sourceEntry(const QString &sourceFolder, const QString &name, bool folder, QString *path, QString *error)
+{
+    *path = entryIgnoringCase(sourceFolder, name);
+    if (path->isEmpty() || (folder ? QFileInfo(*path).isDir() : QFileInfo(*path).isFile()))
+        return true;
+    *error = (folder ? AccessImportText::NotAFolder : AccessImportText::NotAFile).arg(*path);
+    return false;
+}
+
 } // namespace
 
-AccessImport::AccessImport(AccessReaderFactory openReader) : m_openReader(std::move(openReader)) {}
-
-namespace {
-
-// Converts one Access file into a new file at a temporary name beside target; the temporary
-// file is recorded in files so that a later failure removes it.
-bool convertToTemporary(const AccessReaderFactory &openReader, const AccessConversion &conversion,
-                        const QString &source, const QString &target, UndoableFiles &files,
-                        ImportReport *report, QString *temporary, QString *error)
+AccessImport::AccessImport(AccessReaderFactory openReader, std::function<bool()> stopRequested)
+    : m_openReader(std::move(openReader)), m_stopRequested(std::move(stopRequested))
 {
-    auto reader = openReader(source, error);
+}
+
+bool AccessImport::convertFile(const AccessConversion &conversion, const QString &source, const QString &target,
+                               UndoableFiles &files, QString *error)
+{
+    auto reader = m_openReader(source, error);
     if (!reader)
         return false;
-    *temporary = temporaryName(target);
-    QFile::remove(*temporary); // only ever a leftover of an import that was killed
-    if (!conversion.run(*reader, *temporary, report, error))
+    StoppableReader stoppable(std::move(reader), m_stopRequested);
+    if (!conversion.run(stoppable, target, &m_report, error))
         return false;
-    files.created(*temporary);
+    files.created(target);
     return true;
 }
 
-// What to do with a catalogue that is not an Access file (already ours, or foreign).
-enum class ForeignCatalog { Copy, Keep };
-
-// The new catalogue at a temporary name beside target: converted from Access, empty when there
-// was none, or a copy of one that is not an Access file. *temporary stays empty when the folder's
-// own catalogue is kept as it is.
-bool catalogToTemporary(const AccessReaderFactory &openReader, const QString &sourceCatalog, const QString &target,
-                        ForeignCatalog foreign, UndoableFiles &files, ImportReport *report, QString *temporary,
-                        QString *error)
+// The new catalogue at target: converted from Access, empty when there was none, or a copy of
+// one that is not an Access file. *made stays false when the folder's own catalogue is kept.
+bool AccessImport::catalogToStaging(const QString &sourceCatalog, const QString &target, bool keepForeign,
+                                    UndoableFiles &files, bool *made, QString *error)
 {
-    if (!sourceCatalog.isEmpty() && AccessFile::isAccessFile(sourceCatalog))
-        return convertToTemporary(openReader, kCatalogConversion, sourceCatalog, target, files, report, temporary,
-                                  error);
-    if (!sourceCatalog.isEmpty() && foreign == ForeignCatalog::Keep) {
-        report->warnings.append(AccessImportText::CatalogueKept.arg(sourceCatalog));
-        temporary->clear();
+    *made = false;
+    if (!sourceCatalog.isEmpty() && AccessFile::isAccessFile(sourceCatalog)) {
+        *made = convertFile(kCatalogConversion, sourceCatalog, target, files, error);
+        return *made;
+    }
+    if (!sourceCatalog.isEmpty() && keepForeign) {
+        m_report.warnings.append(AccessImportText::CatalogueKept.arg(sourceCatalog));
         return true;
     }
-    *temporary = temporaryName(target);
-    QFile::remove(*temporary);
     if (!sourceCatalog.isEmpty()) {
-        report->warnings.append(AccessImportText::CatalogueNotAccess.arg(sourceCatalog));
-        return files.copyFile(sourceCatalog, *temporary, error);
+        m_report.warnings.append(AccessImportText::CatalogueNotAccess.arg(sourceCatalog));
+        *made = files.copyFile(sourceCatalog, target, error);
+        return *made;
     }
-    report->warnings.append(AccessImportText::MissingCatalogue.arg(kCatalogName));
-    if (!PictureCatalog::createEmpty(*temporary, error))
-        return false;
-    files.created(*temporary);
-    return true;
+    m_report.warnings.append(AccessImportText::MissingCatalogue.arg(ProgramFolder::catalogFileName()));
+    *made = PictureCatalog::createEmpty(target, error);
+    if (*made)
+        files.created(target);
+    return *made;
 }
 
-} // namespace
+void AccessImport::clearLeftovers(const QString &root)
+{
+    for (const QString &path : ImportStaging::clearLeftovers(root))
+        m_report.warnings.append(AccessImportText::LeftoverKept.arg(path));
+}
+
+void AccessImport::endStaging(const QString &staging, UndoableFiles &files, bool done)
+{
+    if (!done)
+        files.undo();
+    if (QFileInfo::exists(staging) && !QDir(staging).removeRecursively())
+        m_report.warnings.append(AccessImportText::LeftoverKept.arg(staging));
+}
 
 bool AccessImport::importInto(const QString &source, const ProgramFolder &destination, QString *error)
 {
     m_report = {};
     const QFileInfo sourceInfo(source);
     const QString sourceFolder = sourceInfo.isDir() ? sourceInfo.absoluteFilePath() : sourceInfo.absolutePath();
-    const QString sourceArchive =
-        sourceInfo.isDir() ? entryIgnoringCase(sourceFolder, kArchiveName) : sourceInfo.absoluteFilePath();
+    const QString sourceArchive = sourceInfo.isDir() ? entryIgnoringCase(sourceFolder, ProgramFolder::archiveFileName())
+                                                     : sourceInfo.absoluteFilePath();
     if (sourceArchive.isEmpty() || !QFileInfo(sourceArchive).isFile()) {
         *error = AccessImportText::NoSourceArchive.arg(source);
         return false;
@@ -118,68 +156,79 @@ bool AccessImport::importInto(const QString &source, const ProgramFolder &destin
             return false;
         }
     }
+    QString sourceData;
+    QString sourcePictures;
+    QString sourceMachines;
+    if (!sourceEntry(sourceFolder, ProgramFolder::dataFolderName(), true, &sourceData, error)
+        || !sourceEntry(sourceFolder, ProgramFolder::pictureFolderName(), true, &sourcePictures, error)
+        || !sourceEntry(sourceFolder, ProgramFolder::machineFileName(), false, &sourceMachines, error))
+        return false;
 
-    UndoableFiles files;
+    UndoableFiles files(m_stopRequested);
+    const ProgramFolder staging(ImportStaging::path(destination.root()));
     const bool done = [&] {
         if (!files.makeFolder(destination.root(), error))
             return false;
-        QString archiveTemporary;
-        if (!convertToTemporary(m_openReader, kArchiveConversion, sourceArchive, destination.archivePath(), files,
-                                &m_report, &archiveTemporary, error))
+        clearLeftovers(destination.root());
+        if (!files.makeFolder(staging.root(), error)
+            || !convertFile(kArchiveConversion, sourceArchive, staging.archivePath(), files, error))
             return false;
-        QString catalogTemporary;
-        if (!catalogToTemporary(m_openReader, entryIgnoringCase(sourceFolder, kCatalogName), destination.catalogPath(),
-                                ForeignCatalog::Copy, files, &m_report, &catalogTemporary, error))
+        bool catalogMade = false;
+        if (!catalogToStaging(entryIgnoringCase(sourceFolder, ProgramFolder::catalogFileName()), staging.catalogPath(),
+                              false, files, &catalogMade, error))
             return false;
-        for (const QString &name : {QStringLiteral("dati"), QStringLiteral("imm")}) {
-            const QString folder = entryIgnoringCase(sourceFolder, name);
-            if (!folder.isEmpty() && !files.copyFolder(folder, destination.path(name), error))
+        if ((!sourceData.isEmpty() && !files.copyFolder(sourceData, staging.dataDir(), error))
+            || (!sourcePictures.isEmpty() && !files.copyFolder(sourcePictures, staging.pictureDir(), error))
+            || (!sourceMachines.isEmpty() && !files.copyFile(sourceMachines, staging.machineFilePath(), error)))
+            return false;
+        if (stopRequested()) {
+            *error = AccessImportText::Interrupted;
+            return false;
+        }
+        // The archive last: a folder with truv.mdb is a complete one.
+        for (const QString &name : {ProgramFolder::dataFolderName(), ProgramFolder::pictureFolderName(),
+                                    ProgramFolder::machineFileName(), ProgramFolder::catalogFileName(),
+                                    ProgramFolder::archiveFileName()}) {
+            if (QFileInfo::exists(staging.path(name)) && !files.moveInto(staging.path(name), destination.path(name), error))
                 return false;
         }
-        const QString machines = entryIgnoringCase(sourceFolder, QStringLiteral("cncsett.dat"));
-        if (!machines.isEmpty() && !files.copyFile(machines, destination.machineFilePath(), error))
-            return false;
-        // The archive last: a folder with truv.mdb is a complete one.
-        return files.rename(catalogTemporary, destination.catalogPath(), error)
-            && files.rename(archiveTemporary, destination.archivePath(), error);
+        return true;
     }();
-    if (!done)
-        files.undo();
+    endStaging(staging.root(), files, done);
     return done;
 }
 
 bool AccessImport::convertInPlace(const ProgramFolder &folder, QString *error)
 {
     m_report = {};
-    const QString keptArchive = folder.path(QStringLiteral("truv-access.mdb"));
-    const QString keptCatalog = folder.path(QStringLiteral("IMMAGINI-access.mdb"));
+    const QString keptArchive = folder.path(kKeptArchiveName);
+    const QString keptCatalog = folder.path(kKeptCatalogName);
     for (const QString &path : {keptArchive, keptCatalog}) {
         if (QFileInfo::exists(path)) {
             *error = AccessImportText::AlreadyExists.arg(path);
             return false;
         }
     }
-    UndoableFiles files;
+    UndoableFiles files(m_stopRequested);
+    const ProgramFolder staging(ImportStaging::path(folder.root()));
     const bool done = [&] {
-        QString archiveTemporary;
-        if (!convertToTemporary(m_openReader, kArchiveConversion, folder.archivePath(), folder.archivePath(), files,
-                                &m_report, &archiveTemporary, error))
+        clearLeftovers(folder.root());
+        if (!files.makeFolder(staging.root(), error)
+            || !convertFile(kArchiveConversion, folder.archivePath(), staging.archivePath(), files, error))
             return false;
-        const QString sourceCatalog = entryIgnoringCase(folder.root(), kCatalogName);
-        QString catalogTemporary;
-        if (!catalogToTemporary(m_openReader, sourceCatalog, folder.catalogPath(), ForeignCatalog::Keep, files,
-                                &m_report, &catalogTemporary, error))
+        const QString sourceCatalog = entryIgnoringCase(folder.root(), ProgramFolder::catalogFileName());
+        bool catalogMade = false;
+        if (!catalogToStaging(sourceCatalog, staging.catalogPath(), true, files, &catalogMade, error))
             return false;
-        if (!catalogTemporary.isEmpty()) {
+        if (catalogMade) {
             if (!sourceCatalog.isEmpty() && !files.rename(sourceCatalog, keptCatalog, error))
                 return false;
-            if (!files.rename(catalogTemporary, folder.catalogPath(), error))
+            if (!files.rename(staging.catalogPath(), folder.catalogPath(), error))
                 return false;
         }
         return files.rename(folder.archivePath(), keptArchive, error)
-            && files.rename(archiveTemporary, folder.archivePath(), error);
+            && files.rename(staging.archivePath(), folder.archivePath(), error);
     }();
-    if (!done)
-        files.undo();
+    endStaging(staging.root(), files, done);
     return done;
 }

@@ -4,12 +4,19 @@
 #include "accessreader.h"
 #include "programfolder.h"
 
-// Brings an old shop's Access archive over to our files. The converted archive and catalogue are
-// written under temporary names and take their real names only when every table was copied;
-// on any failure everything this import made is removed again and the folders are as they were.
+#include <functional>
+
+class UndoableFiles;
+
+// Brings an old shop's Access archive over to our files. Everything is first written into a
+// staging folder beside the target (ImportStaging) and takes its place by renames only once
+// every table and file was copied; on any failure everything this import made is removed again
+// and the folders are as they were.
 class AccessImport {
 public:
-    explicit AccessImport(AccessReaderFactory openReader);
+    // stopRequested, asked between rows and files, ends the import as a failure
+    // (AccessImportText::Interrupted): the user pressed Ctrl+C.
+    explicit AccessImport(AccessReaderFactory openReader, std::function<bool()> stopRequested = {});
 
     // A new program folder in destination from an old one (source is that folder or its
     // truv.mdb): archive and catalogue converted, dati, imm and cncsett.dat copied byte for byte.
@@ -22,6 +29,15 @@ public:
     const ImportReport &report() const { return m_report; }
 
 private:
+    bool stopRequested() const { return m_stopRequested && m_stopRequested(); }
+    bool convertFile(const AccessConversion &conversion, const QString &source, const QString &target,
+                     UndoableFiles &files, QString *error);
+    bool catalogToStaging(const QString &sourceCatalog, const QString &target, bool keepForeign,
+                          UndoableFiles &files, bool *made, QString *error);
+    void clearLeftovers(const QString &root);
+    void endStaging(const QString &staging, UndoableFiles &files, bool done);
+
     AccessReaderFactory m_openReader;
+    std::function<bool()> m_stopRequested;
     ImportReport m_report;
 };

@@ -2,21 +2,32 @@
 
 #include "accessdate.h"
 #include "accessimporttext.h"
-
-#include <mdbtools.h>
+#include "mdbstructure.h"
+#include "quietstandarderror.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
+#include <QSet>
 
+#include <array>
 #include <vector>
 
 namespace {
 
-// Long enough for any memo typed in Access (64K characters, up to three UTF-8 bytes each);
-// a longer value is reported instead of being cut.
+// Long enough for any text typed in Access (a text field holds 255 characters, up to three
+// UTF-8 bytes each); a longer value is reported instead of being cut.
 constexpr size_t kBindSize = 1024 * 1024;
 // A row's start within its page; the bits above are flags.
 constexpr int kRowOffsetMask = 0x1fff;
+// The catalogue of a Jet file is the table defined on its page 2.
+constexpr quint32 kCataloguePage = 2;
+// A memo's or OLE field's reference: its length in the low bits, how it is kept in the top ones.
+constexpr quint32 kLongLengthMask = 0x3fffffff;
+constexpr quint32 kLongInline = 0x80000000;
+constexpr quint32 kLongOnePage = 0x40000000;
+// The catalogue's flags of the engine's own tables.
+constexpr qint64 kSystemObject = 0x80000002;
 
 ColumnKind kindOf(int mdbType)
 {
@@ -38,7 +49,7 @@ ColumnKind kindOf(int mdbType)
     case MDB_REPID:
         return ColumnKind::Text;
     default:
-        // OLE, binary and types this reader does not know keep their bytes.
+        // OLE and binary fields keep their bytes.
         return ColumnKind::Blob;
     }
 }
@@ -52,6 +63,19 @@ struct TableDefDeleter {
     void operator()(MdbTableDef *table) const { mdb_free_tabledef(table); }
 };
 using TableDef = std::unique_ptr<MdbTableDef, TableDefDeleter>;
+
+TableDef readDefinition(MdbCatalogEntry *entry)
+{
+    TableDef table(entry ? mdb_read_table(entry) : nullptr);
+    if (!table || !mdb_read_columns(table.get()))
+        return nullptr;
+    return table;
+}
+
+QByteArray boundText(const QByteArray &buffer)
+{
+    return QByteArray(buffer.constData(), qsizetype(qstrnlen(buffer.constData(), kBindSize)));
+}
 
 // Which columns of the row just fetched are NULL. The bound values alone cannot tell a NULL
 // from an empty text, and our archive treats the two differently.
@@ -73,30 +97,154 @@ std::vector<bool> nullColumns(MdbTableDef *table)
     return nulls;
 }
 
-// The whole value of an OLE field, which libmdb hands over page by page.
-QByteArray oleValue(MdbHandle *mdb, MdbColumn *column)
+// The value of the row just fetched lies inside the page.
+bool insidePage(MdbHandle *mdb, MdbColumn *column, int length)
 {
+    return column->cur_value_start >= 0 && length >= 0 && column->cur_value_start + length <= mdb->fmt->pg_size;
+}
+
+// The whole value of a memo or OLE field, which libmdb hands over piece by piece. False when the
+// pieces loop, run past the length the reference declares or do not add up to it.
+bool longValue(MdbHandle *mdb, MdbColumn *column, char *buffer, qint64 fileSize, QByteArray *value)
+{
+    value->clear();
+    if (column->cur_value_len == 0)
+        return true;
+    if (column->cur_value_len < MDB_MEMO_OVERHEAD || !insidePage(mdb, column, column->cur_value_len))
+        return false;
     char reference[MDB_MEMO_OVERHEAD];
-    memcpy(reference, column->bind_ptr, MDB_MEMO_OVERHEAD);
-    QByteArray value;
-    size_t length = mdb_ole_read(mdb, column, reference, kBindSize);
-    while (length > 0) {
-        value.append(static_cast<const char *>(column->bind_ptr), qsizetype(length));
-        length = mdb_ole_read_next(mdb, column, reference);
+    memcpy(reference, mdb->pg_buf + column->cur_value_start, MDB_MEMO_OVERHEAD);
+    const quint32 head = quint32(mdb_get_int32(reference, 0));
+    const qint64 declared = head & kLongLengthMask;
+    if (declared > fileSize)
+        return false;
+    const bool chained = (head & (kLongInline | kLongOnePage)) == 0;
+    void *const bound = column->bind_ptr;
+    column->bind_ptr = buffer;
+    QSet<quint32> pieces{quint32(mdb_get_int32(reference, 4))};
+    bool whole = true;
+    for (size_t length = mdb_ole_read(mdb, column, reference, kBindSize); length > 0;
+         length = mdb_ole_read_next(mdb, column, reference)) {
+        if (value->size() + qint64(length) > declared) {
+            whole = false;
+            break;
+        }
+        value->append(buffer, qsizetype(length));
+        if (!chained || column->cur_blob_pg_row == 0)
+            break;
+        if (pieces.contains(column->cur_blob_pg_row)) {
+            whole = false;
+            break;
+        }
+        pieces.insert(column->cur_blob_pg_row);
     }
-    return value;
+    column->bind_ptr = bound;
+    return whole && value->size() == declared;
+}
+
+QString memoText(MdbHandle *mdb, const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return QStringLiteral("");
+    // Up to three UTF-8 bytes for each byte of the file (Windows-1252 or compressed Unicode).
+    QByteArray text(bytes.size() * 3 + 1, Qt::Uninitialized);
+    const int length = mdb_unicode2ascii(mdb, bytes.constData(), size_t(bytes.size()), text.data(),
+                                         size_t(text.size()));
+    return QString::fromUtf8(text.constData(), qMin(length, int(text.size()) - 1));
 }
 
 } // namespace
 
 struct MdbReader::Handle {
+    QString path;
+    qint64 fileSize = 0;
     MdbHandle *mdb = nullptr;
+    // One entry per user table, in the order of tables.
+    std::vector<std::unique_ptr<MdbCatalogEntry>> entries;
+    QList<AccessTable> tables;
+    QList<qint64> rowLimits;
     ~Handle()
     {
         if (mdb)
             mdb_close(mdb);
     }
+
+    bool readCatalogue(MdbStructure &structure, QString *problem);
+    bool describeTables(MdbStructure &structure, QString *problem);
 };
+
+// The user tables that the catalogue lists. libmdb's own catalogue read also parses every
+// object's properties, and loops on damaged ones; the import needs names and pages only.
+bool MdbReader::Handle::readCatalogue(MdbStructure &structure, QString *problem)
+{
+    TableShape shape;
+    if (!structure.checkTable(kCataloguePage, QStringLiteral("MSysObjects"), &shape, problem))
+        return false;
+    MdbCatalogEntry catalogue{};
+    catalogue.mdb = mdb;
+    qstrncpy(catalogue.object_name, "MSysObjects", sizeof catalogue.object_name);
+    catalogue.object_type = MDB_TABLE;
+    catalogue.table_pg = kCataloguePage;
+    const TableDef table = readDefinition(&catalogue);
+    if (!table) {
+        *problem = AccessImportText::DamageCatalogue;
+        return false;
+    }
+    std::array<char[8], 4> names{{"Id", "Name", "Type", "Flags"}};
+    std::array<QByteArray, 4> values;
+    for (size_t i = 0; i < names.size(); ++i) {
+        values[i] = QByteArray(qsizetype(kBindSize), '\0');
+        if (mdb_bind_column_by_name(table.get(), names[i], values[i].data(), nullptr) < 0) {
+            *problem = AccessImportText::DamageCatalogue;
+            return false;
+        }
+    }
+    mdb_rewind_table(table.get());
+    for (qint64 rows = 1; mdb_fetch_row(table.get()); ++rows) {
+        if (rows > shape.rowLimit) {
+            *problem = AccessImportText::DamageCatalogue;
+            return false;
+        }
+        const qint64 type = boundText(values[2]).toLongLong() & 0x7f;
+        const qint64 flags = boundText(values[3]).toLongLong();
+        if (type != MDB_TABLE || (flags & kSystemObject) != 0)
+            continue;
+        auto entry = std::make_unique<MdbCatalogEntry>();
+        *entry = MdbCatalogEntry{};
+        entry->mdb = mdb;
+        qstrncpy(entry->object_name, boundText(values[1]).constData(), sizeof entry->object_name);
+        entry->object_type = MDB_TABLE;
+        entry->table_pg = (unsigned long)(boundText(values[0]).toLongLong() & 0x00ffffff);
+        entry->flags = int(flags);
+        entries.push_back(std::move(entry));
+    }
+    return true;
+}
+
+bool MdbReader::Handle::describeTables(MdbStructure &structure, QString *problem)
+{
+    for (const auto &entry : entries) {
+        const QString name = QString::fromUtf8(entry->object_name);
+        TableShape shape;
+        if (!structure.checkTable(quint32(entry->table_pg), name, &shape, problem))
+            return false;
+        const TableDef table = readDefinition(entry.get());
+        if (!table) {
+            *problem = AccessImportText::DamageTable.arg(name);
+            return false;
+        }
+        AccessTable described;
+        described.name = name;
+        described.declaredRows = shape.declaredRows;
+        for (unsigned int c = 0; c < table->num_cols; ++c) {
+            MdbColumn *column = columnAt(table.get(), c);
+            described.columns.append({QString::fromUtf8(column->name), kindOf(column->col_type)});
+        }
+        tables.append(described);
+        rowLimits.append(shape.rowLimit);
+    }
+    return true;
+}
 
 MdbReader::MdbReader(std::unique_ptr<Handle> handle) : m_handle(std::move(handle)) {}
 
@@ -104,9 +252,12 @@ MdbReader::~MdbReader() = default;
 
 std::unique_ptr<AccessReader> MdbReader::open(const QString &path, QString *error)
 {
+    const QuietStandardError quiet;
     auto handle = std::make_unique<Handle>();
+    handle->path = path;
+    handle->fileSize = QFileInfo(path).size();
     handle->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
-    if (!handle->mdb || !mdb_read_catalog(handle->mdb, MDB_TABLE)) {
+    if (!handle->mdb) {
         *error = AccessImportText::Unreadable.arg(path);
         return nullptr;
     }
@@ -117,88 +268,97 @@ std::unique_ptr<AccessReader> MdbReader::open(const QString &path, QString *erro
     const char *fileCharset = mdb->f->jet_version == MDB_VER_JET3 ? "CP1252" : "UCS-2LE";
     mdb->iconv_in = iconv_open("UTF-8", fileCharset);
     mdb->iconv_out = iconv_open(fileCharset, "UTF-8");
+    if (mdb->iconv_in == iconv_t(-1) || mdb->iconv_out == iconv_t(-1)) {
+        *error = AccessImportText::Unreadable.arg(path);
+        return nullptr;
+    }
     mdb_set_bind_size(mdb, kBindSize);
     mdb_set_boolean_fmt_numbers(mdb);
+    MdbStructure structure(mdb, handle->fileSize);
+    QString problem;
+    if (!structure.checkFile(&problem) || !handle->readCatalogue(structure, &problem)
+        || !handle->describeTables(structure, &problem)) {
+        *error = AccessImportText::Damaged.arg(path, problem);
+        return nullptr;
+    }
     return std::unique_ptr<AccessReader>(new MdbReader(std::move(handle)));
 }
 
 QList<AccessTable> MdbReader::tables()
 {
-    MdbHandle *mdb = m_handle->mdb;
-    QList<AccessTable> result;
-    for (unsigned int i = 0; i < mdb->num_catalog; ++i) {
-        auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
-        if (entry->object_type != MDB_TABLE || !mdb_is_user_table(entry))
-            continue;
-        TableDef table(mdb_read_table(entry));
-        if (!table || !mdb_read_columns(table.get()))
-            continue;
-        AccessTable described;
-        described.name = QString::fromUtf8(entry->object_name);
-        described.declaredRows = table->num_rows;
-        for (unsigned int c = 0; c < table->num_cols; ++c) {
-            MdbColumn *column = columnAt(table.get(), c);
-            described.columns.append({QString::fromUtf8(column->name), kindOf(column->col_type)});
-        }
-        result.append(described);
-    }
-    return result;
+    return m_handle->tables;
 }
 
 bool MdbReader::readRows(const AccessTable &described, const RowSink &sink, QString *error)
 {
+    const QuietStandardError quiet;
     MdbHandle *mdb = m_handle->mdb;
-    const QByteArray name = described.name.toUtf8();
-    MdbCatalogEntry *entry = mdb_get_catalogentry_by_name(mdb, name.constData());
-    TableDef table(entry ? mdb_read_table(entry) : nullptr);
-    if (!table || !mdb_read_columns(table.get())) {
+    qsizetype index = 0;
+    while (index < m_handle->tables.size() && m_handle->tables.at(index).name != described.name)
+        ++index;
+    const TableDef table = readDefinition(index < m_handle->tables.size() ? m_handle->entries[size_t(index)].get()
+                                                                          : nullptr);
+    if (!table) {
         *error = AccessImportText::TableUnreadable.arg(described.name);
         return false;
     }
+    const auto damaged = [&](const QString &problem) {
+        *error = AccessImportText::Damaged.arg(m_handle->path, problem);
+        return false;
+    };
     const unsigned int columnCount = table->num_cols;
     std::vector<QByteArray> buffers(columnCount);
     std::vector<int> lengths(columnCount, 0);
     for (unsigned int c = 0; c < columnCount; ++c) {
         buffers[c] = QByteArray(qsizetype(kBindSize), Qt::Uninitialized);
-        mdb_bind_column(table.get(), int(c) + 1, buffers[c].data(), &lengths[c]);
+        // A memo is gathered here, piece by piece; libmdb's own gathering trusts the pieces.
+        if (columnAt(table.get(), c)->col_type != MDB_MEMO)
+            mdb_bind_column(table.get(), int(c) + 1, buffers[c].data(), &lengths[c]);
     }
     mdb_rewind_table(table.get());
     QVariantList row;
-    while (mdb_fetch_row(table.get())) {
+    for (qint64 rows = 1; mdb_fetch_row(table.get()); ++rows) {
+        if (rows > m_handle->rowLimits.at(index))
+            return damaged(AccessImportText::DamageTable.arg(described.name));
         const std::vector<bool> nulls = nullColumns(table.get());
         row.clear();
         for (unsigned int c = 0; c < columnCount; ++c) {
             MdbColumn *column = columnAt(table.get(), c);
+            const QString field = described.columns.value(int(c)).name;
             if (column->col_type != MDB_BOOL && nulls[c]) {
                 row.append(QVariant());
                 continue;
             }
-            if (column->col_type == MDB_OLE) {
-                row.append(column->cur_value_len > 0 ? oleValue(mdb, column) : QByteArray(""));
+            if (column->col_type == MDB_OLE || column->col_type == MDB_MEMO) {
+                QByteArray bytes;
+                if (!longValue(mdb, column, buffers[c].data(), m_handle->fileSize, &bytes))
+                    return damaged(AccessImportText::DamageLongValue.arg(described.name, field));
+                row.append(column->col_type == MDB_OLE ? QVariant(bytes) : QVariant(memoText(mdb, bytes)));
                 continue;
             }
             if (column->col_type == MDB_DATETIME) {
+                if (!insidePage(mdb, column, 8))
+                    return damaged(AccessImportText::DamageValue.arg(described.name, field));
                 const QString date = accessDateText(mdb_get_double(mdb->pg_buf, column->cur_value_start));
                 if (date.isEmpty()) {
-                    *error = AccessImportText::ValueUnreadable.arg(described.name, described.columns.value(int(c)).name,
-                                                                   QString());
+                    *error = AccessImportText::ValueUnreadable.arg(described.name, field, QString());
                     return false;
                 }
                 row.append(date);
                 continue;
             }
             if (kindOf(column->col_type) == ColumnKind::Blob) {
+                if (!insidePage(mdb, column, column->cur_value_len))
+                    return damaged(AccessImportText::DamageValue.arg(described.name, field));
                 row.append(QByteArray(reinterpret_cast<const char *>(mdb->pg_buf) + column->cur_value_start,
                                       column->cur_value_len));
                 continue;
             }
-            const char *bound = buffers[c].constData();
-            const qsizetype length = qsizetype(qstrnlen(bound, kBindSize));
-            if (length >= qsizetype(kBindSize) - 1) {
-                *error = AccessImportText::ValueTooLong.arg(described.name, described.columns.value(int(c)).name);
+            const QByteArray text = boundText(buffers[c]);
+            if (text.size() >= qsizetype(kBindSize) - 1) {
+                *error = AccessImportText::ValueTooLong.arg(described.name, field);
                 return false;
             }
-            const QByteArray text(bound, length);
             bool ok = true;
             switch (kindOf(column->col_type)) {
             case ColumnKind::Integer:
@@ -212,8 +372,7 @@ bool MdbReader::readRows(const AccessTable &described, const RowSink &sink, QStr
                 break;
             }
             if (!ok) {
-                *error = AccessImportText::ValueUnreadable.arg(described.name, described.columns.value(int(c)).name,
-                                                               QString::fromUtf8(text));
+                *error = AccessImportText::ValueUnreadable.arg(described.name, field, QString::fromUtf8(text));
                 return false;
             }
         }

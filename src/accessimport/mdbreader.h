@@ -3,7 +3,9 @@
 #include "accessreader.h"
 
 // Reads Access files (Jet 3, Jet 4) through mdbtools' libmdb. Texts arrive as Unicode: Jet 3
-// files, which do not record their code page, are read as Windows-1252.
+// files, which do not record their code page, are read as Windows-1252. The file's page
+// structure is checked when it is opened, and every table the catalogue lists must pass: a
+// damaged file is refused then, in one message, before libmdb can lose itself in it.
 class MdbReader : public AccessReader {
 public:
     static std::unique_ptr<AccessReader> open(const QString &path, QString *error);

@@ -23,6 +23,10 @@ bool UndoableFiles::makeFolder(const QString &path, QString *error)
 
 bool UndoableFiles::copyFile(const QString &from, const QString &to, QString *error)
 {
+    if (m_stopRequested && m_stopRequested()) {
+        *error = AccessImportText::Interrupted;
+        return false;
+    }
     if (QFileInfo::exists(to)) {
         *error = AccessImportText::AlreadyExists.arg(to);
         return false;
@@ -68,6 +72,53 @@ bool UndoableFiles::rename(const QString &from, const QString &to, QString *erro
         return false;
     }
     m_renames.append({from, to});
+    return true;
+}
+
+namespace {
+
+// The first entry of from whose place below to is taken; empty when there is none.
+QString firstClash(const QString &from, const QString &to)
+{
+    const QFileInfo target(to);
+    if (!target.exists() && !target.isSymLink())
+        return {};
+    if (!QFileInfo(from).isDir() || !target.isDir() || target.isSymLink())
+        return to;
+    const QStringList entries =
+        QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString &entry : entries) {
+        const QString clash = firstClash(QDir(from).filePath(entry), QDir(to).filePath(entry));
+        if (!clash.isEmpty())
+            return clash;
+    }
+    return {};
+}
+
+} // namespace
+
+bool UndoableFiles::moveInto(const QString &from, const QString &to, QString *error)
+{
+    // Looked for before anything moves, so that a clash leaves both folders whole.
+    const QString clash = firstClash(from, to);
+    if (!clash.isEmpty()) {
+        *error = AccessImportText::AlreadyExists.arg(clash);
+        return false;
+    }
+    return QFileInfo::exists(to) ? mergeFolder(from, to, error) : rename(from, to, error);
+}
+
+bool UndoableFiles::mergeFolder(const QString &from, const QString &to, QString *error)
+{
+    const QStringList entries =
+        QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString &entry : entries) {
+        const QString source = QDir(from).filePath(entry);
+        const QString target = QDir(to).filePath(entry);
+        const bool done = QFileInfo::exists(target) ? mergeFolder(source, target, error) : rename(source, target, error);
+        if (!done)
+            return false;
+    }
     return true;
 }
 

@@ -96,12 +96,15 @@ int initialise(int argc, char **argv)
 
 int importAccessCommand(int argc, char **argv)
 {
+    // Ctrl+C and SIGTERM are read between files, so that the import can take back what it did.
+    InterruptSignals::block();
     QCoreApplication app(argc, argv);
+    InterruptSignals interrupts;
     QTextStream out(stdout);
     QTextStream err(stderr);
     return importAccessArchive(app.arguments().mid(2),
                                ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()),
-                               MdbReader::open, out, err);
+                               MdbReader::open, [&] { return interrupts.takePending(); }, out, err);
 }
 
 int listMachinesCommand(int argc, char **argv)

@@ -13,7 +13,7 @@ QString ProgramFolder::resolveRoot(const QString &truvHome, const QString &execu
 {
     if (!truvHome.isEmpty())
         return QDir(truvHome).absolutePath();
-    if (!executableDir.isEmpty() && QFileInfo::exists(QDir(executableDir).filePath(QStringLiteral("truv.mdb"))))
+    if (!executableDir.isEmpty() && QFileInfo::exists(QDir(executableDir).filePath(archiveFileName())))
         return QDir(executableDir).absolutePath();
     return QDir(homeDir).filePath(QStringLiteral(".local/share/truv"));
 }
@@ -67,7 +67,7 @@ QString ProgramFolder::programTextPath(qint32 number) const
 bool ProgramFolder::createWorkFolders() const
 {
     QDir root(m_root);
-    const bool data = root.mkpath(QStringLiteral("dati"));
-    const bool pictures = root.mkpath(QStringLiteral("imm"));
+    const bool data = root.mkpath(dataFolderName());
+    const bool pictures = root.mkpath(pictureFolderName());
     return data && pictures;
 }

@@ -25,10 +25,17 @@ public:
     // "M" + seven digits + "N": the start of every picture file name of a program.
     static QString picturePrefix(qint32 number);
 
+    // The names of the folder's files and subfolders, as the old program spelt them.
+    static QString archiveFileName() { return QStringLiteral("truv.mdb"); }
+    static QString catalogFileName() { return QStringLiteral("IMMAGINI.MDB"); }
+    static QString machineFileName() { return QStringLiteral("cncsett.dat"); }
+    static QString dataFolderName() { return QStringLiteral("dati"); }
+    static QString pictureFolderName() { return QStringLiteral("imm"); }
+
     const QString &root() const { return m_root; }
     QString path(const QString &relative) const;
-    QString archivePath() const { return path(QStringLiteral("truv.mdb")); }
-    QString catalogPath() const { return path(QStringLiteral("IMMAGINI.MDB")); }
+    QString archivePath() const { return path(archiveFileName()); }
+    QString catalogPath() const { return path(catalogFileName()); }
 
     // With a server, the archive and the picture catalogue are tables of the server's database
     // and the files above are not used; program texts and pictures stay in this folder.
@@ -36,9 +43,9 @@ public:
     bool archiveOnServer() const { return m_server.isServer(); }
     DatabaseAddress archiveDatabase() const;
     DatabaseAddress catalogDatabase() const;
-    QString machineFilePath() const { return path(QStringLiteral("cncsett.dat")); }
-    QString dataDir() const { return path(QStringLiteral("dati")); }
-    QString pictureDir() const { return path(QStringLiteral("imm")); }
+    QString machineFilePath() const { return path(machineFileName()); }
+    QString dataDir() const { return path(dataFolderName()); }
+    QString pictureDir() const { return path(pictureFolderName()); }
     QString programTextPath(qint32 number) const;
 
     // Creates dati and imm; an existing folder is no error.

@@ -7,7 +7,8 @@
 #include <QTextStream>
 
 int importAccessArchive(const QStringList &arguments, const ProgramFolder &defaultFolder,
-                        const AccessReaderFactory &openReader, QTextStream &out, QTextStream &err)
+                        const AccessReaderFactory &openReader, const std::function<int()> &pendingSignal,
+                        QTextStream &out, QTextStream &err)
 {
     if (arguments.isEmpty() || arguments.size() > 2) {
         err << CommandLineText::Usage;
@@ -16,7 +17,12 @@ int importAccessArchive(const QStringList &arguments, const ProgramFolder &defau
     const ProgramFolder destination = arguments.size() == 2
         ? ProgramFolder(QFileInfo(arguments.at(1)).absoluteFilePath())
         : defaultFolder;
-    AccessImport import(openReader);
+    int stopSignal = 0;
+    AccessImport import(openReader, [&] {
+        if (stopSignal == 0)
+            stopSignal = pendingSignal();
+        return stopSignal != 0;
+    });
     QString error;
     const bool done = import.importInto(arguments.at(0), destination, &error);
     for (const QString &line : import.report().summaryLines())
@@ -26,7 +32,7 @@ int importAccessArchive(const QStringList &arguments, const ProgramFolder &defau
         err << warning << '\n';
     if (!done) {
         err << error << '\n';
-        return 1;
+        return stopSignal != 0 ? 128 + stopSignal : 1;
     }
     if (!import.report().countsMatch())
         return 1;

@@ -49,3 +49,11 @@ void InterruptSignals::readSignals()
     while (::read(m_fd, &info, sizeof info) == ssize_t(sizeof info))
         emit received(int(info.ssi_signo));
 }
+
+int InterruptSignals::takePending()
+{
+    signalfd_siginfo info{};
+    if (m_fd >= 0 && ::read(m_fd, &info, sizeof info) == ssize_t(sizeof info))
+        return int(info.ssi_signo);
+    return 0;
+}

@@ -18,6 +18,9 @@ public:
 
     // False when the signalfd could not be made: the signals then stay blocked and pending.
     bool isValid() const { return m_fd >= 0; }
+    // For work that runs without the event loop and asks now and then: the signal that came
+    // since the last call, or 0.
+    int takePending();
 
 signals:
     void received(int signalNumber);

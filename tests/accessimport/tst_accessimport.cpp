@@ -133,8 +133,8 @@ void writeOldFolder(const QString &root)
     writeFile(QDir(root).filePath(QStringLiteral("IMMAGINI.MDB")), jetHeader());
 }
 
-enum Failure { ArchiveExists, CatalogExists, MachinesExist, ProgramExists, ArchiveBreaks, CatalogBreaks,
-               RowRefused, DamagedTable, DamagedFile };
+enum Failure { ArchiveExists, CatalogExists, MachinesExist, ProgramExists, PictureExists, ArchiveBreaks,
+               CatalogBreaks, RowRefused, DamagedTable, DamagedFile, DataIsAFile, Stopped };
 
 const QString kFakeProgramText = QStringLiteral("%\r\nO0042\r\nG0 X1\r\n%\r\n");
 
@@ -427,20 +427,27 @@ void AccessImportTest::programFilesCopiedByteForByte()
 void AccessImportTest::failedImportLeavesTheFolderAsItWas_data()
 {
     QTest::addColumn<int>("failure");
-    QTest::addColumn<QString>("expected"); // <T>: the target folder, <S>: the source archive
+    QTest::addColumn<QString>("expected"); // <T>: the target folder, <S>: the source archive, <O>: its folder
     QTest::newRow("archive there") << int(ArchiveExists) << AccessImportText::AlreadyExists.arg("<T>/truv.mdb");
     QTest::newRow("catalogue there") << int(CatalogExists) << AccessImportText::AlreadyExists.arg("<T>/IMMAGINI.MDB");
     QTest::newRow("machine list there") << int(MachinesExist) << AccessImportText::AlreadyExists.arg("<T>/cncsett.dat");
     QTest::newRow("a program text there") << int(ProgramExists)
                                           << AccessImportText::AlreadyExists.arg("<T>/dati/P0000042");
+    // The program texts are in place by then, and go back.
+    QTest::newRow("a picture there") << int(PictureExists)
+                                     << AccessImportText::AlreadyExists.arg("<T>/imm/M0000042N0001.jpg");
+    QTest::newRow("old dati a file") << int(DataIsAFile) << AccessImportText::NotAFolder.arg("<O>/DATI");
+    QTest::newRow("stopped by the user") << int(Stopped) << AccessImportText::Interrupted;
     QTest::newRow("archive unreadable halfway") << int(ArchiveBreaks) << FakeAccessReader::BrokenMessage;
     QTest::newRow("catalogue unreadable halfway") << int(CatalogBreaks) << FakeAccessReader::BrokenMessage;
     QTest::newRow("two programs with one number")
         << int(RowRefused) << QStringLiteral("Tabella CICLI, riga 2: non scritta: UNIQUE constraint failed: "
                                              "cicli.progr Unable to fetch row");
     QTest::newRow("Access table cut short")
-        << int(DamagedTable) << AccessImportText::RowsMissing.arg(QStringLiteral("MSP_PROJECTS")).arg(1).arg(0);
-    QTest::newRow("Access file cut short") << int(DamagedFile) << AccessImportText::Unreadable.arg("<S>");
+        << int(DamagedTable)
+        << AccessImportText::Damaged.arg("<S>", AccessImportText::DamageMappedPage.arg("MSP_PROJECTS").arg(60).arg(32));
+    QTest::newRow("Access file cut short")
+        << int(DamagedFile) << AccessImportText::Damaged.arg("<S>", AccessImportText::DamagePageOutside.arg(2).arg(1));
 }
 
 void AccessImportTest::failedImportLeavesTheFolderAsItWas()
@@ -472,6 +479,16 @@ void AccessImportTest::failedImportLeavesTheFolderAsItWas()
     case ProgramExists:
         writeFile(target.path(QStringLiteral("dati/P0000042")), "il mio");
         break;
+    case PictureExists:
+        writeFile(source.path(QStringLiteral("imm/M0000042N0001.jpg")), "foto");
+        writeFile(target.path(QStringLiteral("imm/M0000042N0001.jpg")), "la mia foto");
+        break;
+    case DataIsAFile:
+        QVERIFY(QDir(source.path(QStringLiteral("dati"))).removeRecursively());
+        writeFile(source.path(QStringLiteral("DATI")), "non una cartella");
+        break;
+    case Stopped:
+        break;
     case ArchiveBreaks:
         archive.failAfterRows = 2;
         break;
@@ -482,7 +499,7 @@ void AccessImportTest::failedImportLeavesTheFolderAsItWas()
         archive.tables[0].rows[1][0] = qint64(42);
         break;
     case DamagedTable:
-        copyFixture(QStringLiteral("jet4-project.mdb"), source.path(QStringLiteral("truv.mdb")), 100000);
+        copyFixture(QStringLiteral("jet4-project.mdb"), source.path(QStringLiteral("truv.mdb")), 131072);
         openReader = MdbReader::open;
         break;
     case DamagedFile:
@@ -495,10 +512,13 @@ void AccessImportTest::failedImportLeavesTheFolderAsItWas()
                                                 {QStringLiteral("IMMAGINI.MDB"), catalog}});
     const QMap<QString, QByteArray> before = snapshot(target.folder().root());
 
-    AccessImport import(openReader);
+    // Asked before every row and file: the user stops the import at the third time of asking.
+    int asked = 0;
+    AccessImport import(openReader, [&] { return failure == Stopped && ++asked > 2; });
     QString error;
     QVERIFY(!import.importInto(source.folder().root(), target.folder(), &error));
     expected.replace(QStringLiteral("<T>"), target.folder().root());
+    expected.replace(QStringLiteral("<O>"), source.folder().root());
     expected.replace(QStringLiteral("<S>"), source.path(QStringLiteral("truv.mdb")));
     QCOMPARE(error, expected);
     QCOMPARE(snapshot(target.folder().root()), before);

@@ -45,9 +45,17 @@ void AccessStartupTest::accessArchiveOfferedForConversion_data()
                          << Dialogs::Icon::Information;
     // As before the offer: the database's own message, and the program ends.
     QTest::newRow("No") << false << 0 << false << QStringLiteral("%1\n\n") << Dialogs::Icon::Critical;
-    QTest::newRow("Yes, damaged file") << true << 4096 << false
-                                       << ShellText::AccessNotConverted.arg(AccessImportText::Unreadable)
-                                       << Dialogs::Icon::Critical;
+    QTest::newRow("Yes, damaged file")
+        << true << 4096 << false
+        << ShellText::AccessNotConverted.arg(
+               AccessImportText::Damaged.arg("%1", AccessImportText::DamagePageOutside.arg(2).arg(1)))
+        << Dialogs::Icon::Critical;
+    // Once libmdb went round in circles on this one, for minutes and gigabytes.
+    QTest::newRow("Yes, file cut in half")
+        << true << 131072 << false
+        << ShellText::AccessNotConverted.arg(AccessImportText::Damaged.arg(
+               "%1", AccessImportText::DamageMappedPage.arg("MSP_PROJECTS").arg(60).arg(32)))
+        << Dialogs::Icon::Critical;
 }
 
 void AccessStartupTest::accessArchiveOfferedForConversion()

@@ -16,6 +16,8 @@ public:
     TruvnetProcess &operator=(const TruvnetProcess &) = delete;
 
     bool finish(int timeout = 20000) { return m_process.waitForFinished(timeout); }
+    // Until the process runs, so that it has an id to look for and to signal.
+    bool waitStarted(int timeout = 10000) { return m_process.waitForStarted(timeout); }
     bool running() const { return m_process.state() == QProcess::Running; }
     void signal(int number);
     qint64 processId() const { return m_process.processId(); }
