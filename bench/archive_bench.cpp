@@ -328,7 +328,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "the earlier release's indexes were not made again\n");
         return 1;
     }
-    report("first load of an earlier release's", remade, remakeBase, 0);
+    report("first load of an earlier file", remade, remakeBase, 0);
     // The plain searches below use SQLite's own order, with indexes of their own.
     makeNocaseIndexes(PlainArchive(path).db(), "plain_");
 

@@ -328,7 +328,7 @@ void ArchiveStoreTest::prefixSearchesUseAnIndex()
     auto store = temp.openArchive();
     if (!m_server) {
         const QString plan = queryPlan(*store, ArchiveStore::SearchField(field), QStringLiteral("ÀB"), {});
-        QVERIFY2(plan.contains(QStringLiteral("USING COVERING INDEX ") + index), qPrintable(plan));
+        QVERIFY2(plan.contains(QStringLiteral("SEARCH cicli USING COVERING INDEX ") + index), qPrintable(plan));
         QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(plan));
         return;
     }
@@ -455,7 +455,7 @@ void ArchiveStoreTest::earlierReleaseIndexesRemadeAtLoad()
     QVERIFY(left.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE sql LIKE '%NOCASE, progr)'")));
     QVERIFY2(!left.next(), qPrintable(left.value(0).toString()));
     const QString plan = queryPlan(*store, ArchiveStore::SearchField::Description, QStringLiteral("àb"), {});
-    QVERIFY2(plan.contains(QStringLiteral("USING COVERING INDEX cicli_descrizione")), qPrintable(plan));
+    QVERIFY2(plan.contains(QStringLiteral("SEARCH cicli USING COVERING INDEX cicli_descrizione")), qPrintable(plan));
 }
 
 void ArchiveStoreTest::addUpdateSeekRemove()
