@@ -101,12 +101,47 @@ bool ArchiveStore::createSchema()
 
 bool ArchiveStore::createSearchIndexes()
 {
+    const QStringList outdated = outdatedIndexes();
     for (const SearchIndex &index : kSearchIndexes) {
-        if (!execStatement(m_dialect.caselessIndex(QLatin1String(index.name), QStringLiteral("cicli"),
-                                                   QLatin1String(index.column), QStringLiteral("progr"))))
+        const QString name = QLatin1String(index.name);
+        const QString create = m_dialect.caselessIndex(name, QStringLiteral("cicli"), QLatin1String(index.column),
+                                                       QStringLiteral("progr"));
+        const bool made = outdated.contains(name, Qt::CaseInsensitive) ? remakeIndex(name, create) : execStatement(create);
+        if (!made)
             return false;
     }
     return true;
+}
+
+QStringList ArchiveStore::outdatedIndexes()
+{
+    QStringList names;
+    const QString lookup = m_dialect.outdatedIndexesLookup();
+    if (lookup.isEmpty())
+        return names;
+    QSqlQuery query(database());
+    query.prepare(lookup);
+    query.addBindValue(QStringLiteral("cicli"));
+    if (!exec(query))
+        return names;
+    while (query.next())
+        names.append(query.value(0).toString());
+    return names;
+}
+
+bool ArchiveStore::remakeIndex(const QString &name, const QString &create)
+{
+    // In one transaction: an archive that cannot be changed keeps the index it had, and
+    // searches on it stay right, only slower.
+    if (!execStatement(m_dialect.beginReadThenWrite()))
+        return false;
+    if (execStatement(QStringLiteral("DROP INDEX %1").arg(name)) && execStatement(create)
+        && execStatement(QStringLiteral("COMMIT")))
+        return true;
+    const QString error = m_error;
+    execStatement(QStringLiteral("ROLLBACK"));
+    m_error = error;
+    return false;
 }
 
 bool ArchiveStore::hasTable(const QString &table)
@@ -200,6 +235,8 @@ bool ArchiveStore::prepareForUse()
         m_error = QStringLiteral("'indice' non è un indice della tabella 'cicli'.");
         return false;
     }
+    // A reading statement left open would lock the schema that the search indexes may change.
+    index.finish();
 
     if (!hasMachineField()) {
         // One attempt only: a read-only or locked archive would otherwise be retried for ever.
@@ -354,7 +391,8 @@ std::vector<ArchiveRecord> ArchiveStore::findRecords(SearchField field, const QS
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(searchStatement(field, kRecordColumns));
-    query.addBindValue(field == SearchField::Customer ? text : likePrefixPatternFromUserText(text));
+    for (const QVariant &value : searchValues(field, text))
+        query.addBindValue(value);
     if (!exec(query))
         return result;
     while (query.next())
@@ -362,19 +400,26 @@ std::vector<ArchiveRecord> ArchiveStore::findRecords(SearchField field, const QS
     return result;
 }
 
+QVariantList ArchiveStore::searchValues(SearchField field, const QString &text) const
+{
+    if (field == SearchField::Customer)
+        return {text};
+    return m_dialect.caselessLikeValues(likePrefixPatternFromUserText(text));
+}
+
 std::vector<qint32> ArchiveStore::searchByDrawing(const QString &text) const
 {
-    return numbers(drawingSearchStatement(), {likePrefixPatternFromUserText(text)});
+    return numbers(drawingSearchStatement(), searchValues(SearchField::Drawing, text));
 }
 
 std::vector<qint32> ArchiveStore::searchByDescription(const QString &text) const
 {
-    return numbers(descriptionSearchStatement(), {likePrefixPatternFromUserText(text)});
+    return numbers(descriptionSearchStatement(), searchValues(SearchField::Description, text));
 }
 
 std::vector<qint32> ArchiveStore::programsOfCustomer(const QString &customer) const
 {
-    return numbers(customerSearchStatement(), {customer});
+    return numbers(customerSearchStatement(), searchValues(SearchField::Customer, customer));
 }
 
 QStringList ArchiveStore::customers() const
@@ -415,7 +460,8 @@ std::vector<ArchiveRecord> ArchiveStore::printedList(ListOrder order, const QStr
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT %1 FROM cicli WHERE %2 AND cliente <> '.' ORDER BY %3, progr")
                       .arg(kRecordColumns, m_dialect.caselessLike(QStringLiteral("cliente")), orderBy));
-    query.addBindValue(likePatternFromUserText(pattern));
+    for (const QVariant &value : m_dialect.caselessLikeValues(likePatternFromUserText(pattern)))
+        query.addBindValue(value);
     if (!exec(query))
         return result;
     while (query.next())

@@ -96,12 +96,16 @@ public:
     QString drawingSearchStatement() const;
     QString descriptionSearchStatement() const;
     QString customerSearchStatement() const;
+    // What those statements bind for a search text.
+    QVariantList searchValues(SearchField field, const QString &text) const;
 
 private:
     ArchiveStore() = default;
     bool openConnection(const DatabaseAddress &address, bool mustExist, QString *error);
     bool createSchema();
     bool createSearchIndexes();
+    QStringList outdatedIndexes();
+    bool remakeIndex(const QString &name, const QString &create);
     bool hasTable(const QString &table);
     struct NextNumber {
         enum Outcome { Taken, Conflict, RangeFull, Failed } outcome;

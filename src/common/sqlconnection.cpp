@@ -1,5 +1,7 @@
 #include "sqlconnection.h"
 
+#include "sqlitecaseless.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -80,6 +82,9 @@ bool SqlConnection::open(const DatabaseAddress &address, bool mustExist)
 
 bool SqlConnection::runSessionSetup(QSqlDatabase &db)
 {
+    // The file's indexes are kept in this order: without it no row could be written.
+    if (!SqlDialect::of(db).isServer() && !SqliteCaseless::install(db, &m_error))
+        return false;
     QSqlQuery setup(db);
     for (const QString &statement : SqlDialect::of(db).sessionSetup()) {
         if (!setup.exec(statement)) {

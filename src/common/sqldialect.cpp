@@ -1,5 +1,7 @@
 #include "sqldialect.h"
 
+#include "sqlitecaseless.h"
+
 #include <QSqlDriver>
 #include <QSqlError>
 
@@ -36,19 +38,27 @@ QString SqlDialect::uniqueIndexName(const QString &table, const QString &name) c
 QString SqlDialect::caseless(const QString &column) const
 {
     return isServer() ? QStringLiteral("lower(%1) COLLATE \"C\"").arg(column)
-                      : QStringLiteral("%1 COLLATE NOCASE").arg(column);
+                      : QStringLiteral("%1 COLLATE %2").arg(column, QLatin1String(SqliteCaseless::Collation));
 }
 
 QString SqlDialect::caselessLike(const QString &column) const
 {
-    return isServer() ? QStringLiteral("%1 LIKE lower(CAST(? AS TEXT)) ESCAPE '\\'").arg(caseless(column))
-                      : QStringLiteral("%1 LIKE ? ESCAPE '\\'").arg(column);
+    if (isServer())
+        return QStringLiteral("%1 LIKE lower(CAST(? AS TEXT)) ESCAPE '\\'").arg(caseless(column));
+    // SQLite's LIKE uses an index only in its own NOCASE order; a range in ours does.
+    return QStringLiteral("(%1 >= ? AND %1 < ? AND (? IS NULL OR %2(?, %3)))")
+        .arg(caseless(column), QLatin1String(SqliteCaseless::MatchFunction), column);
+}
+
+QVariantList SqlDialect::caselessLikeValues(const QString &pattern) const
+{
+    return isServer() ? QVariantList{pattern} : SqliteCaseless::likeValues(pattern);
 }
 
 QString SqlDialect::caselessEquals(const QString &column) const
 {
     return isServer() ? QStringLiteral("%1 = lower(CAST(? AS TEXT))").arg(caseless(column))
-                      : QStringLiteral("%1 = ? COLLATE NOCASE").arg(column);
+                      : QStringLiteral("%1 = ?").arg(caseless(column));
 }
 
 QString SqlDialect::anyOfGroup(const QString &column) const
@@ -75,6 +85,14 @@ QString SqlDialect::indexLookup() const
                                        "AND indexname = ? AND tablename = ?")
                       : QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' "
                                        "AND name = ? COLLATE NOCASE AND tbl_name = ? COLLATE NOCASE");
+}
+
+QString SqlDialect::outdatedIndexesLookup() const
+{
+    if (isServer())
+        return {};
+    return QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ? COLLATE NOCASE "
+                          "AND sql LIKE '%COLLATE NOCASE%'");
 }
 
 QString SqlDialect::maintenance(const QString &table) const

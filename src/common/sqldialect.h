@@ -3,13 +3,15 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 class QSqlError;
 
 // What differs between the local SQLite file and a PostgreSQL server, in one place; the
 // stores write the rest of their SQL once for both. Text compared "without regard to case"
-// is SQLite's NOCASE on the file and lower() in byte order on the server, so that both sort
-// alike and an index answers prefix searches on both.
+// is lower() in byte order on the server and the same order in our own collation on the file
+// (SqliteCaseless), so that both find, group and sort alike and an index answers prefix
+// searches on both.
 class SqlDialect {
 public:
     enum class Kind { SQLite, PostgreSQL };
@@ -30,8 +32,9 @@ public:
 
     // An expression for ORDER BY, GROUP BY and comparisons that ignore case.
     QString caseless(const QString &column) const;
-    // A condition with one bound parameter, a LIKE pattern escaped with "\".
+    // A condition matching a LIKE pattern escaped with "\"; it binds caselessLikeValues(pattern).
     QString caselessLike(const QString &column) const;
+    QVariantList caselessLikeValues(const QString &pattern) const;
     // A condition with one bound parameter, equal but for case.
     QString caselessEquals(const QString &column) const;
     // One value of column for a row of GROUP BY: any of its group's.
@@ -46,6 +49,10 @@ public:
     // A query with two bound parameters (index name, table name) that yields a row when the
     // index exists on that table.
     QString indexLookup() const;
+    // A query with one bound parameter (table name) that yields the names of the table's
+    // indexes kept in an earlier release's caseless order, which must be made again; empty
+    // where there are none.
+    QString outdatedIndexesLookup() const;
     // The server's own upkeep of a table (space reused, statistics renewed); removes no row.
     QString maintenance(const QString &table) const;
     // A query with one bound parameter (table name) that yields a row when the table exists.

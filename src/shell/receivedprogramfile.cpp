@@ -29,6 +29,14 @@ QStringList ReceivedProgramFile::defaultFallbackFolders()
     return {QDir(stateHome).filePath(QStringLiteral("truv")), QDir::tempPath()};
 }
 
+QString ReceivedProgramFile::unusedPath(const QString &path)
+{
+    QString candidate = path;
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
+        candidate = path + QStringLiteral("-%1").arg(n);
+    return candidate;
+}
+
 ReceivedProgramFile::Outcome ReceivedProgramFile::write(const QString &path, const QByteArray &bytes) const
 {
     QString error;
@@ -49,10 +57,7 @@ ReceivedProgramFile::Outcome ReceivedProgramFile::rescue(const QString &path, co
     const QString name = QFileInfo(path).fileName() + u'.'
                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     for (const QString &folder : m_fallbackFolders) {
-        const QDir dir(folder);
-        QString candidate = dir.filePath(name);
-        for (int n = 2; QFileInfo::exists(candidate); ++n)
-            candidate = dir.filePath(name + QStringLiteral("-%1").arg(n));
+        const QString candidate = unusedPath(QDir(folder).filePath(name));
         if (!QDir().mkpath(folder)) {
             outcome.messages.append(SerialText::SaveFailed.arg(candidate, CommandLineText::NoFolder));
             continue;

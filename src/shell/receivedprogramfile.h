@@ -28,6 +28,9 @@ public:
     Outcome rescue(const QString &path, const QByteArray &bytes, QString error) const;
 
     static QStringList defaultFallbackFolders();
+    // path when nothing is there, else the first of path-2, path-3... that is free: what was
+    // kept of an earlier transfer is never written over.
+    static QString unusedPath(const QString &path);
 
 private:
     QStringList m_fallbackFolders;

@@ -366,9 +366,9 @@ void TransferCommand::transferEnded()
 void TransferCommand::receptionEnded()
 {
     // A reception that did not end well is no program: what arrived goes beside the file,
-    // never over it.
+    // never over it, nor over what an earlier failure kept there.
     if (m_failed) {
-        const QString partial = m_request.file + QStringLiteral(".partial");
+        const QString partial = ReceivedProgramFile::unusedPath(m_request.file + QStringLiteral(".partial"));
         if (!m_received.isEmpty() && keepReceived(partial) == partial)
             m_output.line(CommandLineText::ReceivedSavedIn.arg(partial));
         finish(Failure);

@@ -34,12 +34,22 @@ QString planRows(QSqlQuery &query)
     return plan.join(QLatin1Char('\n'));
 }
 
-QString queryPlan(ArchiveStore &store, const QString &statement, const QString &value)
+QString searchStatement(const ArchiveStore &store, ArchiveStore::SearchField field)
 {
+    return field == ArchiveStore::SearchField::Drawing       ? store.drawingSearchStatement()
+        : field == ArchiveStore::SearchField::Description ? store.descriptionSearchStatement()
+                                                          : store.customerSearchStatement();
+}
+
+// The plan of a search for text; value is the server's parameter.
+QString queryPlan(ArchiveStore &store, ArchiveStore::SearchField field, const QString &text, const QString &value)
+{
+    const QString statement = searchStatement(store, field);
     QSqlQuery query(store.database());
     if (!store.dialect().isServer()) {
         query.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + statement);
-        query.addBindValue(value);
+        for (const QVariant &bound : store.searchValues(field, text))
+            query.addBindValue(bound);
         return query.exec() ? planRows(query) : query.lastError().text();
     }
     // The plan of the prepared statement as the program runs it, for this value.
@@ -87,6 +97,9 @@ private slots:
     void prefixSearchesUseAnIndex();
     void printedListOrdersAndPattern_data();
     void printedListOrdersAndPattern();
+    void caseIgnoredBeyondAToZ_data();
+    void caseIgnoredBeyondAToZ();
+    void earlierReleaseIndexesRemadeAtLoad();
     void addUpdateSeekRemove();
     void reservedNumberHeldUntilSaved();
     void unsavedReservationGoneAtStart();
@@ -313,12 +326,9 @@ void ArchiveStoreTest::prefixSearchesUseAnIndex()
     QFETCH(QString, index);
     TempProgramFolder temp = newFolder();
     auto store = temp.openArchive();
-    const QString statement = field == int(ArchiveStore::SearchField::Drawing) ? store->drawingSearchStatement()
-        : field == int(ArchiveStore::SearchField::Description)                 ? store->descriptionSearchStatement()
-                                                                               : store->customerSearchStatement();
     if (!m_server) {
-        const QString plan = queryPlan(*store, statement, QStringLiteral("AB%"));
-        QVERIFY2(plan.contains(QStringLiteral("USING COVERING INDEX ") + index), qPrintable(plan));
+        const QString plan = queryPlan(*store, ArchiveStore::SearchField(field), QStringLiteral("ÀB"), {});
+        QVERIFY2(plan.contains(QStringLiteral("SEARCH cicli USING COVERING INDEX ") + index), qPrintable(plan));
         QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(plan));
         return;
     }
@@ -326,7 +336,7 @@ void ArchiveStoreTest::prefixSearchesUseAnIndex()
     exec(*store, QStringLiteral("INSERT INTO cicli (progr, cliente, disegno, descrizione) SELECT i, 'C' || (i % 500), "
                                 "'D' || i, 'X' || i FROM generate_series(1, 20000) AS i"));
     exec(*store, QStringLiteral("ANALYZE cicli"));
-    const QString plan = queryPlan(*store, statement, QStringLiteral("ab%"));
+    const QString plan = queryPlan(*store, ArchiveStore::SearchField(field), {}, QStringLiteral("ab%"));
     QVERIFY2(plan.contains(QStringLiteral(" on ") + index) || plan.contains(QStringLiteral(" using ") + index),
              qPrintable(plan));
     QVERIFY2(!plan.contains(QStringLiteral("Seq Scan")), qPrintable(plan));
@@ -368,6 +378,84 @@ void ArchiveStoreTest::printedListOrdersAndPattern()
     for (const ArchiveRecord &r : store->printedList(ArchiveStore::ListOrder(order), pattern))
         numbers.append(r.progr);
     QCOMPARE(numbers, expected);
+}
+
+void ArchiveStoreTest::caseIgnoredBeyondAToZ_data()
+{
+    QTest::addColumn<QString>("search"); // drawing, description, customer, printed or customers
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("found");
+    // 1 ÉLITE/ÀBC, 2 élite/àbc-2, 3 ELITE/ABC, 4 Øst/ÆX; the descriptions as the drawings.
+    QTest::newRow("lower finds upper") << "drawing" << "àb" << QStringList{"1", "2"};
+    QTest::newRow("upper finds lower") << "description" << "ÀB" << QStringList{"1", "2"};
+    QTest::newRow("star inside") << "drawing" << "à*2" << QStringList{"2"};
+    QTest::newRow("ligature") << "drawing" << "æ" << QStringList{"4"};
+    QTest::newRow("every row, in code point order") << "drawing" << "" << QStringList{"3", "1", "2", "4"};
+    QTest::newRow("customer") << "customer" << "élite" << QStringList{"1", "2"};
+    QTest::newRow("printed list pattern") << "printed" << "éL*" << QStringList{"1", "2"};
+    QTest::newRow("printed list exact") << "printed" << "øST" << QStringList{"4"};
+    QTest::newRow("customer list") << "customers" << "" << QStringList{"elite", "élite", "øst"};
+}
+
+void ArchiveStoreTest::caseIgnoredBeyondAToZ()
+{
+    QFETCH(QString, search);
+    QFETCH(QString, text);
+    QFETCH(QStringList, found);
+    TempProgramFolder temp = newFolder();
+    auto store = temp.openArchive();
+    const QStringList customers{"ÉLITE", "élite", "ELITE", "Øst"};
+    const QStringList drawings{"ÀBC", "àbc-2", "ABC", "ÆX"};
+    for (int i = 0; i < customers.size(); ++i)
+        QVERIFY(store->add(archiveRecord(i + 1, customers[i], drawings[i], drawings[i])));
+    std::vector<qint32> numbers;
+    QStringList result;
+    if (search == u"drawing")
+        numbers = store->searchByDrawing(text);
+    else if (search == u"description")
+        numbers = store->searchByDescription(text);
+    else if (search == u"customer")
+        numbers = store->programsOfCustomer(text);
+    else if (search == u"printed")
+        for (const ArchiveRecord &r : store->printedList(ArchiveStore::ListOrder::CustomerDrawing, text))
+            numbers.push_back(r.progr);
+    else
+        for (const QString &customer : store->customers())
+            result.append(customer.toLower());
+    for (qint32 n : numbers)
+        result.append(QString::number(n));
+    QCOMPARE(result, found);
+}
+
+void ArchiveStoreTest::earlierReleaseIndexesRemadeAtLoad()
+{
+    if (m_server)
+        QSKIP("the server's indexes were always in its own order");
+    TempProgramFolder temp = newFolder(TempProgramFolder::Content::Empty);
+    {
+        SqlConnection connection;
+        QVERIFY(connection.openOrCreate(temp.folder().archiveDatabase()));
+        QSqlQuery query(connection.database());
+        for (const char *statement :
+             {"CREATE TABLE cicli (progr INTEGER NOT NULL, cliente TEXT COLLATE NOCASE, disegno TEXT COLLATE NOCASE, "
+              "descrizione TEXT COLLATE NOCASE, memo TEXT, macchina VARCHAR(3), testo TEXT)",
+              "CREATE UNIQUE INDEX indice ON cicli (progr)",
+              "CREATE INDEX cicli_disegno ON cicli (disegno COLLATE NOCASE, progr)",
+              "CREATE INDEX cicli_descrizione ON cicli (descrizione COLLATE NOCASE, progr)",
+              "CREATE INDEX cicli_cliente ON cicli (cliente COLLATE NOCASE, progr)",
+              "INSERT INTO cicli (progr, cliente, disegno, descrizione) VALUES (1, 'ÉLITE', 'ÀBC', 'ÀBC'), "
+              "(2, 'élite', 'àbc', 'àbc')"})
+            QVERIFY2(query.exec(QString::fromUtf8(statement)), qPrintable(query.lastError().text()));
+    }
+    auto store = temp.openArchive();
+    QVERIFY(store);
+    QCOMPARE(toList(store->searchByDrawing(QStringLiteral("àB"))), (QList<qint32>{1, 2}));
+    QCOMPARE(toList(store->programsOfCustomer(QStringLiteral("ÉlItE"))), (QList<qint32>{1, 2}));
+    QSqlQuery left(store->database());
+    QVERIFY(left.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE sql LIKE '%NOCASE, progr)'")));
+    QVERIFY2(!left.next(), qPrintable(left.value(0).toString()));
+    const QString plan = queryPlan(*store, ArchiveStore::SearchField::Description, QStringLiteral("àb"), {});
+    QVERIFY2(plan.contains(QStringLiteral("SEARCH cicli USING COVERING INDEX cicli_descrizione")), qPrintable(plan));
 }
 
 void ArchiveStoreTest::addUpdateSeekRemove()

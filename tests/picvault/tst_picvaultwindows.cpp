@@ -11,7 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
@@ -92,7 +94,8 @@ private slots:
     void zoom();
     void printsPictureAndCaption_data();
     void printsPictureAndCaption();
-    void notAPictureIsNotAdded();
+    void onlyTheNamedFileIsAdded_data();
+    void onlyTheNamedFileIsAdded();
     void withoutNumberEndsAtOnce_data();
     void withoutNumberEndsAtOnce();
 };
@@ -387,23 +390,62 @@ void PicvaultWindowsTest::printsPictureAndCaption()
     QCOMPARE(columns.mid(3, 2), (QStringList{QString::number(size.width()), QString::number(size.height())}));
 }
 
-void PicvaultWindowsTest::notAPictureIsNotAdded()
+void PicvaultWindowsTest::onlyTheNamedFileIsAdded_data()
 {
+    QTest::addColumn<QString>("previewed"); // the file shown with "Anteprima"
+    QTest::addColumn<QString>("typed");     // then typed over it in the path box; empty: none
+    QTest::addColumn<QString>("shown");     // "beep", or the start of the message
+    QTest::addColumn<QString>("added");     // the file added; empty: none
+    QTest::newRow("not a picture") << "O0042.jpg" << "" << "beep" << "";
+    QTest::newRow("missing file typed after a preview")
+        << "verde.png" << "manca.png" << "L'immagine non è stata aggiunta:\n%1\n" << "";
+    QTest::newRow("other picture typed after a preview") << "verde.png" << "rossa.png" << "Aggiunto..." << "rossa.png";
+}
+
+void PicvaultWindowsTest::onlyTheNamedFileIsAdded()
+{
+    QFETCH(QString, previewed);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(QString, added);
     PictureFixture f;
+    const QMap<QString, QByteArray> files{{"O0042.jpg", "G00 X0\r\n"},
+                                          {"verde.png", pictureBytes(QSize(40, 30))},
+                                          {"rossa.png", pictureBytes(QSize(40, 30), "PNG", Qt::red)}};
+    for (auto file = files.begin(); file != files.end(); ++file)
+        f.chosen(file.key(), file.value());
     ScriptedDialogs dialogs;
     PictureEditing editing(f.store, dialogs, 42);
     caricaform details(editing, dialogs);
     details.openToAdd();
     details.show();
-    QTest::keyClicks(child<QLineEdit>(&details, "Text1"), f.chosen(QStringLiteral("O0042.jpg"), "G00 X0\r\n"));
+    auto *path = child<QLineEdit>(&details, "Text1");
+    QTest::keyClicks(path, f.temp.path(QStringLiteral("scelte/") + previewed));
     child(&details, "Command4")->click();
-    QVERIFY(!child<PictureView>(&details, "Picbuf1")->placeholderText().isEmpty());
-    QTest::keyClicks(child<QLineEdit>(&details, "Text3"), "programma");
+    const QString typedPath = f.temp.path(QStringLiteral("scelte/") + typed);
+    if (!typed.isEmpty()) {
+        path->clear();
+        QTest::keyClicks(path, typedPath);
+    }
+    QTest::keyClicks(child<QLineEdit>(&details, "Text3"), "nuova");
     child(&details, "Command2")->click();
 
     QCOMPARE(dialogs.shown.size(), 1);
-    QCOMPARE(dialogs.shown[0].kind, ScriptedDialogs::Kind::Beep);
-    QCOMPARE(f.numbers(42), QList<qint32>());
+    if (shown == u"beep") {
+        QCOMPARE(dialogs.shown[0].kind, ScriptedDialogs::Kind::Beep);
+    } else {
+        const QString expected = QString(shown).replace(QStringLiteral("%1"), typedPath);
+        const QString &text = dialogs.shown[0].text;
+        // A refusal ends with the system's reason, whatever its words.
+        QVERIFY2(expected.endsWith(u'\n') ? text.startsWith(expected) && text.size() > expected.size() : text == expected,
+                 qPrintable(text));
+    }
+    QCOMPARE(f.numbers(42), added.isEmpty() ? QList<qint32>() : QList<qint32>{1});
+    if (!added.isEmpty()) {
+        QFile stored(QDir(f.temp.folder().pictureDir()).filePath(f.files().value(0)));
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), files[added]);
+    }
 }
 
 void PicvaultWindowsTest::withoutNumberEndsAtOnce_data()

@@ -705,36 +705,43 @@ void TransferCommandsTest::receptionThatEndsBadly_data()
     QTest::addColumn<QByteArray>("arrived");
     QTest::addColumn<bool>("deviceGoes");  // else Ctrl+C
     QTest::addColumn<bool>("diskFull");
-    // %1 the file asked for, %2 its .partial, %3 the fallback folder; * a time stamp.
+    QTest::addColumn<bool>("earlierPartial"); // an earlier failure's .partial is there
+    // %1 the file asked for, %2 its .partial, %3 the fallback folder, %4 the .partial-2;
+    // * a time stamp.
     QTest::addColumn<QStringList>("err");
-    QTest::addColumn<QString>("keptIn");  // "", "partial" or "fallback"
+    QTest::addColumn<QString>("keptIn");  // "", "partial", "partial-2" or "fallback"
     const QString gone = QStringLiteral("COM7 (/dev/ttyUSB0): Dispositivo scollegato: Input/output error");
     const QString full = QStringLiteral("No space left on device");
     QTest::newRow("device gone mid-program")
-        << QByteArray("O0042\r\nG1") << true << false
+        << QByteArray("O0042\r\nG1") << true << false << false
         << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
                        CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%2"))}
         << QStringLiteral("partial");
+    QTest::newRow("device gone again: the earlier .partial stays")
+        << QByteArray("O0042\r\nG1") << true << false << true
+        << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
+                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%4"))}
+        << QStringLiteral("partial-2");
     QTest::newRow("device gone, disk full")
-        << QByteArray("O0042\r\nG1") << true << true
+        << QByteArray("O0042\r\nG1") << true << true << false
         << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
                        SerialText::SaveFailed.arg(QStringLiteral("%2"), full).split(u'\n').first(), full,
                        CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.partial.*"))}
         << QStringLiteral("fallback");
     QTest::newRow("device gone before anything arrived")
-        << QByteArray() << true << false
+        << QByteArray() << true << false << false
         << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(0), QStringLiteral("0")}
         << QString();
     QTest::newRow("Ctrl+C, nothing arrived")
-        << QByteArray() << false << false
+        << QByteArray() << false << false << false
         << QStringList{SerialText::Receiving, QStringLiteral("0"), CommandLineText::NoData.arg(QStringLiteral("%1"))}
         << QString();
     QTest::newRow("Ctrl+C, only control characters arrived")
-        << QByteArray("\x11\r\x13") << false << false
+        << QByteArray("\x11\r\x13") << false << false << false
         << QStringList{SerialText::Receiving, QStringLiteral("3"), CommandLineText::NoData.arg(QStringLiteral("%1"))}
         << QString();
     QTest::newRow("Ctrl+C, disk full")
-        << QByteArray("O0042\r\nM30\r\n") << false << true
+        << QByteArray("O0042\r\nM30\r\n") << false << true << false
         << QStringList{SerialText::Receiving, QStringLiteral("12"),
                        SerialText::SaveFailed.arg(QStringLiteral("%1"), full).split(u'\n').first(), full,
                        CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.*"))}
@@ -748,6 +755,7 @@ void TransferCommandsTest::receptionThatEndsBadly()
     QFETCH(QByteArray, arrived);
     QFETCH(bool, deviceGoes);
     QFETCH(bool, diskFull);
+    QFETCH(bool, earlierPartial);
     QFETCH(QStringList, err);
     QFETCH(QString, keptIn);
     TempProgramFolder temp(TempProgramFolder::Content::Empty);
@@ -756,6 +764,8 @@ void TransferCommandsTest::receptionThatEndsBadly()
     const QString partial = out + QStringLiteral(".partial");
     const QString fallback = temp.path(QStringLiteral("rescue"));
     temp.writeFile(QStringLiteral("out.nc"), "O0041\r\nM30\r\n");
+    if (earlierPartial)
+        temp.writeFile(QStringLiteral("out.nc.partial"), "O0040\r\n");
     FakeSerialPort port;
     QBuffer errors;
     errors.open(QIODevice::WriteOnly);
@@ -791,16 +801,22 @@ void TransferCommandsTest::receptionThatEndsBadly()
         const QString expected = QString(err.at(i))
                                      .replace(QStringLiteral("%1"), out)
                                      .replace(QStringLiteral("%2"), partial)
-                                     .replace(QStringLiteral("%3"), fallback);
+                                     .replace(QStringLiteral("%3"), fallback)
+                                     .replace(QStringLiteral("%4"), partial + QStringLiteral("-2"));
         const QString pattern = QRegularExpression::escape(expected)
                                     .replace(QStringLiteral("\\*"), QStringLiteral("\\d{8}-\\d{6}"));
         QVERIFY2(QRegularExpression(u'^' + pattern + u'$').match(lines.at(i)).hasMatch(), qPrintable(lines.at(i)));
     }
     QCOMPARE(fileBytes(out), QByteArray("O0041\r\nM30\r\n"));
-    QCOMPARE(QFile::exists(partial), keptIn == u"partial");
+    QCOMPARE(QFile::exists(partial), keptIn == u"partial" || earlierPartial);
+    if (earlierPartial)
+        QCOMPARE(fileBytes(partial), QByteArray("O0040\r\n"));
     const QStringList rescued = QDir(fallback).entryList(QDir::Files);
     QCOMPARE(rescued.size(), keptIn == u"fallback" ? 1 : 0);
-    const QString keptAt = keptIn == u"partial" ? partial : keptIn == u"fallback" ? QDir(fallback).filePath(rescued.value(0)) : QString();
+    const QString keptAt = keptIn == u"partial" ? partial
+        : keptIn == u"partial-2"                ? partial + QStringLiteral("-2")
+        : keptIn == u"fallback"                 ? QDir(fallback).filePath(rescued.value(0))
+                                                : QString();
     if (!keptAt.isEmpty())
         QCOMPARE(fileBytes(keptAt), FilterReceivedText(arrived));
 }

@@ -1,6 +1,7 @@
 #include "testendpoint.h"
 
 #include "commandbutton.h"
+#include "linetestjob.h"
 #include "machinetext.h"
 #include "screenfit.h"
 
@@ -10,12 +11,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
-#include <QThread>
 
-testendpoint::testendpoint(MachineState &machines, ProgramFolder folder, CRegistry registry, Pinger &pinger,
-                           PortProbe &probe, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_machines(machines), m_folder(std::move(folder)), m_registry(std::move(registry)),
-      m_pinger(pinger), m_probe(probe)
+testendpoint::testendpoint(LineTestJob &job, QWidget *parent) : QWidget(parent, Qt::Window), m_job(job)
 {
     setObjectName(QStringLiteral("testendpoint"));
     setWindowTitle(MachineText::LineTestTitle);
@@ -46,33 +43,15 @@ testendpoint::testendpoint(MachineState &machines, ProgramFolder folder, CRegist
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }
 
-testendpoint::~testendpoint()
-{
-    // A test under way ends within its time-outs; it only touches its own copies.
-    if (m_test)
-        m_test->wait();
-}
-
 void testendpoint::open()
 {
     show();
-    // The test works on a copy, so that nothing else sees the tables half filled.
-    auto tested = std::make_shared<MachineState>(m_machines);
-    auto report = std::make_shared<LineTestReport>();
-    m_test = QThread::create([this, tested, report] {
-        *report = runLineTest(*tested, m_folder, m_registry, m_pinger, m_probe);
-    });
-    connect(m_test, &QThread::finished, this, [this, tested, report] { showReport(*report, *tested); });
-    m_test->start();
+    connect(&m_job, &LineTestJob::finished, this, &testendpoint::showReport);
+    m_job.start();
 }
 
-void testendpoint::showReport(const LineTestReport &report, const MachineState &tested)
+void testendpoint::showReport(const LineTestReport &report)
 {
-    m_test->deleteLater();
-    m_test = nullptr;
-    // The machine table is read again by every window that lists machines; only the network
-    // serial ports are this test's to hand on.
-    m_machines.netPorts = tested.netPorts;
     if (m_closed)
         return;
     for (const MachineListEntry &entry : report.list.entries)

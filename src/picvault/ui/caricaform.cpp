@@ -123,6 +123,16 @@ void caricaform::preview()
 void caricaform::store()
 {
     if (!m_editingPicture) {
+        // What is added is the file the path box names: one typed after the last preview is
+        // shown first, and refused, saying why, when it cannot be.
+        if (Text1->text() != Picbuf1->fileName()) {
+            preview();
+            if (!Picbuf1->hasPicture() && !Text1->text().isEmpty()) {
+                m_dialogs.message(PicvaultText::NotAdded.arg(Text1->text(), Picbuf1->placeholderText()), {},
+                                  Dialogs::Icon::Exclamation);
+                return;
+            }
+        }
         // A file that is not a picture is not added: the preview shows why.
         m_editing.add(Picbuf1->hasPicture() ? Picbuf1->fileName() : QString(), Text3->text(), Text2->toPlainText());
         return;

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "frmmdi.h"
 #include "frmsplash.h"
+#include "linetestjob.h"
 #include "newarchiveoffer.h"
 #include "shelltext.h"
 #include "session.h"
@@ -51,8 +52,10 @@ void StartupSequence::loadAndTestLines()
     }
     m_mainWindow = std::make_unique<frmMDI>(m_session, m_dialogs);
     connect(m_mainWindow.get(), &frmMDI::endRequested, this, &StartupSequence::finished);
-    m_lineTest = new testendpoint(m_session.machines, m_session.folder,
-                                  CRegistry(m_session.folder.root(), QStringLiteral("truvnet")), m_pinger, m_probe);
+    m_lineTestJob = std::make_unique<LineTestJob>(m_session.machines, m_session.folder,
+                                                  CRegistry(m_session.folder.root(), QStringLiteral("truvnet")),
+                                                  m_pinger, m_probe);
+    m_lineTest = new testendpoint(*m_lineTestJob);
     m_lineTest->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_lineTest, &testendpoint::closed, this, &StartupSequence::showMainWindow, Qt::QueuedConnection);
     m_lineTest->open();

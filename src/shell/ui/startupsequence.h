@@ -13,6 +13,7 @@
 
 class Dialogs;
 class frmMDI;
+class LineTestJob;
 class Pinger;
 class PortProbe;
 struct Session;
@@ -49,6 +50,8 @@ private:
     PortProbe &m_probe;
     AccessReaderFactory m_openAccess;
     QPointer<frmSplash> m_splash;
+    // Lives as long as the run, so that a test outlasting its window still hands on its result.
+    std::unique_ptr<LineTestJob> m_lineTestJob;
     QPointer<testendpoint> m_lineTest;
     std::unique_ptr<frmMDI> m_mainWindow;
 };
