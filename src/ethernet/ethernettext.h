@@ -97,6 +97,12 @@ inline const QString RemoteDeviceError = QStringLiteral("Collegamento con il dis
 inline const QString DirectoryBadNumber =
     QStringLiteral("Il C.N. ha indicato il programma numero %1, fuori dal campo da %2 a %3: elenco interrotto.");
 
+// The programs of a send read back from the CNC.
+inline const QString VerifyNotRead = QStringLiteral("Verifica: %1 non riletto dal C.N.: %2");
+inline const QString VerifyDiffers =
+    QStringLiteral("Verifica: %1 differisce alla riga %2: inviato \"%3\", letto dal C.N. \"%4\"");
+inline const QString Verified = QStringLiteral("Verifica: i programmi nel C.N. sono uguali a quelli inviati.");
+
 // The directory grid's header.
 inline const QString ProgramColumn = QStringLiteral("Programma");
 inline const QString CommentColumn = QStringLiteral("Commento");

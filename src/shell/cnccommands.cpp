@@ -1,8 +1,9 @@
 #include "cnccommands.h"
 
-#include "busyretry.h"
 #include "cncdirectory.h"
 #include "cncdownload.h"
+#include "ethernetreceive.h"
+#include "ethernetsend.h"
 #include "cncjobrun.h"
 #include "cncresults.h"
 #include "cncupload.h"
@@ -11,7 +12,6 @@
 #include "machinefile.h"
 #include "machinestate.h"
 #include "multiprogram.h"
-#include "sentprograms.h"
 #include "settingsstore.h"
 #include "textfile.h"
 #include "transfercommands.h"
@@ -108,9 +108,9 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
         err << CommandLineText::FromNeedsEthernet.arg(record->name) << Qt::endl;
         return 2;
     }
-    const std::optional<long> number = typedProgramNumber(from);
-    if (!number) {
-        err << EthernetText::InvalidNumber << Qt::endl;
+    const std::variant<long, QString> source = sourceProgram(from);
+    if (const QString *refused = std::get_if<QString>(&source)) {
+        err << *refused << Qt::endl;
         return 1;
     }
     const std::optional<CncAddress> address = addressOf(*record, err);
@@ -118,30 +118,23 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
         return 1;
 
     const UploadLimits limits = configuredUploadLimits(SettingsStore());
-    auto lines = std::make_shared<QStringList>();
+    auto received = std::make_shared<ReceivedProgram>();
     const CncJobOutcome outcome = runCncJob(
         std::move(library), *address,
-        [number = *number, limits, lines](CncLibrary &cnc, unsigned short handle, const TransferStop &stop,
-                                          QStringList &messages) {
-            const CncUpload upload = uploadProgram(cnc, handle, number, limits, stop);
-            if (!upload.succeeded()) {
-                messages.append(uploadFailure(upload, limits));
-                return 1;
-            }
-            const std::optional<QStringList> received = uploadedLines(upload.text);
-            if (!received) {
-                messages.append(EthernetText::NotFramed);
-                return 1;
-            }
-            *lines = *received;
-            return 0;
+        [number = std::get<long>(source), limits, received](CncLibrary &cnc, unsigned short handle,
+                                                            const TransferStop &stop, QStringList &messages) {
+            *received = receiveProgram(cnc, handle, number, limits, stop);
+            if (received->failure.isEmpty())
+                return 0;
+            messages.append(received->failure);
+            return 1;
         },
         EthernetText::UploadStopped, err);
     // Written here, on the command's own thread, and only for a whole program.
     if (outcome.status != 0)
         return outcome.status;
     QString error;
-    if (!TextFile::writeAtomically(file, terminalText(*lines), &error)) {
+    if (!TextFile::writeAtomically(file, terminalText(received->lines), &error)) {
         err << file << ": " << error << Qt::endl;
         return 1;
     }
@@ -159,34 +152,6 @@ std::optional<QByteArray> textToSend(const ProgramFolder &folder, const Transfer
     if (!text)
         err << path << ": " << error << Qt::endl;
     return text;
-}
-
-// Reads every program just written back from the CNC and compares it with what the CNC should
-// hold: the renumbered text, its calls included.
-bool verifySent(CncLibrary &library, unsigned short handle, const TransferStop &stop, const QStringList &lines,
-                const QString &destination, QStringList &messages)
-{
-    const UploadLimits limits = configuredUploadLimits(SettingsStore());
-    for (const SentProgram &program : sentPrograms(lines, destination)) {
-        const QString name = programNumberText(program.number);
-        const CncUpload upload = uploadProgram(library, handle, program.number, limits, stop);
-        if (!upload.succeeded()) {
-            messages.append(CommandLineText::VerifyNotRead.arg(name, uploadFailure(upload, limits)));
-            return false;
-        }
-        const std::optional<QStringList> read = uploadedLines(upload.text);
-        if (!read) {
-            messages.append(CommandLineText::VerifyNotRead.arg(name, EthernetText::NotFramed));
-            return false;
-        }
-        if (const std::optional<LineDifference> difference = firstDifference(program.lines, *read)) {
-            messages.append(
-                CommandLineText::VerifyDiffers.arg(name).arg(difference->line).arg(difference->sent, difference->read));
-            return false;
-        }
-    }
-    messages.append(CommandLineText::Verified);
-    return true;
 }
 
 bool inDirectory(const CncDirectory &directory, long number)
@@ -218,27 +183,28 @@ QStringList sendStoppers(const MultiProgramCheck &check, long destination, const
 
 // The send once connected: the checks on the CNC's directory, the renumbering, the download and
 // the verification.
-int sendChecked(CncLibrary &library, unsigned short handle, const TransferStop &stop, const QStringList &lines,
-                const QString &destination, const TransferRequest &request, QStringList &messages)
+int sendChecked(CncLibrary &library, unsigned short handle, const TransferStop &stop, const SendPlan &send,
+                const TransferRequest &request, QStringList &messages)
 {
+    const QString &destination = send.destination;
     const CncDirectory directory = readCncDirectory(library, handle);
     if (directory.result != EW_OK) {
         messages.append(directoryFailure(directory));
         return 1;
     }
     const MultiProgramCheck check =
-        renumberPrograms(lines, destination, [&directory](long number) { return inDirectory(directory, number); });
+        renumberPrograms(send.lines, destination, [&directory](long number) { return inDirectory(directory, number); });
     const QStringList stoppers = sendStoppers(check, typedProgramNumber(destination).value_or(0), directory,
                                               request.continueAnyway);
     messages.append(check.problems);
     messages.append(stoppers);
     if (!stoppers.isEmpty())
         return 1;
-    const CncDownload download =
-        downloadProgram(library, handle, downloadText(check.lines, destination), BusyRetry::LimitMs, stop);
-    messages.append(downloadMessages(download));
-    const bool sent = download.started && download.result == EW_OK && !download.stopped;
-    return sent && (!request.verify || verifySent(library, handle, stop, check.lines, destination, messages)) ? 0 : 1;
+    const SendOutcome outcome = downloadChecked(library, handle, check.lines, destination, stop);
+    messages.append(outcome.messages);
+    return outcome.sent() && (!request.verify || verifySent(library, handle, stop, check.lines, destination, messages))
+        ? 0
+        : 1;
 }
 
 } // namespace
@@ -256,18 +222,9 @@ int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::
     const std::optional<QByteArray> text = textToSend(folder, request, err);
     if (!text)
         return 1;
-    const QStringList lines = linesToSend(*text);
-    if (!hasPartProgramForm(lines)) {
-        err << EthernetText::BadPartProgram << Qt::endl;
-        return 1;
-    }
-    const std::optional<QString> destination = downloadDestination(request.as, lines.first());
-    if (!destination) {
-        err << EthernetText::InvalidNumber << Qt::endl;
-        return 1;
-    }
-    if (const std::optional<QString> percent = programEndInText(lines)) {
-        err << *percent << Qt::endl;
+    const std::variant<SendPlan, QString> plan = planSend(linesToSend(*text), request.as);
+    if (const QString *refused = std::get_if<QString>(&plan)) {
+        err << *refused << Qt::endl;
         return 1;
     }
     const std::optional<CncAddress> address = addressOf(*record, err);
@@ -275,9 +232,9 @@ int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::
         return 1;
     return runCncJob(
                std::move(library), *address,
-               [lines, destination = *destination, request](CncLibrary &cnc, unsigned short handle,
-                                                            const TransferStop &stop, QStringList &messages) {
-                   return sendChecked(cnc, handle, stop, lines, destination, request, messages);
+               [send = std::get<SendPlan>(plan), request](CncLibrary &cnc, unsigned short handle,
+                                                          const TransferStop &stop, QStringList &messages) {
+                   return sendChecked(cnc, handle, stop, send, request, messages);
                },
                EthernetText::DownloadStopped, err)
         .status;

@@ -39,10 +39,6 @@ inline const QString ContinueToSend = QStringLiteral("Programma non inviato: --c
 inline const QString NotSendable = QStringLiteral("Programma non inviato: il C.N. non può tenere questi numeri.");
 // Ctrl+C or SIGTERM ended a command on a CNC.
 inline const QString Stopped = QStringLiteral("Interrotto dall'utente.");
-inline const QString VerifyNotRead = QStringLiteral("Verifica: %1 non riletto dal C.N.: %2");
-inline const QString VerifyDiffers =
-    QStringLiteral("Verifica: %1 differisce alla riga %2: inviato \"%3\", letto dal C.N. \"%4\"");
-inline const QString Verified = QStringLiteral("Verifica: i programmi nel C.N. sono uguali a quelli inviati.");
 inline const QString NotEthernet = QStringLiteral("%1 non è una macchina Ethernet: il suo C.N. non ha un elenco "
                                                   "programmi da leggere.");
 inline const QString FromNeedsEthernet =

@@ -332,7 +332,7 @@ void FrmethTest::send_data()
     QTest::newRow("sent under the first line's number") << one << "" << QStringList{} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true;
     QTest::newRow("busy three times") << one << "5" << QStringList{"cnc_download3", "10", "cnc_download3", "10", "cnc_download3", "10"} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true;
     QTest::newRow("already on the CNC as O0001") << one << "O1" << QStringList{} << "stop" << QStringList{} << QByteArray() << "O1" << false;
-    QTest::newRow("a % in a comment") << QByteArray("O0005\r\n(SET %5)\r\nM30\r\n") << "" << QStringList{} << "" << QStringList{"Riga 2: (SET %5)\nIl carattere % chiude il programma sul C.N.: toglierlo e ripetere l'invio."} << QByteArray() << "O5" << false;
+    QTest::newRow("a % in a comment") << QByteArray("O0005\r\n(SET %5)\r\nM30\r\n") << "" << QStringList{} << "" << QStringList{"Riga 2: (SET %5)\nIl carattere % chiude il programma sul C.N.: toglierlo e ripetere l'invio."} << QByteArray() << "" << false;
     QTest::newRow("refused at the end") << one << "" << QStringList{"cnc_dwnend3", "8"} << "auto" << QStringList{testoerrore(EW_OVRFLOW)} << sent << "O5" << true;
     QTest::newRow("refused with detail 4") << one << "" << QStringList{"cnc_download3", "5"} << "auto" << QStringList{"Programma già presente sul CN", "Correggere e ripetere l'invio"} << QByteArray() << "O5" << false;
     QTest::newRow("start refused") << one << "" << QStringList{"cnc_dwnstart3", "-1"} << "auto" << QStringList{testoerrore(EW_BUSY)} << QByteArray() << "O5" << false;

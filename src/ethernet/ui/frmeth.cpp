@@ -1,10 +1,11 @@
 #include "frmeth.h"
 
-#include "busyretry.h"
 #include "cncaddress.h"
 #include "checkmulti.h"
 #include "cncresults.h"
 #include "dialogs.h"
+#include "ethernetreceive.h"
+#include "ethernetsend.h"
 #include "ethernettext.h"
 #include "numerictext.h"
 #include "settingsstore.h"
@@ -369,23 +370,14 @@ QStringList frmeth::listLines() const
 
 bool frmeth::checkAndSend()
 {
-    const QStringList lines = listLines();
-    if (!hasPartProgramForm(lines)) {
-        m_dialogs.message(EthernetText::BadPartProgram);
+    const std::variant<SendPlan, QString> plan = planSend(listLines(), Text1->text());
+    if (const QString *refused = std::get_if<QString>(&plan)) {
+        m_dialogs.message(*refused);
         return false;
     }
-    const std::optional<QString> destination = downloadDestination(Text1->text(), lines.first());
-    if (!destination) {
-        m_dialogs.message(EthernetText::InvalidNumber);
-        return false;
-    }
-    Text1->setText(*destination);
-    if (const std::optional<QString> percent = programEndInText(lines)) {
-        m_dialogs.message(*percent);
-        return false;
-    }
-
-    const MultiProgramCheck check = renumberPrograms(lines, *destination, [this](long number) {
+    const SendPlan &send = std::get<SendPlan>(plan);
+    Text1->setText(send.destination);
+    const MultiProgramCheck check = renumberPrograms(send.lines, send.destination, [this](long number) {
         return esiste(programNumberText(number));
     });
     // The renumbering stays in the list even when the user then stops the send.
@@ -409,28 +401,29 @@ bool frmeth::sendChecked()
         m_dialogs.message(EthernetText::ExistsOnCnc);
         return false;
     }
-    const QByteArray text = downloadText(listLines(), Text1->text());
-    auto download = std::make_shared<CncDownload>();
+    auto outcome = std::make_shared<SendOutcome>();
     m_transferring = true;
     m_worker.run(
-        [download, text](CncLibrary &library, unsigned short handle, const TransferStop &stop) {
-            *download = downloadProgram(library, handle, text, BusyRetry::LimitMs, stop);
-            return download->result;
+        [outcome, lines = listLines(), destination = Text1->text()](CncLibrary &library, unsigned short handle,
+                                                                     const TransferStop &stop) {
+            *outcome = downloadChecked(library, handle, lines, destination, stop);
+            return outcome->download.result;
         },
-        [this, download](short) {
+        [this, outcome](short) {
             m_transferring = false;
             Command1->setEnabled(true);
-            sendEnded(*download);
+            sendEnded(*outcome);
         });
     return true;
 }
 
-void frmeth::sendEnded(const CncDownload &download)
+void frmeth::sendEnded(const SendOutcome &outcome)
 {
-    for (const QString &message : downloadMessages(download))
+    for (const QString &message : outcome.messages)
         m_dialogs.message(message);
     // Nothing to see after a refusal or a start that failed; a connection that is gone would
     // only repeat its message for every read of the refresh.
+    const CncDownload &download = outcome.download;
     if (download.started && download.result != EW_DATA && download.result != EW_SOCKET)
         refresh();
 }
@@ -438,40 +431,35 @@ void frmeth::sendEnded(const CncDownload &download)
 void frmeth::receiveProgram()
 {
     Text1->setText(Text1->text().trimmed());
-    if (Text1->text().isEmpty())
-        return m_dialogs.message(EthernetText::NoPartProgram);
-    const std::optional<long> number = typedProgramNumber(Text1->text());
-    if (!number)
-        return m_dialogs.message(EthernetText::InvalidNumber);
+    const std::variant<long, QString> source = sourceProgram(Text1->text());
+    if (const QString *refused = std::get_if<QString>(&source))
+        return m_dialogs.message(*refused);
     Command1->setEnabled(false);
-    auto upload = std::make_shared<CncUpload>();
+    auto received = std::make_shared<ReceivedProgram>();
     m_transferring = true;
     m_worker.run(
-        [upload, number = *number, limits = m_uploadLimits](CncLibrary &library, unsigned short handle,
-                                                             const TransferStop &stop) {
-            *upload = uploadProgram(library, handle, number, limits, stop);
-            return upload->result;
+        [received, number = std::get<long>(source), limits = m_uploadLimits](
+            CncLibrary &library, unsigned short handle, const TransferStop &stop) {
+            *received = ::receiveProgram(library, handle, number, limits, stop);
+            return short(EW_OK);
         },
-        [this, upload](short) {
+        [this, received](short) {
             m_transferring = false;
             Command1->setEnabled(true);
-            if (upload->succeeded())
-                return uploadEnded(upload->text);
-            // What arrived is not a whole program: it is dropped.
-            m_dialogs.message(uploadFailure(*upload, m_uploadLimits));
+            // What arrived of a program that did not arrive whole is dropped.
+            if (!received->failure.isEmpty())
+                return m_dialogs.message(received->failure);
+            uploadEnded(received->lines);
         });
 }
 
-void frmeth::uploadEnded(const QByteArray &text)
+void frmeth::uploadEnded(const QStringList &lines)
 {
-    const std::optional<QStringList> lines = uploadedLines(text);
-    if (!lines)
-        return m_dialogs.message(EthernetText::NotFramed);
     if (List1->count() > 0
         && m_dialogs.question(EthernetText::ClearReceived, Dialogs::Buttons::YesNo, EthernetText::HasDataTitle)
                == Dialogs::Button::Yes)
         List1->clear();
-    List1->addItems(*lines);
+    List1->addItems(lines);
     m_received = true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cncdirectory.h"
-#include "cncdownload.h"
 #include "cncupload.h"
 #include "cncworker.h"
+#include "ethernetsend.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -63,10 +63,10 @@ private:
     void sendProgram();
     bool checkAndSend();
     bool sendChecked();
-    void sendEnded(const CncDownload &download);
+    void sendEnded(const SendOutcome &outcome);
     // riceviprogramma; caricaricevuto.
     void receiveProgram();
-    void uploadEnded(const QByteArray &text);
+    void uploadEnded(const QStringList &lines);
     void leave();
     // A transfer under way stops only when the user says so; true when the window may close.
     bool mayClose();
