@@ -49,3 +49,28 @@ void MachineChoice::cancel()
 {
     m_flags.transferCancelled = true;
 }
+
+int findMachine(const MachineList &list, const QString &name)
+{
+    const QString wanted = name.trimmed();
+    for (qsizetype i = 0; i < list.entries.size(); ++i) {
+        if (list.entries.at(i).name.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+bool chooseNamedMachine(MachineState &machines, const ProgramFolder &folder, SerialPort &port, TransferFlags &flags,
+                        Dialogs &dialogs, const QString &name)
+{
+    MachineChoice choice(machines, folder, port, flags, dialogs);
+    const MachineList list = choice.open();
+    const int position = findMachine(list, name);
+    if (position < 0) {
+        choice.cancel();
+        return false;
+    }
+    choice.select(position);
+    choice.confirm();
+    return true;
+}

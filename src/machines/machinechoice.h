@@ -33,3 +33,11 @@ private:
     Dialogs &m_dialogs;
     QList<MachineListEntry> m_entries;
 };
+
+// The position of the machine in the list, its name compared trimmed and without regard to
+// case; -1 when there is none.
+int findMachine(const MachineList &list, const QString &name);
+// The machine choice of the windows, with the named machine selected and confirmed: its line
+// goes onto the port. False, with TransferCancelled set, when the machine file lacks it.
+bool chooseNamedMachine(MachineState &machines, const ProgramFolder &folder, SerialPort &port, TransferFlags &flags,
+                        Dialogs &dialogs, const QString &name);

@@ -1,5 +1,9 @@
 #include "archivecopy.h"
 
+#include "commandlinetext.h"
+#include "commandrun.h"
+#include "databaseaddress.h"
+#include "settingsstore.h"
 #include "archivestore.h"
 #include "picturecatalog.h"
 #include "sqlconnection.h"
@@ -9,6 +13,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTextStream>
+#include <QCoreApplication>
+#include <QUrl>
 
 namespace {
 
@@ -156,4 +162,26 @@ int copyArchiveToServer(const ProgramFolder &folder, const DatabaseAddress &targ
                .arg(target.describe())
         << Qt::endl;
     return 0;
+}
+
+int copyArchiveCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3 || !DatabaseAddress::isServerUrl(args.at(2))) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return 2;
+    }
+    // The settings' password goes only to the server the settings name.
+    const SettingsStore settings;
+    const DatabaseAddress configured = ProgramFolder::configuredArchiveServer(settings);
+    const DatabaseAddress target = configured.url() == QUrl(args.at(2))
+        ? configured
+        : DatabaseAddress::server(args.at(2));
+    CommandFolder run;
+    if (!run.announce())
+        return 1;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return copyArchiveToServer(run.folder(), target, out, err);
 }

@@ -1,11 +1,13 @@
 #include "programlisting.h"
 
+#include "commandrun.h"
 #include "archivestore.h"
 #include "commandlinetext.h"
 
 #include <QTextStream>
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace {
 
@@ -72,4 +74,15 @@ int listPrograms(const ProgramFolder &folder, const QStringList &options, QTextS
     }
     out.flush();
     return 0;
+}
+
+int programsCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    CommandFolder run;
+    if (!run.announce())
+        return 1;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return listPrograms(run.folder(), app.arguments().mid(2), out, err);
 }

@@ -45,10 +45,6 @@ inline const QString FromNeedsEthernet =
     QStringLiteral("--from legge un programma dal C.N. di una macchina Ethernet; %1 è una macchina seriale.");
 // After "Controllare le DLL" when the CNC library could not be loaded.
 inline const QString LibraryNotLoaded = QStringLiteral("Libreria del C.N. non caricata: %1");
-// What truvnet receive did with the data that arrived.
-inline const QString ReceivedSavedIn = QStringLiteral("Dati ricevuti salvati in %1");
-inline const QString ReceivedNotSaved = QStringLiteral("Dati ricevuti non salvati: nessuna cartella li accetta.");
-inline const QString NoFolder = QStringLiteral("impossibile creare la cartella");
 inline const QString NoData = QStringLiteral("Nessun dato ricevuto: %1 non è stato modificato.");
 inline const QString ProgramNotArchived = QStringLiteral("Il programma %1 non è in archivio.");
 // After a serial send on a port that a network device serves.
@@ -58,12 +54,8 @@ inline const QString Imported = QStringLiteral("Archivio importato in %1");
 inline const QString ListenNeedsSerial =
     QStringLiteral("%1 è una macchina Ethernet: truvnet listen ascolta le linee seriali.");
 inline const QString Listening = QStringLiteral("In ascolto: %1 su COM%2");
-inline const QString LineRetry = QStringLiteral("%1: linea chiusa, nuovo tentativo tra %2 secondi");
 // The output line of a program filed in dati: time, machine, file, bytes, and a note.
 inline const QString FiledLine = QStringLiteral("%1\t%2\t%3\t%4");
-inline const QString OutWaiting = QStringLiteral("%1 è ancora in dati: salvato come nuovo programma");
 inline const QString NotFiled = QStringLiteral("%1: programma ricevuto non salvato (%2 caratteri)");
-// Before a port status message, as the terminal's status line shows it.
-inline const QString Status = QStringLiteral("Stato - %1");
 
 } // namespace CommandLineText

@@ -1,10 +1,15 @@
 #include "linetestcommand.h"
 
+#include "commandlinetext.h"
+#include "commandrun.h"
+#include "deviceportprobe.h"
+#include "icmppinger.h"
 #include "cregistry.h"
 #include "linetest.h"
 #include "machinetext.h"
 
 #include <QTextStream>
+#include <QCoreApplication>
 
 int testLines(const ProgramFolder &folder, Pinger &pinger, PortProbe &probe, QTextStream &out, QTextStream &err)
 {
@@ -21,4 +26,21 @@ int testLines(const ProgramFolder &folder, Pinger &pinger, PortProbe &probe, QTe
         out << line << '\n';
     out << MachineText::LineTestDone << Qt::endl;
     return report.failed ? 1 : 0;
+}
+
+int lineTestCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (app.arguments().size() != 2) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return 2;
+    }
+    CommandFolder run;
+    if (!run.announce())
+        return 1;
+    IcmpPinger pinger;
+    DevicePortProbe probe;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return testLines(run.folder(), pinger, probe, out, err);
 }

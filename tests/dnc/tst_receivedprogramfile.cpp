@@ -1,4 +1,4 @@
-#include "commandlinetext.h"
+#include "dnctext.h"
 #include "receivedprogramfile.h"
 #include "serialtext.h"
 #include "textfile.h"
@@ -28,18 +28,18 @@ void ReceivedProgramFileTest::whereTheProgramGoes_data()
     QTest::newRow("disk full: the state folder")
         << QStringList{QStringLiteral("out")} << QStringLiteral("state")
         << QStringList{SerialText::SaveFailed.arg(QStringLiteral("%1"), full),
-                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%2/O1.nc.*"))};
+                       DncText::ReceivedSavedIn.arg(QStringLiteral("%2/O1.nc.*"))};
     QTest::newRow("state folder full too: the temporary folder")
         << QStringList{QStringLiteral("out"), QStringLiteral("state")} << QStringLiteral("tmp")
         << QStringList{SerialText::SaveFailed.arg(QStringLiteral("%1"), full),
                        SerialText::SaveFailed.arg(QStringLiteral("%2/O1.nc.*"), full),
-                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%3/O1.nc.*"))};
+                       DncText::ReceivedSavedIn.arg(QStringLiteral("%3/O1.nc.*"))};
     QTest::newRow("no folder takes it")
         << QStringList{QStringLiteral("out"), QStringLiteral("blocked"), QStringLiteral("tmp")} << QString()
         << QStringList{SerialText::SaveFailed.arg(QStringLiteral("%1"), full),
-                       SerialText::SaveFailed.arg(QStringLiteral("%2/O1.nc.*"), CommandLineText::NoFolder),
+                       SerialText::SaveFailed.arg(QStringLiteral("%2/O1.nc.*"), DncText::NoFolder),
                        SerialText::SaveFailed.arg(QStringLiteral("%3/O1.nc.*"), full),
-                       CommandLineText::ReceivedNotSaved};
+                       DncText::ReceivedNotSaved};
 }
 
 void ReceivedProgramFileTest::whereTheProgramGoes()

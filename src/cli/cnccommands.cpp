@@ -1,5 +1,7 @@
 #include "cnccommands.h"
 
+#include "commandrun.h"
+#include "focaslibrary.h"
 #include "cncdirectory.h"
 #include "cncdownload.h"
 #include "ethernetreceive.h"
@@ -17,6 +19,7 @@
 #include "transfercommands.h"
 
 #include <QTextStream>
+#include <QCoreApplication>
 
 namespace {
 
@@ -238,4 +241,22 @@ int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::
                },
                EthernetText::DownloadStopped, err)
         .status;
+}
+
+int cncDirectoryCommand(int argc, char **argv)
+{
+    EventLoopCommand::prepare();
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return 2;
+    }
+    CommandFolder run;
+    if (!run.announce())
+        return 1;
+    const auto library = std::make_shared<FocasLibrary>(FocasLibrary::configuredFileName(SettingsStore()));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return withLibraryNote(listCncDirectory(run.folder(), args.at(2), library, out, err), *library, err);
 }

@@ -1,5 +1,7 @@
 #include "listencommand.h"
 
+#include "commandrun.h"
+#include "qtserialport.h"
 #include "commandlinetext.h"
 #include "consoleoutput.h"
 #include "machinefile.h"
@@ -12,6 +14,7 @@
 #include <QTextStream>
 
 #include <cmath>
+#include <QCoreApplication>
 
 std::optional<ListenRequest> parseListenRequest(const QStringList &words)
 {
@@ -146,4 +149,21 @@ void ListenCommand::finish(int exitCode)
         return;
     m_done = true;
     emit finished(exitCode);
+}
+
+int listenCommand(int argc, char **argv)
+{
+    EventLoopCommand::prepare();
+    QCoreApplication app(argc, argv);
+    const std::optional<ListenRequest> request = parseListenRequest(app.arguments().mid(1));
+    if (!request) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return ListenCommand::UsageError;
+    }
+    EventLoopCommand console;
+    if (!console.ready())
+        return ListenCommand::Failure;
+    QTextStream out(stdout);
+    ListenCommand command(console.folder(), [] { return std::make_unique<QtSerialPort>(); }, out, console.output());
+    return EventLoopCommand::run(app, command, *request);
 }

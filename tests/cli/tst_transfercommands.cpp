@@ -1,4 +1,5 @@
 #include "commandlinetext.h"
+#include "dnctext.h"
 #include "consoleoutput.h"
 #include "fakeserialport.h"
 #include "machinetext.h"
@@ -434,7 +435,7 @@ void TransferCommandsTest::receptionOntoAFullDisk()
     const QStringList err = truvnet.err().split(u'\n');
     const QStringList told =
         SerialText::SaveFailed.arg(out, QString::fromLocal8Bit(std::strerror(ENOSPC))).split(u'\n')
-        + QStringList{CommandLineText::ReceivedSavedIn.arg(QDir(state).filePath(rescued.first())), QString()};
+        + QStringList{DncText::ReceivedSavedIn.arg(QDir(state).filePath(rescued.first())), QString()};
     QCOMPARE(err.mid(err.size() - told.size()), told);
     QVERIFY2(QRegularExpression(QStringLiteral("^O0042\\.nc\\.\\d{8}-\\d{6}$")).match(rescued.first()).hasMatch(),
              qPrintable(rescued.first()));
@@ -542,7 +543,7 @@ void TransferCommandsTest::deviceGoneEndsTheTransfer()
     QCOMPARE(err.at(at), SerialText::ReceptionBroken.arg(count));
     QVERIFY2(arrived > 0 && arrived < program.size(), qPrintable(count));
     QCOMPARE(err.at(at + 1), count);
-    QCOMPARE(err.at(at + 2), CommandLineText::ReceivedSavedIn.arg(out + QStringLiteral(".partial")));
+    QCOMPARE(err.at(at + 2), DncText::ReceivedSavedIn.arg(out + QStringLiteral(".partial")));
     QCOMPARE(fileBytes(out + QStringLiteral(".partial")), FilterReceivedText(program.left(arrived)));
 }
 
@@ -661,7 +662,7 @@ void TransferCommandsTest::lineErrorEndsTransfer_data()
     // %1: the kept part.
     QTest::newRow("reception") << false
                                << SerialText::Receiving + u'\n' + SerialText::OverrunError + QStringLiteral("\n5\n")
-                                      + CommandLineText::ReceivedSavedIn + u'\n';
+                                      + DncText::ReceivedSavedIn + u'\n';
 }
 
 void TransferCommandsTest::lineErrorEndsTransfer()
@@ -715,18 +716,18 @@ void TransferCommandsTest::receptionThatEndsBadly_data()
     QTest::newRow("device gone mid-program")
         << QByteArray("O0042\r\nG1") << true << false << false
         << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
-                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%2"))}
+                       DncText::ReceivedSavedIn.arg(QStringLiteral("%2"))}
         << QStringLiteral("partial");
     QTest::newRow("device gone again: the earlier .partial stays")
         << QByteArray("O0042\r\nG1") << true << false << true
         << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
-                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%4"))}
+                       DncText::ReceivedSavedIn.arg(QStringLiteral("%4"))}
         << QStringLiteral("partial-2");
     QTest::newRow("device gone, disk full")
         << QByteArray("O0042\r\nG1") << true << true << false
         << QStringList{SerialText::Receiving, gone, SerialText::ReceptionBroken.arg(9), QStringLiteral("9"),
                        SerialText::SaveFailed.arg(QStringLiteral("%2"), full).split(u'\n').first(), full,
-                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.partial.*"))}
+                       DncText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.partial.*"))}
         << QStringLiteral("fallback");
     QTest::newRow("device gone before anything arrived")
         << QByteArray() << true << false << false
@@ -744,7 +745,7 @@ void TransferCommandsTest::receptionThatEndsBadly_data()
         << QByteArray("O0042\r\nM30\r\n") << false << true << false
         << QStringList{SerialText::Receiving, QStringLiteral("12"),
                        SerialText::SaveFailed.arg(QStringLiteral("%1"), full).split(u'\n').first(), full,
-                       CommandLineText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.*"))}
+                       DncText::ReceivedSavedIn.arg(QStringLiteral("%3/out.nc.*"))}
         << QStringLiteral("fallback");
 }
 

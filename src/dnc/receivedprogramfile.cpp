@@ -1,6 +1,6 @@
 #include "receivedprogramfile.h"
 
-#include "commandlinetext.h"
+#include "dnctext.h"
 #include "serialtext.h"
 #include "textfile.h"
 
@@ -59,16 +59,16 @@ ReceivedProgramFile::Outcome ReceivedProgramFile::rescue(const QString &path, co
     for (const QString &folder : m_fallbackFolders) {
         const QString candidate = unusedPath(QDir(folder).filePath(name));
         if (!QDir().mkpath(folder)) {
-            outcome.messages.append(SerialText::SaveFailed.arg(candidate, CommandLineText::NoFolder));
+            outcome.messages.append(SerialText::SaveFailed.arg(candidate, DncText::NoFolder));
             continue;
         }
         if (m_writer(candidate, bytes, &error)) {
             outcome.path = candidate;
-            outcome.messages.append(CommandLineText::ReceivedSavedIn.arg(candidate));
+            outcome.messages.append(DncText::ReceivedSavedIn.arg(candidate));
             return outcome;
         }
         outcome.messages.append(SerialText::SaveFailed.arg(candidate, error));
     }
-    outcome.messages.append(CommandLineText::ReceivedNotSaved);
+    outcome.messages.append(DncText::ReceivedNotSaved);
     return outcome;
 }

@@ -59,3 +59,6 @@ private:
     bool m_lost = false;
     bool m_done = false;
 };
+
+// truvnet listen: the whole command line, as main() has it; the exit status.
+int listenCommand(int argc, char **argv);

@@ -12,3 +12,6 @@ class QTextStream;
 // 2 for words that do not fit the usage, 1 when the archive cannot be read or --number finds
 // nothing.
 int listPrograms(const ProgramFolder &folder, const QStringList &options, QTextStream &out, QTextStream &err);
+
+// truvnet programs: the whole command line, as main() has it; the exit status.
+int programsCommand(int argc, char **argv);

@@ -1,10 +1,13 @@
 #include "machinelisting.h"
 
+#include "commandrun.h"
 #include "machinefile.h"
 #include "machinestate.h"
 #include "machinetext.h"
 
 #include <QStringList>
+#include <QCoreApplication>
+#include <QTextStream>
 
 namespace {
 
@@ -54,4 +57,23 @@ bool listMachines(const ProgramFolder &folder, QString *listing, QString *error,
         *listing += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return true;
+}
+
+int listMachinesCommand(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    CommandFolder run;
+    if (!run.announce())
+        return 1;
+    QString listing;
+    QString error;
+    QString warning;
+    if (!listMachines(run.folder(), &listing, &error, &warning)) {
+        QTextStream(stderr) << error << '\n';
+        return 1;
+    }
+    if (!warning.isEmpty())
+        QTextStream(stderr) << warning << '\n';
+    QTextStream(stdout) << listing;
+    return 0;
 }

@@ -1,9 +1,9 @@
 #include "machinelistener.h"
 
-#include "commandlinetext.h"
+#include "dnctext.h"
 #include "consoleoutput.h"
 #include "serialport.h"
-#include "transfercommands.h"
+#include "machinechoice.h"
 
 #include <utility>
 
@@ -28,7 +28,7 @@ MachineListener::MachineListener(const ProgramFolder &folder, const QString &mac
                          },
                          {}, {}});
     connect(&m_terminal.portEvents(), &PortEventHandler::statusShown, this,
-            [this](const QString &text) { m_errors.line(m_dialogs.prefix + CommandLineText::Status.arg(text)); });
+            [this](const QString &text) { m_errors.line(m_dialogs.prefix + DncText::Status.arg(text)); });
     // After the reception's own handler, which has collected the arrival by then.
     connect(&m_port, &SerialPort::portEvent, this, [this] {
         if (m_port.commEvent() == SerialPort::EvReceive)
@@ -60,7 +60,7 @@ bool MachineListener::start()
 void MachineListener::retry()
 {
     if (!m_stopping && !start()) {
-        m_errors.line(CommandLineText::LineRetry.arg(m_machine).arg(RetrySeconds));
+        m_errors.line(DncText::LineRetry.arg(m_machine).arg(RetrySeconds));
         m_retry.start();
     }
 }

@@ -1,6 +1,6 @@
 #include "dncfiler.h"
 
-#include "commandlinetext.h"
+#include "dnctext.h"
 #include "punchedprograms.h"
 #include "receivedfilenames.h"
 #include "textfile.h"
@@ -56,7 +56,7 @@ DncFiler::Filed DncFiler::file(const QByteArray &raw, const QString &lineError)
         if (!filed.name.isEmpty())
             return filed;
         // The earlier return of the same program is still waiting for the user.
-        note = CommandLineText::OutWaiting.arg(ReceivedFileNames::outName(*number));
+        note = DncText::OutWaiting.arg(ReceivedFileNames::outName(*number));
     }
     for (qint32 tries = 0; tries < LargestSuffix; ++tries) {
         Filed filed = write(ReceivedFileNames::newName(takeSuffix(m_nextNew)), text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "machinechoice.h"
 #include "machinestate.h"
 #include "programfolder.h"
 #include "receivedprogramfile.h"
@@ -45,13 +46,6 @@ std::optional<double> parseIdleSeconds(const QString &word);
 // The words after "truvnet" of a send or a receive; nullopt when they do not fit the usage.
 std::optional<TransferRequest> parseTransferRequest(const QStringList &words);
 
-// The position of the machine in the list, its name compared trimmed and without regard to
-// case; -1 when there is none.
-int findMachine(const MachineList &list, const QString &name);
-// The machine choice of the windows, with the named machine selected and confirmed: its line
-// goes onto the port. False, with TransferCancelled set, when the machine file lacks it.
-bool chooseNamedMachine(MachineState &machines, const ProgramFolder &folder, SerialPort &port, TransferFlags &flags,
-                        Dialogs &dialogs, const QString &name);
 // What truvnet says when a machine named on its command line is not in the machine file.
 QStringList unknownMachineReport(const MachineList &list, const QString &name, const ProgramFolder &folder);
 
@@ -117,3 +111,6 @@ private:
     bool m_failed = false;
     bool m_done = false;
 };
+
+// truvnet send and receive, serial or Ethernet: the whole command line, as main() has it; the exit status.
+int transferCommand(int argc, char **argv);

@@ -11,3 +11,6 @@ class QTextStream;
 // Returns the exit status: 0, 1 on a failure or any count that differs.
 int copyArchiveToServer(const ProgramFolder &folder, const DatabaseAddress &target, QTextStream &out,
                         QTextStream &err);
+
+// truvnet copy-archive: the whole command line, as main() has it; the exit status.
+int copyArchiveCommand(int argc, char **argv);

@@ -1,6 +1,13 @@
 #include "transfercommands.h"
 
+#include "cnccommands.h"
+#include "commandrun.h"
+#include "focaslibrary.h"
+#include "icmppinger.h"
+#include "qtserialport.h"
+#include "settingsstore.h"
 #include "commandlinetext.h"
+#include "dnctext.h"
 #include "cregistry.h"
 #include "linetest.h"
 #include "remoteiolink.h"
@@ -18,6 +25,7 @@
 #include <QSaveFile>
 
 #include <cmath>
+#include <QCoreApplication>
 
 namespace {
 
@@ -113,16 +121,6 @@ QStringList unknownMachineReport(const MachineList &list, const QString &name, c
                                                                  names.join(QStringLiteral(", ")))};
 }
 
-int findMachine(const MachineList &list, const QString &name)
-{
-    const QString wanted = name.trimmed();
-    for (qsizetype i = 0; i < list.entries.size(); ++i) {
-        if (list.entries.at(i).name.trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
-            return int(i);
-    }
-    return -1;
-}
-
 TransferCommand::TransferCommand(const ProgramFolder &folder, SerialPort &port, ConsoleOutput &output,
                                  Pinger &pinger, QObject *parent)
     : QObject(parent), m_folder(folder), m_port(port), m_output(output), m_pinger(pinger),
@@ -135,7 +133,7 @@ TransferCommand::TransferCommand(const ProgramFolder &folder, SerialPort &port, 
     m_terminal->setHooks({[this] { chooseMachineForEngine(); }, {},
                           [this](const QString &address) { notifyNetworkPort(address); }});
     connect(&m_terminal->portEvents(), &PortEventHandler::statusShown, this,
-            [this](const QString &text) { m_output.line(CommandLineText::Status.arg(text)); });
+            [this](const QString &text) { m_output.line(DncText::Status.arg(text)); });
     m_idle.setSingleShot(true);
     connect(&m_idle, &QTimer::timeout, this, [this] {
         if (m_transfer && m_transfer->isActive())
@@ -183,21 +181,6 @@ bool TransferCommand::chooseSerialMachine()
         finish(UsageError);
         return false;
     }
-    return true;
-}
-
-bool chooseNamedMachine(MachineState &machines, const ProgramFolder &folder, SerialPort &port, TransferFlags &flags,
-                        Dialogs &dialogs, const QString &name)
-{
-    MachineChoice choice(machines, folder, port, flags, dialogs);
-    const MachineList list = choice.open();
-    const int position = findMachine(list, name);
-    if (position < 0) {
-        choice.cancel();
-        return false;
-    }
-    choice.select(position);
-    choice.confirm();
     return true;
 }
 
@@ -370,7 +353,7 @@ void TransferCommand::receptionEnded()
     if (m_failed) {
         const QString partial = ReceivedProgramFile::unusedPath(m_request.file + QStringLiteral(".partial"));
         if (!m_received.isEmpty() && keepReceived(partial) == partial)
-            m_output.line(CommandLineText::ReceivedSavedIn.arg(partial));
+            m_output.line(DncText::ReceivedSavedIn.arg(partial));
         finish(Failure);
         return;
     }
@@ -396,4 +379,30 @@ void TransferCommand::finish(int exitCode)
         return;
     m_done = true;
     emit finished(exitCode);
+}
+
+int transferCommand(int argc, char **argv)
+{
+    EventLoopCommand::prepare();
+    QCoreApplication app(argc, argv);
+    const std::optional<TransferRequest> request = parseTransferRequest(app.arguments().mid(1));
+    if (!request) {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return TransferCommand::UsageError;
+    }
+    EventLoopCommand console;
+    if (!console.ready())
+        return TransferCommand::Failure;
+    if (!request->from.isEmpty() || !request->as.isEmpty()) {
+        const auto library = std::make_shared<FocasLibrary>(FocasLibrary::configuredFileName(SettingsStore()));
+        QTextStream err(stderr);
+        return withLibraryNote(request->as.isEmpty() ? receiveFromCnc(console.folder(), request->machine,
+                                                                      request->from, request->file, library, err)
+                                                     : sendToCnc(console.folder(), *request, library, err),
+                               *library, err);
+    }
+    QtSerialPort port;
+    IcmpPinger pinger;
+    TransferCommand command(console.folder(), port, console.output(), pinger);
+    return EventLoopCommand::run(app, command, *request);
 }

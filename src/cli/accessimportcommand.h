@@ -17,3 +17,6 @@ class QTextStream;
 int importAccessArchive(const QStringList &arguments, const ProgramFolder &defaultFolder,
                         const AccessReaderFactory &openReader, const std::function<int()> &pendingSignal,
                         QTextStream &out, QTextStream &err);
+
+// truvnet import-access: the whole command line, as main() has it; the exit status.
+int importAccessCommand(int argc, char **argv);

@@ -1,10 +1,14 @@
 #include "accessimportcommand.h"
 
+#include "commandrun.h"
+#include "interruptsignals.h"
+#include "mdbreader.h"
 #include "accessimport.h"
 #include "commandlinetext.h"
 
 #include <QFileInfo>
 #include <QTextStream>
+#include <QCoreApplication>
 
 int importAccessArchive(const QStringList &arguments, const ProgramFolder &defaultFolder,
                         const AccessReaderFactory &openReader, const std::function<int()> &pendingSignal,
@@ -38,4 +42,17 @@ int importAccessArchive(const QStringList &arguments, const ProgramFolder &defau
         return 1;
     err << CommandLineText::Imported.arg(destination.root()) << '\n';
     return 0;
+}
+
+int importAccessCommand(int argc, char **argv)
+{
+    // Ctrl+C and SIGTERM are read between files, so that the import can take back what it did.
+    InterruptSignals::block();
+    QCoreApplication app(argc, argv);
+    InterruptSignals interrupts;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return importAccessArchive(app.arguments().mid(2),
+                               ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()),
+                               MdbReader::open, [&] { return interrupts.takePending(); }, out, err);
 }

@@ -30,3 +30,6 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
 // program back and compares it with what the CNC should hold. A serial machine is a usage error (2).
 int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::shared_ptr<CncLibrary> library,
               QTextStream &err);
+
+// truvnet dir: the whole command line, as main() has it; the exit status.
+int cncDirectoryCommand(int argc, char **argv);

@@ -1,0 +1,64 @@
+#include "commandline.h"
+
+#include "accessimportcommand.h"
+#include "archivecopy.h"
+#include "cnccommands.h"
+#include "commandlinetext.h"
+#include "initcommand.h"
+#include "linetestcommand.h"
+#include "listencommand.h"
+#include "machinelisting.h"
+#include "programlisting.h"
+#include "transfercommands.h"
+#include "version.h"
+
+#include <QTextStream>
+
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+struct Subcommand {
+    const char *word;
+    int (*run)(int argc, char **argv);
+};
+
+constexpr Subcommand Subcommands[] = {
+    {"--init", initialise},
+    {"import-access", importAccessCommand},
+    {"machines", listMachinesCommand},
+    {"dir", cncDirectoryCommand},
+    {"lines", lineTestCommand},
+    {"programs", programsCommand},
+    {"copy-archive", copyArchiveCommand},
+    {"send", transferCommand},
+    {"receive", transferCommand},
+    {"listen", listenCommand},
+};
+
+} // namespace
+
+std::optional<int> runCommandLine(int argc, char **argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        QTextStream(stdout) << CommandLineText::Version.arg(QStringLiteral(TRUV_VERSION));
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        QTextStream(stdout) << CommandLineText::Usage;
+        return 0;
+    }
+    if (argc < 2)
+        return std::nullopt;
+    for (const Subcommand &subcommand : Subcommands) {
+        if (std::strcmp(argv[1], subcommand.word) == 0)
+            return subcommand.run(argc, argv);
+    }
+    // Options such as Qt's -platform go to the windows; any other word is a mistyped subcommand.
+    if (argv[1][0] != '-') {
+        QTextStream(stderr) << CommandLineText::Usage;
+        return 2;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,31 @@
+#include "initcommand.h"
+
+#include "programfoldersetup.h"
+#include "programfolder.h"
+#include "databaseaddress.h"
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+int initialise(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
+    if (args.size() > 2) {
+        const DatabaseAddress server = folder.archiveDatabase();
+        folder = ProgramFolder(QFileInfo(args.at(2)).absoluteFilePath());
+        if (server.isServer())
+            folder.setArchiveServer(server);
+    }
+    const ProgramFolderSetupResult result = initialiseProgramFolder(folder);
+    QTextStream out(stdout);
+    for (const QString &path : result.created)
+        out << "creato " << path << '\n';
+    for (const QString &path : result.kept)
+        out << "già presente, non modificato " << path << '\n';
+    if (!result.error.isEmpty()) {
+        QTextStream(stderr) << result.error << '\n';
+        return 1;
+    }
+    return 0;
+}
