@@ -21,6 +21,7 @@
 #include "programlisting.h"
 #include "qtdialogs.h"
 #include "qtserialport.h"
+#include "revisioncommands.h"
 #include "screenfit.h"
 #include "session.h"
 #include "settingsstore.h"
@@ -330,6 +331,8 @@ int main(int argc, char **argv)
         return transferCommand(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "listen") == 0)
         return listenCommand(argc, argv);
+    if (argc > 1 && RevisionCommands::handles(argv[1]))
+        return RevisionCommands::run(argc, argv);
     // Options such as Qt's -platform go to the windows; any other word is a mistyped subcommand.
     if (argc > 1 && argv[1][0] != '-') {
         QTextStream(stderr) << CommandLineText::Usage;
