@@ -121,7 +121,11 @@ std::optional<int> ProgramRevisions::add(qint32 progr, RevisionOrigin origin, co
                                          const std::optional<ArchiveRecord> &record)
 {
     QSqlQuery query(m_archive.database());
-    query.prepare(QStringLiteral("SELECT max(revisione) FROM revisioni WHERE progr = ?"));
+    // A refused statement tells why at prepare (a missing table), not at exec.
+    if (!query.prepare(QStringLiteral("SELECT max(revisione) FROM revisioni WHERE progr = ?"))) {
+        failed(query.lastError().text());
+        return std::nullopt;
+    }
     query.addBindValue(progr);
     if (!query.exec() || !query.next()) {
         failed(query.lastError().text());
@@ -134,9 +138,12 @@ std::optional<int> ProgramRevisions::add(qint32 progr, RevisionOrigin origin, co
         failed(RevisionText::BadCompressedData);
         return std::nullopt;
     }
-    query.prepare(QStringLiteral("INSERT INTO revisioni (progr, revisione, quando, chi, origine, dimensione, sha256, "
-                                 "testo, cliente, disegno, descrizione, memo, macchina) "
-                                 "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    if (!query.prepare(QStringLiteral("INSERT INTO revisioni (progr, revisione, quando, chi, origine, dimensione, "
+                                      "sha256, testo, cliente, disegno, descrizione, memo, macchina) "
+                                      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+        failed(query.lastError().text());
+        return std::nullopt;
+    }
     query.addBindValue(progr);
     query.addBindValue(revision);
     query.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
