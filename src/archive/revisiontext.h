@@ -35,7 +35,7 @@ inline const QString NoRecordKept =
 
 // The revisions window.
 inline const QString WindowCaption = QStringLiteral("Revisioni del programma %1");
-inline const QString MenuEntry = QStringLiteral("Re&visioni...");
+inline const QString MenuEntry = QStringLiteral("Revisioni...");
 inline const QString Current = QStringLiteral("attuale");
 inline const QString RevisionColumn = QStringLiteral("Rev.");
 inline const QString DateColumn = QStringLiteral("Data");
@@ -55,6 +55,5 @@ inline const QString WindowModified =
     QStringLiteral("Il testo della finestra è stato modificato e non salvato: ripristinare comunque?");
 inline const QString Summary = QStringLiteral("%1 righe aggiunte, %2 eliminate");
 inline const QString OldLineColumn = QStringLiteral("Riga");
-inline const QString NewLineColumn = QStringLiteral("Riga");
 
 } // namespace RevisionText
