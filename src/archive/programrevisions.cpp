@@ -8,6 +8,8 @@
 #include <QSqlQuery>
 #include <QSysInfo>
 
+#include <thread>
+
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <unistd.h>
@@ -133,7 +135,11 @@ std::optional<int> ProgramRevisions::add(qint32 progr, RevisionOrigin origin, co
     }
     const int revision = query.value(0).toInt() + 1;
     query.finish();
+    // The digest is taken beside the compression: on a large program each is most of the wait.
+    QByteArray digest;
+    std::thread hashing([&] { digest = QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex(); });
     const QByteArray compressed = qCompress(text, CompressionLevel);
+    hashing.join();
     if (compressed.isEmpty()) {
         failed(RevisionText::BadCompressedData);
         return std::nullopt;
@@ -150,7 +156,7 @@ std::optional<int> ProgramRevisions::add(qint32 progr, RevisionOrigin origin, co
     query.addBindValue(currentAuthor());
     query.addBindValue(originWord(origin));
     query.addBindValue(qint64(text.size()));
-    query.addBindValue(QString::fromLatin1(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex()));
+    query.addBindValue(QString::fromLatin1(digest));
     query.addBindValue(compressed);
     const QVariant none(QMetaType(QMetaType::QString));
     query.addBindValue(record ? QVariant(record->cliente) : none);
