@@ -480,7 +480,7 @@ void ArchiveBrowser::remove()
     const ProgramRemovalResult removal = removeArchivedProgram(m_archive, m_folder, m_current->progr);
     // The other steps go on whatever fails, but a row that stays must not look deleted.
     if (!removal.rowRemoved)
-        m_dialogs.message(m_archive.lastError(), {}, Dialogs::Icon::Critical);
+        m_dialogs.message(removal.error, {}, Dialogs::Icon::Critical);
     m_editInProgress = false;
     m_changing = false;
     m_current.reset();

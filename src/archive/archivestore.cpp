@@ -1,6 +1,7 @@
 #include "archivestore.h"
 
 #include "likepattern.h"
+#include "programrevisions.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -249,6 +250,8 @@ bool ArchiveStore::prepareForUse()
 
     // Search indexes make prefix searches fast; an archive that cannot take them still works.
     createSearchIndexes();
+    // Without its table of revisions an archive refuses every change of a text, with the reason.
+    ProgramRevisions::createTable(*this);
     m_error.clear();
     return true;
 }

@@ -4,13 +4,12 @@
 #include "archivetext.h"
 #include "dialogs.h"
 #include "receivedfilenames.h"
+#include "revisedtext.h"
 #include "textfile.h"
 
 #include <QDir>
 #include <QFile>
 
-#include <filesystem>
-#include <system_error>
 
 using ReceivedFileNames::Kind;
 
@@ -92,13 +91,10 @@ bool ReceivedFiles::replaceArchivedText()
         return false;
     }
     const QString target = ProgramFolder::programFileName(*number);
-    // One rename over the old text: the program never goes without one, even for a moment.
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(path(m_examined)).toStdString(),
-                            QFile::encodeName(path(target)).toStdString(), error);
-    if (error) {
-        m_dialogs.message(ArchiveText::FileNotRenamed.arg(m_examined, target, QString::fromStdString(error.message())),
-                          {}, Dialogs::Icon::Exclamation);
+    const TextChange change = moveIntoProgramText(m_archive, m_folder, *number, path(m_examined));
+    if (!change.done) {
+        m_dialogs.message(ArchiveText::FileNotRenamed.arg(m_examined, target, change.error), {},
+                          Dialogs::Icon::Exclamation);
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "archivestore.h"
 #include "archiveusers.h"
+#include "programrevisions.h"
 #include "sqlconnection.h"
 
 #include <QFile>
@@ -24,7 +25,7 @@ ReorganisationResult failure(ReorganisationResult::Stage stage, const QString &d
 ReorganisationResult maintainOnServer(ArchiveStore &archive)
 {
     QSqlQuery query(archive.database());
-    for (const char *table : {"cicli", "immagini"}) {
+    for (const char *table : {"cicli", "immagini", "revisioni"}) {
         if (!query.exec(archive.dialect().maintenance(QLatin1String(table)))) {
             const QSqlError error = query.lastError();
             return failure(ReorganisationResult::Stage::CompactFailed, error.databaseText(), 0);
@@ -52,14 +53,20 @@ QString ReorganisationResult::message() const
 }
 
 ReorganisationResult reorganiseArchive(std::unique_ptr<ArchiveStore> &archive, const ProgramFolder &folder,
-                                       ArchiveUsers &users)
+                                       ArchiveUsers &users, int keepRevisions)
 {
-    if (archive && archive->dialect().isServer())
-        return maintainOnServer(*archive);
+    const bool onServer = archive && archive->dialect().isServer();
     // A compaction copy needs only a read lock: the database itself would let the copy replace
     // the archive under another running program. Told as the database tells a locked archive.
-    if (!users.takeAlone())
+    if (!onServer && !users.takeAlone())
         return failure(ReorganisationResult::Stage::CompactFailed, QStringLiteral("database is locked"), SqliteBusy);
+    if (archive && keepRevisions > 0) {
+        ProgramRevisions revisions(*archive);
+        if (!revisions.keepNewest(keepRevisions))
+            return failure(ReorganisationResult::Stage::CompactFailed, revisions.lastError(), 0);
+    }
+    if (onServer)
+        return maintainOnServer(*archive);
     archive.reset();
     const QString archivePath = folder.archivePath();
     const QString copyPath = folder.path(QStringLiteral("miodb.mdb"));

@@ -24,6 +24,8 @@ struct ReorganisationResult {
 };
 
 // Closes and releases the archive first; the program must end afterwards. Refused, with the
-// archive untouched, while another process uses the archive.
+// archive untouched, while another process uses the archive. keepRevisions (settings key
+// revisions/keep) above 0 keeps only that many of each program's newest revisions; the only
+// place where revisions are ever dropped.
 ReorganisationResult reorganiseArchive(std::unique_ptr<ArchiveStore> &archive, const ProgramFolder &folder,
-                                       ArchiveUsers &users);
+                                       ArchiveUsers &users, int keepRevisions = 0);

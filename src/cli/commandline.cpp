@@ -9,6 +9,7 @@
 #include "listencommand.h"
 #include "machinelisting.h"
 #include "programlisting.h"
+#include "revisioncommands.h"
 #include "transfercommands.h"
 #include "version.h"
 
@@ -35,6 +36,11 @@ constexpr Subcommand Subcommands[] = {
     {"send", transferCommand},
     {"receive", transferCommand},
     {"listen", listenCommand},
+    {"revisions", RevisionCommands::run},
+    {"diff", RevisionCommands::run},
+    {"restore", RevisionCommands::run},
+    {"text", RevisionCommands::run},
+    {"store", RevisionCommands::run},
 };
 
 } // namespace

@@ -17,6 +17,11 @@ inline const QString Usage = QStringLiteral(
     "     truvnet dir MACCHINA\n"
     "     truvnet lines\n"
     "     truvnet programs [--customer X | --drawing X | --description X | --number N]\n"
+    "     truvnet revisions N   (revisioni del programma N, la più recente per prima)\n"
+    "     truvnet diff N [REV [REV]]   (differenze come diff -u; con una revisione: col testo attuale)\n"
+    "     truvnet restore N REV   (la revisione diventa il testo attuale; riporta anche un programma eliminato)\n"
+    "     truvnet text N   (il testo attuale sull'uscita)\n"
+    "     truvnet store N FILE   (FILE, o - per l'ingresso, diventa il testo del programma N)\n"
     "     truvnet copy-archive postgresql://UTENTE@HOST:PORTA/DATABASE   (archivio condiviso sul server)\n"
     "     truvnet --init [CARTELLA]\n"
     "     truvnet import-access ORIGINE [CARTELLA]   (archivio Access del vecchio programma)\n"
@@ -57,5 +62,15 @@ inline const QString Listening = QStringLiteral("In ascolto: %1 su COM%2");
 // The output line of a program filed in dati: time, machine, file, bytes, and a note.
 inline const QString FiledLine = QStringLiteral("%1\t%2\t%3\t%4");
 inline const QString NotFiled = QStringLiteral("%1: programma ricevuto non salvato (%2 caratteri)");
+
+// Program revisions.
+inline const QString NotTwoRevisions = QStringLiteral("Il programma %1 ha meno di due revisioni da confrontare.");
+inline const QString RevisionRestored = QStringLiteral("Revisione %1 del programma %2 ripristinata.");
+inline const QString TextStored = QStringLiteral("Testo del programma %1 salvato (revisione %2 conserva il precedente).");
+inline const QString TextStoredUnchanged = QStringLiteral("Testo del programma %1 salvato.");
+inline const QString FileNotRead = QStringLiteral("%1 non leggibile: %2");
+// The labels of a diff's two texts: the program's file name, then which text.
+inline const QString DiffRevisionLabel = QStringLiteral("%1\trevisione %2 (%3)");
+inline const QString DiffCurrentLabel = QStringLiteral("%1\tattuale");
 
 } // namespace CommandLineText

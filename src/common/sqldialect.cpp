@@ -30,6 +30,11 @@ QString SqlDialect::shortTextType(int length) const
     return isServer() ? QStringLiteral("TEXT") : QStringLiteral("VARCHAR(%1)").arg(length);
 }
 
+QString SqlDialect::binaryType() const
+{
+    return isServer() ? QStringLiteral("BYTEA") : QStringLiteral("BLOB");
+}
+
 QString SqlDialect::uniqueIndexName(const QString &table, const QString &name) const
 {
     return isServer() ? table + QLatin1Char('_') + name.toLower() : name;

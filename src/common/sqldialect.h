@@ -27,6 +27,8 @@ public:
     // Column types of the schemas.
     QString caselessTextType() const;
     QString shortTextType(int length) const;
+    // Bytes kept as they are (compressed program texts).
+    QString binaryType() const;
     // Unique index names: the server's index names are shared by every table of a schema.
     QString uniqueIndexName(const QString &table, const QString &name) const;
 

@@ -5,7 +5,7 @@
 #include "dialogs.h"
 #include "programfolder.h"
 #include "programtext.h"
-#include "textfile.h"
+#include "revisedtext.h"
 
 bool mayWriteProgramText(const AccessPassword &password, Dialogs &dialogs)
 {
@@ -32,13 +32,10 @@ SaveOutcome writeProgramText(const QByteArray &text, qint32 number, ArchiveStore
         dialogs.message(QStringLiteral("Errore fase 1"));
         return SaveOutcome::NotSaved;
     }
-    const QString path = folder.programTextPath(number);
-    QString error;
-    if (!TextFile::writeAtomically(path, programFileBytes(text), &error)) {
-        dialogs.message(QStringLiteral("Programma non salvato in %1:\n%2").arg(path, error), {},
-                        Dialogs::Icon::Exclamation);
+    const TextChange change = replaceProgramText(archive, folder, number, programFileBytes(text), RevisionOrigin::Editor);
+    if (!change.done) {
+        dialogs.message(change.error, {}, Dialogs::Icon::Exclamation);
         return SaveOutcome::NotSaved;
     }
-    archive.clearStoredText(number);
     return SaveOutcome::Saved;
 }

@@ -16,7 +16,8 @@ enum class SaveOutcome {
 // The access password check that opens a save; a refusal beeps.
 bool mayWriteProgramText(const AccessPassword &password, Dialogs &dialogs);
 // Writes a window's text into dati/P + number, atomically so that a failed save leaves the
-// previous text intact, and empties the row's old in-row text.
+// previous text intact, and empties the row's old in-row text; the text it replaces is kept
+// as a revision first.
 SaveOutcome writeProgramText(const QByteArray &text, qint32 number, ArchiveStore &archive, const ProgramFolder &folder,
                              Dialogs &dialogs);
 // SaveEditorText for one window's text: the password check, then the write.

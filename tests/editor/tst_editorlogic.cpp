@@ -116,8 +116,9 @@ void EditorLogicTest::saveOutcomes_data()
                                     << int(SaveOutcome::PasswordRefused) << QStringLiteral("Password errata!");
     QTest::newRow("no row for the number") << QString() << QString() << 43 << false << int(SaveOutcome::NotSaved)
                                            << QStringLiteral("Errore fase 1");
-    QTest::newRow("file cannot be written") << QString() << QString() << 42 << true << int(SaveOutcome::NotSaved)
-                                            << QStringLiteral("Programma non salvato in ");
+    // What cannot be read cannot be kept as a revision, so it is not replaced either.
+    QTest::newRow("current text cannot be read") << QString() << QString() << 42 << true
+                                                 << int(SaveOutcome::NotSaved) << QStringLiteral("Testo attuale di ");
 }
 
 void EditorLogicTest::saveOutcomes()

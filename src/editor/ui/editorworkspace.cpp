@@ -7,12 +7,15 @@
 #include "form3.h"
 #include "frmfind.h"
 #include "frmnotepad.h"
+#include "frmrevisioni.h"
 #include "importexport.h"
 #include "editortext.h"
 #include "pageprinter.h"
 #include "programfolder.h"
 #include "programtext.h"
 #include "programtextarea.h"
+#include "revisionhistory.h"
+#include "revisiontext.h"
 #include "settingsstore.h"
 #include "textfile.h"
 #include "windowreturn.h"
@@ -368,6 +371,28 @@ void EditorWorkspace::showListPrinting()
 {
     Form3 list(m_context.archive, m_context.session.printCharSize, m_context.dialogs, m_area.window());
     list.exec();
+}
+
+void EditorWorkspace::showRevisions(frmNotePad *window)
+{
+    if (!ownsItsSlot(window))
+        return;
+    const int slot = window->slot();
+    RevisionHistory history(m_context.archive, m_context.folder, m_context.session.windows.program(slot));
+    QPointer<frmNotePad> target = window;
+    // Unsaved changes in the window would be lost under the restored text: asked first.
+    auto mayRestore = [this, target, slot] {
+        return !target || !ownsItsSlot(target) || !m_context.session.windows.state(slot).dirty
+            || m_context.dialogs.question(RevisionText::WindowModified, Dialogs::Buttons::YesNo) == Dialogs::Button::Yes;
+    };
+    auto restored = [this, target, slot, &history] {
+        if (!target || !ownsItsSlot(target))
+            return;
+        target->textArea()->setBytes(history.text(RevisionHistory::Current).value_or(QByteArray()));
+        m_context.session.windows.state(slot).dirty = false;
+    };
+    frmRevisioni revisions(history, m_context.dialogs, mayRestore, restored, m_area.window());
+    revisions.exec();
 }
 
 void EditorWorkspace::lookForPictureManagerIn(const QString &folder)

@@ -72,6 +72,8 @@ public:
     // "A&ltezza carattere" for a window, "Alte&zza car. stampa mm." for the run.
     void askTextAreaFontSize(frmNotePad *window);
     void askPrintCharSize();
+    // "Revisioni...": the revisions window of a window's program, modal.
+    void showRevisions(frmNotePad *window);
     // "&Lista cicli": the archive list printing window, modal.
     void showListPrinting();
     // "&Immagini": the image manager for a window's program, while the main window stays hidden.

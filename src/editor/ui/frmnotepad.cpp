@@ -2,6 +2,7 @@
 
 #include "editorworkspace.h"
 #include "programtextarea.h"
+#include "revisiontext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,6 +79,8 @@ void frmNotePad::buildMenus()
             [this] { m_workspace.saveWindow(this); });
     connect(addEntry(file, "mnuFClose", QStringLiteral("&Chiudi")), &QAction::triggered, this,
             [this] { m_workspace.closeWindow(this); });
+    connect(addEntry(file, "revisioni", RevisionText::MenuEntry), &QAction::triggered, this,
+            [this] { m_workspace.showRevisions(this); });
     file->addSeparator();
     QMenu *print = file->addMenu(QStringLiteral("&Stampa ciclo"));
     print->setObjectName(QStringLiteral("Stampaw"));

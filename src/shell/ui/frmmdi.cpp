@@ -216,7 +216,10 @@ void frmMDI::showCommunicationSettings()
 
 void frmMDI::reorganise()
 {
-    const ReorganisationResult result = reorganiseArchive(m_session.archive, m_session.folder, m_session.archiveUsers);
+    // revisions/keep: how many revisions of each program the reorganisation keeps; 0 or none, all.
+    const int keep = m_session.settings.value(QStringLiteral("revisions"), QStringLiteral("keep"), 0).toInt();
+    const ReorganisationResult result =
+        reorganiseArchive(m_session.archive, m_session.folder, m_session.archiveUsers, keep);
     m_dialogs.message(result.message());
     const bool done = result.stage == ReorganisationResult::Stage::Done
         || result.stage == ReorganisationResult::Stage::ServerMaintained;

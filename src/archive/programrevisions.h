@@ -1,0 +1,68 @@
+#pragma once
+
+#include "archiverecord.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class ArchiveStore;
+
+// What made TRUV replace or remove a program's text.
+enum class RevisionOrigin { Editor, Dnc, Deleted, Restored, CommandLine };
+// The word stored and shown for an origin; an unknown word reads as nullopt.
+QString originWord(RevisionOrigin origin);
+std::optional<RevisionOrigin> originFromWord(const QString &word);
+
+struct RevisionInfo {
+    qint32 progr = 0;
+    int revision = 0;
+    QDateTime time; // UTC
+    QString who;    // login@host
+    RevisionOrigin origin = RevisionOrigin::Editor;
+    qint64 size = 0;
+    QByteArray sha256; // hex
+    // The row of a deleted program, so that it can be brought back.
+    std::optional<ArchiveRecord> record;
+};
+
+// The texts a program had before TRUV replaced or removed them: table revisioni beside cicli,
+// numbered 1, 2, ... per program, each text compressed with its size and SHA-256. The table
+// lives on the archive's own connection, so a revision and the change it keeps share one
+// transaction.
+class ProgramRevisions {
+public:
+    explicit ProgramRevisions(ArchiveStore &archive);
+
+    // Makes the table and its index when missing; an existing table is left as it is.
+    static bool createTable(ArchiveStore &archive, QString *error = nullptr);
+    // The system login and the host name of this process: "login@host".
+    static QString currentAuthor();
+
+    // Keeps text as the program's next revision; the number given, or nullopt with lastError().
+    // Run inside the transaction of the change, so that both stand or fall together.
+    std::optional<int> add(qint32 progr, RevisionOrigin origin, const QByteArray &text,
+                           const std::optional<ArchiveRecord> &record = std::nullopt);
+
+    // Newest first; empty with lastError() on a failure.
+    std::vector<RevisionInfo> list(qint32 progr) const;
+    std::optional<RevisionInfo> info(qint32 progr, int revision) const;
+    // The text, checked against its size and SHA-256; a damaged row gives nullopt and says so.
+    std::optional<QByteArray> text(qint32 progr, int revision) const;
+    // The newest revision that keeps the program's row (its deletion), if any.
+    std::optional<RevisionInfo> newestWithRecord(qint32 progr) const;
+
+    // Removes all but the newest keep revisions of every program.
+    bool keepNewest(int keep);
+
+    QString lastError() const { return m_error; }
+
+private:
+    bool failed(const QString &error) const;
+
+    ArchiveStore &m_archive;
+    mutable QString m_error;
+};
