@@ -40,14 +40,7 @@ DncFiler::Filed DncFiler::file(const QByteArray &raw, const QString &lineError)
         QByteArray report = TextFile::toBytes(lineError);
         report.replace("\r\n", "\n").replace('\n', "\r\n");
         text = report + "\r\n" + text;
-        for (qint32 tries = 0; tries < LargestSuffix; ++tries) {
-            Filed filed = write(ReceivedFileNames::errName(takeSuffix(m_nextErr)), text);
-            if (!filed.name.isEmpty()) {
-                filed.note = lineError.section(u'\n', 0, 0);
-                return filed;
-            }
-        }
-        return {};
+        return writeNumbered(ReceivedFileNames::errName, m_nextErr, text, lineError.section(u'\n', 0, 0));
     }
 
     QString note;
@@ -58,8 +51,15 @@ DncFiler::Filed DncFiler::file(const QByteArray &raw, const QString &lineError)
         // The earlier return of the same program is still waiting for the user.
         note = DncText::OutWaiting.arg(ReceivedFileNames::outName(*number));
     }
+    return writeNumbered(ReceivedFileNames::newName, m_nextNew, text, note);
+}
+
+DncFiler::Filed DncFiler::writeNumbered(QString (*name)(qint32 suffix), qint32 &next, const QByteArray &text,
+                                        const QString &note)
+{
+    // Every suffix is tried once at the most, from the next one on.
     for (qint32 tries = 0; tries < LargestSuffix; ++tries) {
-        Filed filed = write(ReceivedFileNames::newName(takeSuffix(m_nextNew)), text);
+        Filed filed = write(name(takeSuffix(next)), text);
         if (!filed.name.isEmpty()) {
             filed.note = note;
             return filed;

@@ -31,6 +31,8 @@ private:
     // Whether dati holds the name, its prefix in any case.
     bool taken(const QString &name) const;
     Filed write(const QString &name, const QByteArray &bytes);
+    // The text under the first free name of a kind (NEW, ERR), its suffixes taken in turn.
+    Filed writeNumbered(QString (*name)(qint32 suffix), qint32 &next, const QByteArray &text, const QString &note);
     qint32 takeSuffix(qint32 &next);
 
     QString m_dataDir;
