@@ -2,6 +2,7 @@
 // through the fake reader, each against a baseline measured in the same run (a plain file copy of
 // the Access file; the same rows inserted straight into a new archive). Each figure is the best of
 // a few runs, as the machine is shared.
+#include "benchsupport.h"
 #include "accessimport.h"
 #include "archivestore.h"
 #include "fakeaccessreader.h"
@@ -23,15 +24,6 @@ namespace {
 
 constexpr qint64 kSyntheticRows = 100000;
 constexpr int kRuns = 5;
-
-// The shortest of kRuns runs of measure, in milliseconds.
-double bestMs(const std::function<double()> &measure)
-{
-    double best = measure();
-    for (int run = 1; run < kRuns; ++run)
-        best = std::min(best, measure());
-    return best;
-}
 
 QVariantList syntheticRow(qint64 i)
 {
@@ -92,7 +84,7 @@ int main(int argc, char **argv)
     bool allDone = true;
     for (const QString &name : {QStringLiteral("jet3-project.mdb"), QStringLiteral("jet4-project.mdb"),
                                 QStringLiteral("jet4-unicode.mdb")}) {
-        const double copyMs = bestMs([&] {
+        const double copyMs = Bench::shortestMs(kRuns, [&] {
             QTemporaryDir work;
             QElapsedTimer timer;
             timer.start();
@@ -100,7 +92,7 @@ int main(int argc, char **argv)
             return timer.nsecsElapsed() / 1e6;
         });
         QString error;
-        const double importMs = bestMs([&] {
+        const double importMs = Bench::shortestMs(kRuns, [&] {
             QTemporaryDir work;
             QElapsedTimer timer;
             timer.start();
@@ -114,7 +106,7 @@ int main(int argc, char **argv)
             << '\n';
     }
 
-    const double baselineMs = bestMs([] {
+    const double baselineMs = Bench::shortestMs(kRuns, [] {
         QTemporaryDir work;
         return straightInsertMs(QDir(work.path()).filePath(QStringLiteral("diretto.mdb")));
     });
@@ -124,7 +116,7 @@ int main(int argc, char **argv)
     header.write(jetHeader());
     header.close();
     QString error;
-    const double importMs = bestMs([&] {
+    const double importMs = Bench::shortestMs(kRuns, [&] {
         QTemporaryDir work;
         QElapsedTimer timer;
         timer.start();

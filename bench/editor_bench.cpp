@@ -2,6 +2,7 @@
 // beside a plain read and a plain write of the same bytes in the same run; then find-next in
 // the window's text (a hit near the end and a miss, case kept and case blind) beside memmem
 // over the same bytes.
+#include "benchsupport.h"
 #include "accesspassword.h"
 #include "archivestore.h"
 #include "dialogs.h"
@@ -65,30 +66,9 @@ QByteArray makeProgram()
     return text;
 }
 
-long peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 double milliseconds(const QElapsedTimer &timer)
 {
     return timer.nsecsElapsed() / 1e6;
-}
-
-// The best of a few runs, in milliseconds.
-template <typename Run>
-double best(Run run)
-{
-    double fastest = 1e9;
-    for (int i = 0; i < 7; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        fastest = std::min(fastest, milliseconds(timer));
-    }
-    return fastest;
 }
 
 // Find-next from the start of the text as "&Trova" runs it; false when the result is not the expected one.
@@ -102,7 +82,7 @@ bool benchFindNext(const char *label, const QByteArray &needle, bool matchCase, 
     EditableText &text = window->editableText();
     qsizetype found = -1;
     const int messagesBefore = dialogs.messages;
-    const double find = best([&] {
+    const double find = Bench::bestMs(7, [&] {
         text.setSelection(0, 0);
         state.firstTime = true;
         finder.findNext(text);
@@ -112,7 +92,7 @@ bool benchFindNext(const char *label, const QByteArray &needle, bool matchCase, 
     const QByteArray exact = matchCase ? needle : needle.toUpper();
     const void *hit = nullptr;
     const double plain =
-        best([&] { hit = memmem(bytes.data(), size_t(bytes.size()), exact.constData(), size_t(exact.size())); });
+        Bench::bestMs(7, [&] { hit = memmem(bytes.data(), size_t(bytes.size()), exact.constData(), size_t(exact.size())); });
     const qsizetype plainFound = hit ? static_cast<const char *>(hit) - bytes.data() : -1;
     std::printf("find-next %-26s %7.2f ms   memmem %6.2f ms   ratio %5.2f\n", label, find, plain, find / plain);
     const bool missReported = expected >= 0 || dialogs.messages > messagesBefore;
@@ -164,7 +144,7 @@ int main(int argc, char **argv)
         TextFile::writeAtomically(folder.path(QStringLiteral("plain-copy")), readBack);
         plainWrite = milliseconds(timer);
     }
-    const long startMegabytes = peakMegabytes();
+    const long startMegabytes = Bench::peakMegabytes();
 
     SilentDialogs dialogs;
     AccessPassword password;
@@ -181,7 +161,7 @@ int main(int argc, char **argv)
     window->textArea()->repaint();
     QApplication::processEvents();
     const double open = milliseconds(timer);
-    const long openMegabytes = peakMegabytes();
+    const long openMegabytes = Bench::peakMegabytes();
     if (window->textArea()->byteLength() != programSize) {
         std::fprintf(stderr, "loaded %d bytes of %lld\n", window->textArea()->byteLength(),
                      static_cast<long long>(programSize));
@@ -215,6 +195,6 @@ int main(int argc, char **argv)
     std::printf("save through the editor %7.1f ms   plain write %7.1f ms   ratio %6.1f\n", save, plainWrite,
                 save / plainWrite);
     std::printf("peak memory: %ld MB before opening, %ld MB after opening, %ld MB at the end\n", startMegabytes,
-                openMegabytes, peakMegabytes());
+                openMegabytes, Bench::peakMegabytes());
     return 0;
 }

@@ -1,6 +1,7 @@
 // Image manager benchmark: 200 JPEG pictures of 2 megapixels shown as thumbnails by the
 // container, beside decoding the same files at full size with QImage in the same run.
 // Goal: the thumbnails within 1 s and 150 MB.
+#include "benchsupport.h"
 #include "iconcontainer.h"
 #include "iconform.h"
 #include "pictureediting.h"
@@ -27,21 +28,6 @@ namespace {
 
 constexpr int kPictures = 200;
 const QSize kPhoto(1632, 1224); // 2 megapixels
-
-// Processor time of the whole process (every thread), which other programs on the machine do not inflate.
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
 
 // A photo-like picture: gradients and detail, so the decoder has real work to do.
 QByteArray photoJpeg()
@@ -100,15 +86,15 @@ int main(int argc, char **argv)
     container.resize(1600, 1000);
     container.show();
     QCoreApplication::processEvents();
-    const long before = peakMegabytes();
+    const long before = Bench::peakMegabytes();
     QElapsedTimer timer;
-    double cpu = cpuSeconds();
+    double cpu = Bench::cpuSeconds();
     timer.start();
     container.refresh();
     QCoreApplication::processEvents();
     const double thumbnails = timer.nsecsElapsed() / 1e9;
-    const double thumbnailsCpu = cpuSeconds() - cpu;
-    const long peak = peakMegabytes();
+    const double thumbnailsCpu = Bench::cpuSeconds() - cpu;
+    const long peak = Bench::peakMegabytes();
     int shown = 0;
     for (const Iconform *thumbnail : container.thumbnails())
         shown += thumbnail->picture()->hasPicture() ? 1 : 0;
@@ -118,17 +104,17 @@ int main(int argc, char **argv)
     QStringList paths;
     for (const PictureRow &row : rows)
         paths.append(row.path);
-    cpu = cpuSeconds();
+    cpu = Bench::cpuSeconds();
     readPictures(paths, Iconcontainer::thumbnailSize());
     const double decodeOnly = timer.nsecsElapsed() / 1e9;
-    const double decodeOnlyCpu = cpuSeconds() - cpu;
+    const double decodeOnlyCpu = Bench::cpuSeconds() - cpu;
     timer.restart();
-    cpu = cpuSeconds();
+    cpu = Bench::cpuSeconds();
     qint64 pixels = 0;
     for (const PictureRow &row : rows)
         pixels += QImage(row.path).sizeInBytes();
     const double full = timer.nsecsElapsed() / 1e9;
-    const double fullCpu = cpuSeconds() - cpu;
+    const double fullCpu = Bench::cpuSeconds() - cpu;
 
     std::printf("thumbnails: %d of %d shown in %.3f s (%.3f s of processor), peak %ld MB (%ld MB before)   "
                 "goal 1 s, 150 MB: %s\n",

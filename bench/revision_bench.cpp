@@ -1,6 +1,7 @@
 // Revisions benchmark: an editor save of a 30 MB program with its revision beside the same save
 // without it; truvnet diff of two 1 MB revisions (1 % of lines changed, then unrelated texts)
 // beside GNU diff -u on the same texts; the stored size of a typical 100 KB program's revision.
+#include "benchsupport.h"
 #include "archivestore.h"
 #include "diffcommand.h"
 #include "programfoldersetup.h"
@@ -47,28 +48,6 @@ QByteArray changedPercent(const QByteArray &text)
     return lines.join('\n');
 }
 
-double milliseconds(const QElapsedTimer &timer) { return timer.nsecsElapsed() / 1e6; }
-
-template <typename Run>
-double best(int runs, Run run)
-{
-    double fastest = 1e12;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        fastest = std::min(fastest, milliseconds(timer));
-    }
-    return fastest;
-}
-
-long peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 // Keeps older and newer as revisions 1 and 2 of program number.
 bool keepTwo(ArchiveStore &archive, const ProgramFolder &folder, qint32 number, const QByteArray &older,
              const QByteArray &newer)
@@ -85,7 +64,7 @@ double gnuDiff(const QTemporaryDir &dir, const QByteArray &a, const QByteArray &
 {
     TextFile::writeAtomically(dir.filePath(QStringLiteral("a")), a);
     TextFile::writeAtomically(dir.filePath(QStringLiteral("b")), b);
-    return best(3, [&] {
+    return Bench::bestMs(3, [&] {
         QProcess diff;
         diff.start(QStringLiteral("diff"), {QStringLiteral("-u"), dir.filePath(QStringLiteral("a")),
                                             dir.filePath(QStringLiteral("b"))});
@@ -100,9 +79,9 @@ bool benchDiff(const char *label, ArchiveStore &archive, const ProgramFolder &fo
     if (!keepTwo(archive, folder, number, a, b))
         return false;
     QTextStream err(stderr);
-    const long before = peakMegabytes();
+    const long before = Bench::peakMegabytes();
     int status = -1;
-    const double ours = best(3, [&] {
+    const double ours = Bench::bestMs(3, [&] {
         QBuffer out;
         out.open(QIODevice::WriteOnly);
         status = diffRevisions(archive, folder, {QString::number(number), QStringLiteral("1"), QStringLiteral("2")}, out, err);
@@ -110,7 +89,7 @@ bool benchDiff(const char *label, ArchiveStore &archive, const ProgramFolder &fo
     });
     const double gnu = gnuDiff(dir, a, b);
     std::printf("truvnet diff, %-22s %7.1f ms   diff -u %7.1f ms   ratio %5.2f   peak memory +%ld MB   (%lld bytes)\n",
-                label, ours, gnu, ours / gnu, peakMegabytes() - before, static_cast<long long>(*outputSize));
+                label, ours, gnu, ours / gnu, Bench::peakMegabytes() - before, static_cast<long long>(*outputSize));
     return status == 1;
 }
 
@@ -154,11 +133,11 @@ int main(int argc, char **argv)
     const QByteArray big[2] = {makeProgram(30'000'000, 4), makeProgram(30'000'000, 5)};
     std::printf("program: %.1f MB\n", big[0].size() / 1e6);
     int turn = 0;
-    const double plain = best(5, [&] {
+    const double plain = Bench::bestMs(5, [&] {
         TextFile::writeAtomically(folder.programTextPath(42), programFileBytes(big[turn++ % 2]));
     });
     bool saved = true;
-    const double kept = best(5, [&] {
+    const double kept = Bench::bestMs(5, [&] {
         saved = saved
             && replaceProgramText(*archive, folder, 42, programFileBytes(big[turn++ % 2]), RevisionOrigin::Editor).done;
     });

@@ -10,6 +10,7 @@
 // serial_bench [KB at 115200] (default 1024; the slower rates send a quarter and a sixteenth
 // of it, so that each run takes about as long).
 
+#include "benchsupport.h"
 #include "settingsstore.h"
 
 #include <QCoreApplication>
@@ -34,15 +35,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int NoHandshaking = 0;
 constexpr int XonXoff = 1;
-
-// CPU time of this process, or of its finished children.
-double cpuSeconds(int who = RUSAGE_SELF)
-{
-    rusage usage{};
-    ::getrusage(who, &usage);
-    auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 struct Figures {
     double wall = 0;
@@ -142,14 +134,14 @@ Figures sendWithTruvnet(const QByteArray &text, long baud, int handshaking, cons
     truvnet.setProcessEnvironment(env);
     truvnet.setStandardOutputFile(QProcess::nullDevice());
 
-    const double cpu = cpuSeconds(RUSAGE_CHILDREN);
+    const double cpu = Bench::cpuSeconds(RUSAGE_CHILDREN);
     const Clock::time_point start = Clock::now();
     truvnet.start(QStringLiteral(TRUVNET),
                   {QStringLiteral("send"), QStringLiteral("BENCH"), programFile});
     if (!truvnet.waitForFinished(-1) || truvnet.exitStatus() != QProcess::NormalExit || truvnet.exitCode() != 0)
         qFatal("truvnet send failed: %s", truvnet.readAllStandardError().constData());
     // The finished child's time is counted once it has been waited for.
-    const double used = cpuSeconds(RUSAGE_CHILDREN) - cpu;
+    const double used = Bench::cpuSeconds(RUSAGE_CHILDREN) - cpu;
     waitForFile(file, text.size());
     return {std::chrono::duration<double>(Clock::now() - start).count(), used};
 }
@@ -178,7 +170,7 @@ Figures deviceGoneDuringSend(const QByteArray &text)
     machine.vanish();
     const Clock::time_point gone = Clock::now();
     // From here the children's total grows by truvnet's time alone, once it is waited for.
-    const double childrenBefore = cpuSeconds(RUSAGE_CHILDREN);
+    const double childrenBefore = Bench::cpuSeconds(RUSAGE_CHILDREN);
     if (!truvnet.waitForFinished(20000)) {
         const double cpuAtLimit = processCpuSeconds(truvnet.processId());
         truvnet.kill();
@@ -186,7 +178,7 @@ Figures deviceGoneDuringSend(const QByteArray &text)
         return {20.0, cpuAtLimit - cpuBefore};
     }
     const double wall = std::chrono::duration<double>(Clock::now() - gone).count();
-    const double used = cpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
+    const double used = Bench::cpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
     if (truvnet.exitCode() != 1)
         qFatal("truvnet send did not fail: %d", truvnet.exitCode());
     return {wall, std::max(0.0, used - cpuBefore)};
@@ -206,7 +198,7 @@ Figures writeBlocking(const QByteArray &text, long baud)
     t.c_cflag |= CLOCAL | CREAD;
     ::tcsetattr(fd, TCSANOW, &t);
 
-    const double cpu = cpuSeconds();
+    const double cpu = Bench::cpuSeconds();
     const Clock::time_point start = Clock::now();
     for (qsizetype done = 0; done < text.size();) {
         const ssize_t n = ::write(fd, text.constData() + done, size_t(text.size() - done));
@@ -215,7 +207,7 @@ Figures writeBlocking(const QByteArray &text, long baud)
         done += n;
     }
     waitForFile(file, text.size());
-    const Figures figures{std::chrono::duration<double>(Clock::now() - start).count(), cpuSeconds() - cpu};
+    const Figures figures{std::chrono::duration<double>(Clock::now() - start).count(), Bench::cpuSeconds() - cpu};
     ::close(fd);
     return figures;
 }
