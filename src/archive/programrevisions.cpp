@@ -1,14 +1,13 @@
 #include "programrevisions.h"
 
 #include "archivestore.h"
+#include "revisionpacking.h"
 #include "revisiontext.h"
 
-#include <QCryptographicHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
 
-#include <thread>
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
@@ -18,7 +17,6 @@
 namespace {
 
 // Fast enough for a 30 MB program at every save, still a fraction of a program's size.
-constexpr int CompressionLevel = 1;
 
 const QString kInfoColumns = QStringLiteral(
     "progr, revisione, quando, chi, origine, dimensione, sha256, cliente, disegno, descrizione, memo, macchina");
@@ -135,12 +133,8 @@ std::optional<int> ProgramRevisions::add(qint32 progr, RevisionOrigin origin, co
     }
     const int revision = query.value(0).toInt() + 1;
     query.finish();
-    // The digest is taken beside the compression: on a large program each is most of the wait.
-    QByteArray digest;
-    std::thread hashing([&] { digest = QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex(); });
-    const QByteArray compressed = qCompress(text, CompressionLevel);
-    hashing.join();
-    if (compressed.isEmpty()) {
+    const PackedText packed = packText(text);
+    if (packed.compressed.isEmpty() || packed.digest.isEmpty()) {
         failed(RevisionText::BadCompressedData);
         return std::nullopt;
     }
@@ -156,8 +150,8 @@ std::optional<int> ProgramRevisions::add(qint32 progr, RevisionOrigin origin, co
     query.addBindValue(currentAuthor());
     query.addBindValue(originWord(origin));
     query.addBindValue(qint64(text.size()));
-    query.addBindValue(QString::fromLatin1(digest));
-    query.addBindValue(compressed);
+    query.addBindValue(QString::fromLatin1(packed.digest));
+    query.addBindValue(packed.compressed);
     const QVariant none(QMetaType(QMetaType::QString));
     query.addBindValue(record ? QVariant(record->cliente) : none);
     query.addBindValue(record ? QVariant(record->disegno) : none);
@@ -233,13 +227,12 @@ std::optional<QByteArray> ProgramRevisions::text(qint32 progr, int revision) con
     const qint64 size = query.value(0).toLongLong();
     const QByteArray digest = query.value(1).toByteArray();
     const QByteArray compressed = query.value(2).toByteArray();
-    // qUncompress answers a damaged stream with nothing, which only an empty text may be.
-    QByteArray text = compressed.size() >= 4 ? qUncompress(compressed) : QByteArray();
-    if (text.size() != size) {
+    std::optional<QByteArray> text = unpackText(compressed, size);
+    if (!text) {
         failed(RevisionText::Damaged.arg(revision).arg(progr).arg(RevisionText::BadCompressedData));
         return std::nullopt;
     }
-    if (QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex() != digest) {
+    if (textDigest(*text) != digest) {
         failed(RevisionText::Damaged.arg(revision).arg(progr).arg(RevisionText::BadDigest));
         return std::nullopt;
     }
