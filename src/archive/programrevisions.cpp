@@ -182,21 +182,24 @@ std::vector<RevisionInfo> ProgramRevisions::list(qint32 progr) const
     return result;
 }
 
-std::optional<RevisionInfo> ProgramRevisions::info(qint32 progr, int revision) const
+bool ProgramRevisions::selectOne(QSqlQuery &query, const QString &columns, qint32 progr, int revision) const
 {
     m_error.clear();
-    QSqlQuery query(m_archive.database());
-    query.prepare(QStringLiteral("SELECT %1 FROM revisioni WHERE progr = ? AND revisione = ?").arg(kInfoColumns));
+    query.prepare(QStringLiteral("SELECT %1 FROM revisioni WHERE progr = ? AND revisione = ?").arg(columns));
     query.addBindValue(progr);
     query.addBindValue(revision);
-    if (!query.exec()) {
-        failed(query.lastError().text());
+    if (!query.exec())
+        return failed(query.lastError().text());
+    if (!query.next())
+        return failed(RevisionText::NoSuchRevision.arg(progr).arg(revision));
+    return true;
+}
+
+std::optional<RevisionInfo> ProgramRevisions::info(qint32 progr, int revision) const
+{
+    QSqlQuery query(m_archive.database());
+    if (!selectOne(query, kInfoColumns, progr, revision))
         return std::nullopt;
-    }
-    if (!query.next()) {
-        failed(RevisionText::NoSuchRevision.arg(progr).arg(revision));
-        return std::nullopt;
-    }
     return infoFrom(query);
 }
 
@@ -211,19 +214,9 @@ std::optional<RevisionInfo> ProgramRevisions::newestWithRecord(qint32 progr) con
 
 std::optional<QByteArray> ProgramRevisions::text(qint32 progr, int revision) const
 {
-    m_error.clear();
     QSqlQuery query(m_archive.database());
-    query.prepare(QStringLiteral("SELECT dimensione, sha256, testo FROM revisioni WHERE progr = ? AND revisione = ?"));
-    query.addBindValue(progr);
-    query.addBindValue(revision);
-    if (!query.exec()) {
-        failed(query.lastError().text());
+    if (!selectOne(query, QStringLiteral("dimensione, sha256, testo"), progr, revision))
         return std::nullopt;
-    }
-    if (!query.next()) {
-        failed(RevisionText::NoSuchRevision.arg(progr).arg(revision));
-        return std::nullopt;
-    }
     const qint64 size = query.value(0).toLongLong();
     const QByteArray digest = query.value(1).toByteArray();
     const QByteArray compressed = query.value(2).toByteArray();

@@ -10,6 +10,7 @@
 #include <vector>
 
 class ArchiveStore;
+class QSqlQuery;
 
 // What made TRUV replace or remove a program's text.
 enum class RevisionOrigin { Editor, Dnc, Deleted, Restored, CommandLine };
@@ -62,6 +63,9 @@ public:
 
 private:
     bool failed(const QString &error) const;
+    // Selects columns of one revision into query, on its row; false, with the reason kept, when
+    // there is none.
+    bool selectOne(QSqlQuery &query, const QString &columns, qint32 progr, int revision) const;
 
     ArchiveStore &m_archive;
     mutable QString m_error;
