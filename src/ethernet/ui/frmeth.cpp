@@ -262,6 +262,9 @@ void frmeth::showDirectory(const CncDirectory &directory)
     // An empty CNC leaves one empty row.
     if (directory.programs.empty())
         return;
+    // A stretched column is measured again for every item set: once at the end is enough.
+    QHeaderView *header = MSFlexGrid1->horizontalHeader();
+    header->setSectionResizeMode(1, QHeaderView::Interactive);
     MSFlexGrid1->setRowCount(int(directory.programs.size()));
     for (int row = 0; row < int(directory.programs.size()); ++row) {
         const CncProgramEntry &program = directory.programs.at(size_t(row));
@@ -269,6 +272,7 @@ void frmeth::showDirectory(const CncDirectory &directory)
         MSFlexGrid1->setItem(row, 1, new QTableWidgetItem(QString::fromLatin1(program.comment)));
         MSFlexGrid1->setItem(row, 2, new QTableWidgetItem(programSizeText(program.size)));
     }
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
 }
 
 std::optional<long> frmeth::checkedProgramInText1()
