@@ -5,6 +5,8 @@
 #include <QCryptographicHash>
 #include <QSysInfo>
 
+#include <cctype>
+
 #ifdef Q_OS_UNIX
 #include <pwd.h>
 #include <unistd.h>
@@ -128,4 +130,26 @@ QString currentLoginAtHost()
     if (login.isEmpty())
         login = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
     return login + u'@' + QSysInfo::machineHostName();
+}
+
+std::optional<qint64> cncProgramIn(const QByteArray &text)
+{
+    // The number is at the head of the program: only its first lines are looked at.
+    constexpr qsizetype Lookahead = 4096;
+    qsizetype lineStart = 0;
+    while (lineStart < text.size() && lineStart < Lookahead) {
+        qsizetype end = text.indexOf('\n', lineStart);
+        if (end < 0)
+            end = text.size();
+        const QByteArray line = text.mid(lineStart, end - lineStart).trimmed();
+        if (line.size() > 1 && (line.front() == 'O' || line.front() == 'o' || line.front() == ':')) {
+            qsizetype digits = 1;
+            while (digits < line.size() && digits < 10 && std::isdigit(static_cast<unsigned char>(line.at(digits))))
+                ++digits;
+            if (digits > 1)
+                return line.mid(1, digits - 1).toLongLong();
+        }
+        lineStart = end + 1;
+    }
+    return std::nullopt;
 }

@@ -89,3 +89,7 @@ private:
 
 // The system login and the host name of this process: "login@host".
 QString currentLoginAtHost();
+
+// The number of the program a CNC text carries: the first line that starts with "O" or ":" and
+// digits; nullopt when there is none.
+std::optional<qint64> cncProgramIn(const QByteArray &text);
