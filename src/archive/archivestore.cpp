@@ -2,6 +2,7 @@
 
 #include "likepattern.h"
 #include "programrevisions.h"
+#include "transferlogstore.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -252,6 +253,8 @@ bool ArchiveStore::prepareForUse()
     createSearchIndexes();
     // Without its table of revisions an archive refuses every change of a text, with the reason.
     ProgramRevisions::createTable(*this);
+    // Without its transfer log an archive still serves; every transfer then says so once.
+    TransferLogStore::createTable(*this);
     m_error.clear();
     return true;
 }

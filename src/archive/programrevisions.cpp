@@ -3,16 +3,11 @@
 #include "archivestore.h"
 #include "revisionpacking.h"
 #include "revisiontext.h"
+#include "transferlog.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSysInfo>
 
-
-#ifdef Q_OS_UNIX
-#include <pwd.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -101,14 +96,7 @@ bool ProgramRevisions::createTable(ArchiveStore &archive, QString *error)
 
 QString ProgramRevisions::currentAuthor()
 {
-    QString login;
-#ifdef Q_OS_UNIX
-    if (const passwd *entry = ::getpwuid(::getuid()))
-        login = QString::fromLocal8Bit(entry->pw_name);
-#endif
-    if (login.isEmpty())
-        login = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return login + u'@' + QSysInfo::machineHostName();
+    return currentLoginAtHost();
 }
 
 bool ProgramRevisions::failed(const QString &error) const

@@ -17,6 +17,7 @@
 #include "settingsstore.h"
 #include "textfile.h"
 #include "transfercommands.h"
+#include "transferlog.h"
 
 #include <QTextStream>
 #include <QCoreApplication>
@@ -64,6 +65,38 @@ QString printableComment(const QByteArray &comment)
     return text;
 }
 
+// A CNC transfer's row in the journal, begun before the connection and completed by end().
+class LoggedCncTransfer {
+public:
+    LoggedCncTransfer(TransferJournal *journal, TransferOperation operation, const QString &machine,
+                      const QString &file, std::optional<qint64> cncProgram)
+        : m_journal(journal)
+    {
+        if (!m_journal)
+            return;
+        m_entry.operation = operation;
+        m_entry.machine = machine.trimmed();
+        m_entry.fileName = file;
+        m_entry.cncProgram = cncProgram;
+        m_journal->begin(m_entry);
+    }
+    TransferEntry &entry() { return m_entry; }
+    // The message is what the command told last.
+    void end(const CncJobOutcome &outcome)
+    {
+        if (!m_journal)
+            return;
+        const TransferResult result = outcome.stopped     ? TransferResult::Interrupted
+                                      : outcome.status == 0 ? TransferResult::Succeeded
+                                                            : TransferResult::Failed;
+        m_journal->finish(m_entry, result, outcome.messages.join(u'\n'));
+    }
+
+private:
+    TransferJournal *m_journal;
+    TransferEntry m_entry;
+};
+
 } // namespace
 
 int listCncDirectory(const ProgramFolder &folder, const QString &machine, std::shared_ptr<CncLibrary> library,
@@ -102,7 +135,7 @@ int listCncDirectory(const ProgramFolder &folder, const QString &machine, std::s
 }
 
 int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QString &from, const QString &file,
-                   std::shared_ptr<CncLibrary> library, QTextStream &err)
+                   std::shared_ptr<CncLibrary> library, QTextStream &err, TransferJournal *journal)
 {
     const std::optional<MachineRecord> record = namedMachine(folder, machine, err);
     if (!record)
@@ -122,6 +155,7 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
 
     const UploadLimits limits = configuredUploadLimits(SettingsStore());
     auto received = std::make_shared<ReceivedProgram>();
+    LoggedCncTransfer logged(journal, TransferOperation::EthernetUpload, record->name, file, std::get<long>(source));
     const CncJobOutcome outcome = runCncJob(
         std::move(library), *address,
         [number = std::get<long>(source), limits, received](CncLibrary &cnc, unsigned short handle,
@@ -134,13 +168,19 @@ int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QS
         },
         EthernetText::UploadStopped, err);
     // Written here, on the command's own thread, and only for a whole program.
-    if (outcome.status != 0)
+    if (outcome.status != 0) {
+        logged.end(outcome);
         return outcome.status;
+    }
+    const QByteArray text = terminalText(received->lines);
+    logged.entry().takeText(text);
     QString error;
-    if (!TextFile::writeAtomically(file, terminalText(received->lines), &error)) {
+    if (!TextFile::writeAtomically(file, text, &error)) {
         err << file << ": " << error << Qt::endl;
+        logged.end({1, false, {file + QStringLiteral(": ") + error}});
         return 1;
     }
+    logged.end(outcome);
     return 0;
 }
 
@@ -213,7 +253,7 @@ int sendChecked(CncLibrary &library, unsigned short handle, const TransferStop &
 } // namespace
 
 int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::shared_ptr<CncLibrary> library,
-              QTextStream &err)
+              QTextStream &err, TransferJournal *journal)
 {
     const std::optional<MachineRecord> record = namedMachine(folder, request.machine, err);
     if (!record)
@@ -233,14 +273,20 @@ int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::
     const std::optional<CncAddress> address = addressOf(*record, err);
     if (!address)
         return 1;
-    return runCncJob(
-               std::move(library), *address,
-               [send = std::get<SendPlan>(plan), request](CncLibrary &cnc, unsigned short handle,
-                                                          const TransferStop &stop, QStringList &messages) {
-                   return sendChecked(cnc, handle, stop, send, request, messages);
-               },
-               EthernetText::DownloadStopped, err)
-        .status;
+    const SendPlan &send = std::get<SendPlan>(plan);
+    LoggedCncTransfer logged(journal, TransferOperation::EthernetDownload, record->name,
+                             request.program ? ProgramFolder::programFileName(*request.program) : request.file,
+                             typedProgramNumber(send.destination));
+    logged.entry().archiveProgram = request.program;
+    logged.entry().takeText(*text);
+    const CncJobOutcome outcome = runCncJob(
+        std::move(library), *address,
+        [send, request](CncLibrary &cnc, unsigned short handle, const TransferStop &stop, QStringList &messages) {
+            return sendChecked(cnc, handle, stop, send, request, messages);
+        },
+        EthernetText::DownloadStopped, err);
+    logged.end(outcome);
+    return outcome.status;
 }
 
 int cncDirectoryCommand(int argc, char **argv)

@@ -7,6 +7,7 @@
 #include <memory>
 
 class CncLibrary;
+class TransferJournal;
 struct TransferRequest;
 class QTextStream;
 
@@ -22,14 +23,15 @@ int listCncDirectory(const ProgramFolder &folder, const QString &machine, std::s
 // truvnet receive MACHINE FILE --from O1234: the program read from the CNC, into FILE as the
 // terminal holds it (CR LF lines); FILE is written only when the whole program arrived. A serial
 // machine is a usage error (2).
+// Both record the transfer in journal, when given, from the connection on.
 int receiveFromCnc(const ProgramFolder &folder, const QString &machine, const QString &from, const QString &file,
-                   std::shared_ptr<CncLibrary> library, QTextStream &err);
+                   std::shared_ptr<CncLibrary> library, QTextStream &err, TransferJournal *journal = nullptr);
 
 // truvnet send MACHINE FILE|--program N --as O1234 [--continue] [--verify]: the text written into
 // the CNC as the Ethernet window sends it, with its checks and messages; --verify reads every
 // program back and compares it with what the CNC should hold. A serial machine is a usage error (2).
 int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::shared_ptr<CncLibrary> library,
-              QTextStream &err);
+              QTextStream &err, TransferJournal *journal = nullptr);
 
 // truvnet dir: the whole command line, as main() has it; the exit status.
 int cncDirectoryCommand(int argc, char **argv);

@@ -49,9 +49,9 @@ CncJobOutcome runCncJob(std::shared_ptr<CncLibrary> library, const CncAddress &a
     if (signalNumber != 0) {
         // The job's own messages stay unread: it may still be writing them.
         err << stopMessage << Qt::endl;
-        return {128 + signalNumber, true};
+        return {128 + signalNumber, true, {stopMessage}};
     }
     for (const QString &message : std::as_const(*messages))
         err << message << Qt::endl;
-    return {status, false};
+    return {status, false, *messages};
 }

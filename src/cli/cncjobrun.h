@@ -17,6 +17,7 @@ using CncJob = std::function<int(CncLibrary &library, unsigned short handle, con
 struct CncJobOutcome {
     int status = 1;
     bool stopped = false; // by a signal: the job may still be running, its results are not to be read
+    QStringList messages; // what was told on err
 };
 
 // Connects, runs the job and waits for it on an event loop that hears Ctrl+C and SIGTERM. A

@@ -11,6 +11,7 @@
 #include "programlisting.h"
 #include "revisioncommands.h"
 #include "transfercommands.h"
+#include "transferlogcommand.h"
 #include "version.h"
 
 #include <QTextStream>
@@ -41,6 +42,7 @@ constexpr Subcommand Subcommands[] = {
     {"restore", RevisionCommands::run},
     {"text", RevisionCommands::run},
     {"store", RevisionCommands::run},
+    {"log", transferLogCommand},
 };
 
 } // namespace

@@ -22,6 +22,8 @@ inline const QString Usage = QStringLiteral(
     "     truvnet restore N REV   (la revisione diventa il testo attuale; riporta anche un programma eliminato)\n"
     "     truvnet text N   (il testo attuale sull'uscita)\n"
     "     truvnet store N FILE   (FILE, o - per l'ingresso, diventa il testo del programma N)\n"
+    "     truvnet log [--machine M] [--program N] [--since AAAA-MM-GG] [--until AAAA-MM-GG] [--failed] [--csv]\n"
+    "        (registro trasferimenti, il più recente per primo)\n"
     "     truvnet copy-archive postgresql://UTENTE@HOST:PORTA/DATABASE   (archivio condiviso sul server)\n"
     "     truvnet --init [CARTELLA]\n"
     "     truvnet import-access ORIGINE [CARTELLA]   (archivio Access del vecchio programma)\n"

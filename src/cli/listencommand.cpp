@@ -7,7 +7,10 @@
 #include "machinefile.h"
 #include "machinelistener.h"
 #include "serialport.h"
+#include "receivedfilenames.h"
+#include "textfile.h"
 #include "transfercommands.h"
+#include "transferlogcommand.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -128,6 +131,23 @@ void ListenCommand::file(const QString &machine, const QByteArray &raw, const QS
     const DncFiler::Filed filed = m_filer.file(raw, lineError);
     for (const QString &message : filed.messages)
         m_errors.line(message);
+    if (m_journal) {
+        TransferEntry entry;
+        entry.operation = TransferOperation::DncFiled;
+        entry.machine = machine;
+        entry.fileName = filed.name.isEmpty() ? filed.path : filed.name;
+        entry.archiveProgram = ReceivedFileNames::outNumber(filed.name);
+        // The text as it was kept, so that it can be matched with the archive's.
+        const QByteArray kept = filed.path.isEmpty() ? raw : TextFile::read(filed.path).value_or(raw);
+        entry.takeText(kept);
+        entry.cncProgram = cncProgramIn(kept);
+        const QStringList told = filed.path.isEmpty()
+            ? filed.messages + QStringList{CommandLineText::NotFiled.arg(machine).arg(raw.size())}
+            : filed.messages + QStringList{filed.note};
+        m_journal->record(entry, filed.path.isEmpty() || !lineError.isEmpty() ? TransferResult::Failed
+                                                                              : TransferResult::Succeeded,
+                          told.join(u'\n').trimmed());
+    }
     if (filed.path.isEmpty()) {
         m_lost = true;
         m_errors.line(CommandLineText::NotFiled.arg(machine).arg(raw.size()));
@@ -165,5 +185,7 @@ int listenCommand(int argc, char **argv)
         return ListenCommand::Failure;
     QTextStream out(stdout);
     ListenCommand command(console.folder(), [] { return std::make_unique<QtSerialPort>(); }, out, console.output());
+    CommandTransferLog log(console.folder(), [&console](const QString &text) { console.output().line(text); });
+    command.setTransferJournal(&log.journal());
     return EventLoopCommand::run(app, command, *request);
 }

@@ -2,6 +2,7 @@
 
 #include "dncfiler.h"
 #include "programfolder.h"
+#include "transferlog.h"
 
 #include <QObject>
 #include <QStringList>
@@ -40,6 +41,8 @@ public:
     // finished() follows at once when a machine is unknown or its line cannot be opened.
     void start(const ListenRequest &request);
     void interrupt();
+    // Where every program filed is recorded.
+    void setTransferJournal(TransferJournal *journal) { m_journal = journal; }
 
 signals:
     void finished(int exitCode);
@@ -58,6 +61,7 @@ private:
     std::vector<std::unique_ptr<MachineListener>> m_listeners;
     bool m_lost = false;
     bool m_done = false;
+    TransferJournal *m_journal = nullptr;
 };
 
 // truvnet listen: the whole command line, as main() has it; the exit status.

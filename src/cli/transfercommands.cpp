@@ -20,6 +20,7 @@
 #include "serialtext.h"
 #include "textfile.h"
 #include "transferflags.h"
+#include "transferlogcommand.h"
 #include "transfertext.h"
 
 #include <QSaveFile>
@@ -128,8 +129,14 @@ TransferCommand::TransferCommand(const ProgramFolder &folder, SerialPort &port, 
       m_terminal(std::make_unique<CommTerminal>(m_machines, m_folder, port, *m_dialogs))
 {
     // Every message of a transfer is a reason it did not go as asked.
-    m_dialogs->onMessage = [this](const QString &) { m_failed = true; };
-    m_dialogs->onQuestion = [this](const QString &) { lineError(); };
+    m_dialogs->onMessage = [this](const QString &text) {
+        m_failed = true;
+        m_toldLast = text;
+    };
+    m_dialogs->onQuestion = [this](const QString &text) {
+        m_toldLast = text;
+        lineError();
+    };
     m_terminal->setHooks({[this] { chooseMachineForEngine(); }, {},
                           [this](const QString &address) { notifyNetworkPort(address); }});
     connect(&m_terminal->portEvents(), &PortEventHandler::statusShown, this,
@@ -202,6 +209,7 @@ void TransferCommand::startSend()
         finish(Failure);
         return;
     }
+    m_sentText = *text;
     SerialSend &send = m_terminal->sender();
     watch(send);
     send.start(*text);
@@ -245,7 +253,9 @@ void TransferCommand::watch(SerialTransfer &transfer)
     m_transfer = &transfer;
     connect(&transfer, &SerialTransfer::progressChanged, this, [this, &transfer] { showProgress(transfer); });
     connect(&transfer, &SerialTransfer::activeChanged, this, [this](bool active) {
-        if (!active)
+        if (active)
+            beginLogEntry();
+        else
             transferEnded();
     });
 }
@@ -358,7 +368,8 @@ void TransferCommand::receptionEnded()
         return;
     }
     if (m_received.isEmpty()) {
-        m_output.line(CommandLineText::NoData.arg(m_request.file));
+        m_toldLast = CommandLineText::NoData.arg(m_request.file);
+        m_output.line(m_toldLast);
         finish(Failure);
         return;
     }
@@ -373,11 +384,41 @@ QString TransferCommand::keepReceived(const QString &path)
     return outcome.path;
 }
 
+void TransferCommand::beginLogEntry()
+{
+    if (!m_journal || m_logEntry)
+        return;
+    const bool send = m_request.kind == TransferRequest::Kind::Send;
+    TransferEntry entry;
+    entry.operation = send ? TransferOperation::SerialSend : TransferOperation::SerialReceive;
+    entry.machine = m_machines.currentRecord().name.trimmed();
+    entry.archiveProgram = m_request.program;
+    entry.fileName = m_request.program ? ProgramFolder::programFileName(*m_request.program) : m_request.file;
+    if (send) {
+        entry.takeText(m_sentText);
+        entry.cncProgram = cncProgramIn(m_sentText);
+    }
+    m_journal->begin(entry);
+    m_logEntry = entry;
+}
+
 void TransferCommand::finish(int exitCode)
 {
     if (m_done)
         return;
     m_done = true;
+    if (m_logEntry) {
+        if (m_request.kind == TransferRequest::Kind::Receive) {
+            m_logEntry->takeText(m_received);
+            m_logEntry->cncProgram = cncProgramIn(m_received);
+        }
+        m_logEntry->bytes = m_terminal->flags().byteCounter;
+        const TransferResult result = exitCode == Success ? TransferResult::Succeeded
+                                      : exitCode > 128    ? TransferResult::Interrupted
+                                                          : TransferResult::Failed;
+        m_journal->finish(*m_logEntry, result, result == TransferResult::Interrupted ? CommandLineText::Stopped
+                                                                                     : m_toldLast);
+    }
     emit finished(exitCode);
 }
 
@@ -396,13 +437,17 @@ int transferCommand(int argc, char **argv)
     if (!request->from.isEmpty() || !request->as.isEmpty()) {
         const auto library = std::make_shared<FocasLibrary>(FocasLibrary::configuredFileName(SettingsStore()));
         QTextStream err(stderr);
-        return withLibraryNote(request->as.isEmpty() ? receiveFromCnc(console.folder(), request->machine,
-                                                                      request->from, request->file, library, err)
-                                                     : sendToCnc(console.folder(), *request, library, err),
+        CommandTransferLog log(console.folder(), [&err](const QString &text) { err << text << Qt::endl; });
+        return withLibraryNote(request->as.isEmpty()
+                                   ? receiveFromCnc(console.folder(), request->machine, request->from, request->file,
+                                                    library, err, &log.journal())
+                                   : sendToCnc(console.folder(), *request, library, err, &log.journal()),
                                *library, err);
     }
     QtSerialPort port;
     IcmpPinger pinger;
     TransferCommand command(console.folder(), port, console.output(), pinger);
+    CommandTransferLog log(console.folder(), [&console](const QString &text) { console.output().line(text); });
+    command.setTransferJournal(&log.journal());
     return EventLoopCommand::run(app, command, *request);
 }

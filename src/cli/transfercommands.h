@@ -4,6 +4,7 @@
 #include "machinestate.h"
 #include "programfolder.h"
 #include "receivedprogramfile.h"
+#include "transferlog.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -69,6 +70,8 @@ public:
     void interrupt(int signalNumber);
     // Where a received program goes when its file cannot be written.
     void setReceivedProgramFile(ReceivedProgramFile file) { m_programFile = std::move(file); }
+    // Where the transfer is recorded, from its start on the line to the command's end.
+    void setTransferJournal(TransferJournal *journal) { m_journal = journal; }
 
 signals:
     void finished(int exitCode);
@@ -89,6 +92,7 @@ private:
     // Writes what arrived to path or a fallback place, telling where; where it went, or empty.
     QString keepReceived(const QString &path);
     void finish(int exitCode);
+    void beginLogEntry();
 
     ProgramFolder m_folder;
     SerialPort &m_port;
@@ -110,6 +114,10 @@ private:
     int m_signal = 0;
     bool m_failed = false;
     bool m_done = false;
+    TransferJournal *m_journal = nullptr;
+    std::optional<TransferEntry> m_logEntry;
+    QByteArray m_sentText;
+    QString m_toldLast;
 };
 
 // truvnet send and receive, serial or Ethernet: the whole command line, as main() has it; the exit status.

@@ -35,6 +35,16 @@ QString SqlDialect::binaryType() const
     return isServer() ? QStringLiteral("BYTEA") : QStringLiteral("BLOB");
 }
 
+QString SqlDialect::rowNumberKeyType() const
+{
+    return isServer() ? QStringLiteral("BIGSERIAL PRIMARY KEY") : QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+}
+
+QString SqlDialect::returningRowNumber(const QString &column) const
+{
+    return isServer() ? QStringLiteral(" RETURNING ") + column : QString();
+}
+
 QString SqlDialect::uniqueIndexName(const QString &table, const QString &name) const
 {
     return isServer() ? table + QLatin1Char('_') + name.toLower() : name;

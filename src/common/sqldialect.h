@@ -29,6 +29,10 @@ public:
     QString shortTextType(int length) const;
     // Bytes kept as they are (compressed program texts).
     QString binaryType() const;
+    // A column numbered by the database, one higher for every row added.
+    QString rowNumberKeyType() const;
+    // After an INSERT: makes the statement yield the new row's number where lastInsertId() cannot.
+    QString returningRowNumber(const QString &column) const;
     // Unique index names: the server's index names are shared by every table of a schema.
     QString uniqueIndexName(const QString &table, const QString &name) const;
 

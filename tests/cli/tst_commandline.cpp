@@ -4,6 +4,7 @@
 #include "sqlconnection.h"
 #include "settingsstore.h"
 #include "tempprogramfolder.h"
+#include "transferlogstore.h"
 #include "version.h"
 
 #include <QFile>
@@ -77,6 +78,8 @@ private slots:
     void versionAndHelp();
     void helpShowsEverySubcommand_data();
     void helpShowsEverySubcommand();
+    void transferLogListed_data();
+    void transferLogListed();
     void linesTested_data();
     void linesTested();
 };
@@ -154,7 +157,7 @@ void CommandLineTest::versionAndHelp()
 void CommandLineTest::helpShowsEverySubcommand_data()
 {
     QTest::addColumn<QString>("subcommand");
-    for (const char *subcommand : {"machines", "send", "receive", "listen", "dir", "lines", "programs", "copy-archive", "--init",
+    for (const char *subcommand : {"machines", "send", "receive", "listen", "dir", "lines", "programs", "copy-archive", "log", "--init",
                                    "import-access", "--version", "--help"})
         QTest::newRow(subcommand) << QString::fromLatin1(subcommand);
 }
@@ -313,6 +316,69 @@ void CommandLineTest::linesTested()
     QCOMPARE(run.out, "Ether\t127.0.0.1\tOK\tFRESA\n" + QString(39, u'-') + "\nCOM3\t\t\t" + status
                           + "\tTORNIO\nTest terminato\n");
     QCOMPARE(run.err, QString());
+}
+
+void CommandLineTest::transferLogListed_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("lines"); // the file column of each line; CSV lines whole
+    QTest::newRow("all, newest first") << QStringList{} << 0 << QStringList{"d", "c", "b", "a"};
+    QTest::newRow("--machine, any case") << QStringList{"--machine", "tornio"} << 0 << QStringList{"c", "a"};
+    QTest::newRow("--program --failed") << QStringList{"--program", "7", "--failed"} << 0 << QStringList{"d", "b"};
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QTest::newRow("--since today") << QStringList{"--since", today} << 0 << QStringList{"d", "c"};
+    QTest::newRow("--until two days ago") << QStringList{"--until", QDate::currentDate().addDays(-2).toString(Qt::ISODate)}
+                                          << 0 << QStringList{"b", "a"};
+    QTest::newRow("--csv") << QStringList{"--machine", "FRESA", "--until", QDate::currentDate().addDays(-1).toString(Qt::ISODate), "--csv"} << 0
+                           << QStringList{"Inizio,Fine,Chi,Macchina,Operazione,Programma,File,Programma C.N.,Byte,"
+                                          "SHA-256,Revisione,Esito,Messaggio",
+                                          ",,,FRESA,invio Ethernet,7,b,,0,,,fallito,\"Errore, linea\""};
+    QTest::newRow("a date that is none") << QStringList{"--since", "2024-02-30"} << 2 << QStringList{};
+    QTest::newRow("an unknown option") << QStringList{"--all"} << 2 << QStringList{};
+}
+
+void CommandLineTest::transferLogListed()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, lines);
+    TempProgramFolder temp;
+    {
+        const auto archive = temp.openArchive();
+        TransferLogStore store(*archive);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (const auto &[file, machine, program, daysAgo, result] :
+             {std::tuple{"a", "Tornio", 5, 3, TransferResult::Succeeded},
+              std::tuple{"b", "FRESA", 7, 2, TransferResult::Failed}, std::tuple{"c", "TORNIO", 5, 0, TransferResult::Succeeded},
+              std::tuple{"d", "FRESA", 7, 0, TransferResult::Interrupted}}) {
+            TransferEntry entry;
+            entry.fileName = QString::fromLatin1(file);
+            entry.machine = QString::fromLatin1(machine);
+            entry.operation = TransferOperation::EthernetDownload;
+            entry.archiveProgram = program;
+            entry.started = now.addDays(-daysAgo).addSecs(*file == 'd' ? 1 : 0);
+            entry.result = result;
+            entry.message = QStringLiteral("Errore, linea");
+            QVERIFY(store.finish(entry));
+        }
+    }
+    const Run run = truvnet(temp, QStringList{QStringLiteral("log")} + options);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0) {
+        QCOMPARE(run.err, CommandLineText::Usage);
+        return;
+    }
+    QStringList listed = run.out.split(options.contains(u"--csv") ? QStringLiteral("\r\n") : QStringLiteral("\n"));
+    QCOMPARE(listed.takeLast(), QString());
+    if (!options.contains(u"--csv")) {
+        for (QString &line : listed)
+            line = line.section(u'\t', 6, 6);
+    } else {
+        listed[1] = listed.at(1).section(u',', 2);
+        listed[1].prepend(QStringLiteral(",,"));
+    }
+    QCOMPARE(listed, lines);
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

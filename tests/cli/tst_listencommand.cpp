@@ -1,11 +1,13 @@
 #include "commandlinetext.h"
 #include "serialcncprocess.h"
 #include "settingsstore.h"
+#include "loggedtransfers.h"
 #include "tempprogramfolder.h"
 #include "textfile.h"
 #include "truvnetprocess.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
@@ -145,6 +147,17 @@ void ListenCommandTest::filesEachProgram()
     for (const QString &name : waiting)
         QCOMPARE(dataFile(temp, name), QByteArray("waiting"));
     QCOMPARE(truvnet.err(), CommandLineText::Listening.arg(MachineName).arg(ComPort) + u'\n');
+    // Each program filed is in the transfer log, the newest first.
+    QStringList logged;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QStringList fields = lines.at(i).split(u'\t');
+        const QString archived = fields.at(1).startsWith(u"OUT") ? QString::number(fields.at(1).mid(3).toInt()) : QString();
+        const QString cncProgram = QRegularExpression(QStringLiteral("O\\d{4}")).match(texts.at(i)).captured();
+        logged.prepend(QStringList{fields.at(0), "ricezione DNC", archived, fields.at(1), cncProgram, fields.at(2),
+                                   "riuscito"}
+                           .join(u'\t'));
+    }
+    QCOMPARE(loggedTransfers(temp), logged);
 }
 
 void ListenCommandTest::interruptedReception_data()

@@ -8,6 +8,7 @@
 #include "settingsstore.h"
 #include "textfile.h"
 #include "fakelineprobes.h"
+#include "loggedtransfers.h"
 #include "tempprogramfolder.h"
 #include "transfercommands.h"
 #include "transfertext.h"
@@ -20,6 +21,7 @@
 #include <QRegularExpression>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <algorithm>
@@ -146,10 +148,14 @@ void TransferCommandsTest::sendPutsTheMachinesBytesOnTheWire_data()
     QTest::addColumn<QByteArray>("postambleEnd");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("archived");
-    QTest::newRow("Cr + Lf, a file") << 0 << QByteArray("\r\r\n") << QByteArray("\r\n") << MachineName << false;
+    QTest::addColumn<bool>("logRefused"); // every row refused: told once, the send goes on
+    QTest::newRow("Cr + Lf, a file") << 0 << QByteArray("\r\r\n") << QByteArray("\r\n") << MachineName << false
+                                     << false;
     QTest::newRow("Lf, an archived program, name in other case")
-        << 1 << QByteArray("\r\n") << QByteArray("\n") << QStringLiteral("  cnc Seriale ") << true;
-    QTest::newRow("Cr, a file") << 2 << QByteArray("\r\r") << QByteArray("\r") << MachineName << false;
+        << 1 << QByteArray("\r\n") << QByteArray("\n") << QStringLiteral("  cnc Seriale ") << true << false;
+    QTest::newRow("Cr, a file") << 2 << QByteArray("\r\r") << QByteArray("\r") << MachineName << false << false;
+    QTest::newRow("Cr + Lf, a log that refuses rows")
+        << 0 << QByteArray("\r\r\n") << QByteArray("\r\n") << MachineName << false << true;
 }
 
 void TransferCommandsTest::sendPutsTheMachinesBytesOnTheWire()
@@ -159,7 +165,14 @@ void TransferCommandsTest::sendPutsTheMachinesBytesOnTheWire()
     QFETCH(QByteArray, postambleEnd);
     QFETCH(QString, name);
     QFETCH(bool, archived);
-    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    QFETCH(bool, logRefused);
+    TempProgramFolder temp;
+    if (logRefused) {
+        const auto archive = temp.openArchive();
+        QSqlQuery refuse(archive->database());
+        QVERIFY(refuse.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON trasferimenti "
+                                           "BEGIN SELECT RAISE(ABORT, 'registro pieno'); END")));
+    }
     temp.writeFile(QStringLiteral("cncsett.dat"),
                    machineFile(QStringLiteral("115200,N,8,1"), 0, lineEnd, QStringLiteral("12"),
                                QStringLiteral("0A14")));
@@ -180,10 +193,23 @@ void TransferCommandsTest::sendPutsTheMachinesBytesOnTheWire()
                                                  QStringLiteral("42")}
                                    : QStringList{QStringLiteral("send"), name, temp.path(QStringLiteral("O0042.nc"))});
     QVERIFY(truvnet.finish());
-    QCOMPARE(truvnet.err(), sendLines(QLocale(QStringLiteral("it_IT")).toString(wire.size())));
+    const QString told = sendLines(QLocale(QStringLiteral("it_IT")).toString(wire.size()));
     QCOMPARE(truvnet.exitCode(), 0);
     QTRY_COMPARE(fileBytes(out).size(), wire.size());
     QCOMPARE(fileBytes(out), wire);
+    if (logRefused) {
+        const QStringList notice = truvnet.err().split(u'\n').mid(0, 2);
+        QVERIFY2(notice.first().startsWith(QStringLiteral("Registro trasferimenti non scritto: registro pieno")),
+                 qPrintable(truvnet.err()));
+        QCOMPARE(truvnet.err(), notice.join(u'\n') + u'\n' + told);
+        QCOMPARE(loggedTransfers(temp), QStringList());
+        return;
+    }
+    QCOMPARE(truvnet.err(), told);
+    const QString file = archived ? QStringLiteral("P0000042") : temp.path(QStringLiteral("O0042.nc"));
+    const QStringList row{MachineName, "invio seriale", archived ? "42" : "", file, "O0042",
+                          QString::number(wire.size()), "riuscito"};
+    QCOMPARE(loggedTransfers(temp), QStringList{row.join(u'\t')});
 }
 
 void TransferCommandsTest::sendTellsTheNetworkDevice_data()
@@ -330,7 +356,7 @@ void TransferCommandsTest::interruptEndsSend()
     QFETCH(QStringList, truvnetOptions);
     QFETCH(int, signalNumber);
     QFETCH(int, exitCode);
-    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    TempProgramFolder temp;
     temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("38400,N,8,1"), 1, 1));
     const auto [program, lines] = programAndLines(100, "\r\n");
     temp.writeFile(QStringLiteral("O0042.nc"), program);
@@ -357,6 +383,11 @@ void TransferCommandsTest::interruptEndsSend()
     } else {
         QVERIFY2(truvnet.err().startsWith(sendLines({}).chopped(1)), qPrintable(truvnet.err()));
     }
+    const QStringList logged = loggedTransfers(temp, true);
+    QCOMPARE(logged.size(), 1);
+    const QStringList fields = logged.first().split(u'\t');
+    QCOMPARE(fields.mid(6), (QStringList{"interrotto", CommandLineText::Stopped}));
+    QVERIFY2(fields.at(5).toInt() < lines.size() && (consentWait == (fields.at(5) == u"0")), qPrintable(fields.at(5)));
 }
 
 void TransferCommandsTest::receptionEnds_data()
@@ -497,7 +528,7 @@ void TransferCommandsTest::deviceGoneEndsTheTransfer()
     QFETCH(QStringList, machineOptions);
     QFETCH(QStringList, truvnetOptions);
     const bool send = kind == u"send";
-    TempProgramFolder temp(TempProgramFolder::Content::Empty);
+    TempProgramFolder temp;
     temp.writeFile(QStringLiteral("cncsett.dat"), machineFile(QStringLiteral("9600,N,8,1"), send ? 1 : 0, 1));
     const auto [program, lines] = programAndLines(400, "\r\n");
     temp.writeFile(QStringLiteral("O0042.nc"), program);
@@ -533,6 +564,10 @@ void TransferCommandsTest::deviceGoneEndsTheTransfer()
     const QString gone = QStringLiteral("COM7 (%1): Dispositivo scollegato: ").arg(cnc.device());
     QVERIFY2(std::any_of(err.begin(), err.end(), [&](const QString &line) { return line.startsWith(gone); }),
              qPrintable(truvnet.err()));
+    const QStringList logged = loggedTransfers(temp, true);
+    QCOMPARE(logged.size(), 1);
+    QVERIFY2(logged.first().section(u'\t', 6, 6) == u"fallito" && logged.first().section(u'\t', 7).contains(gone),
+             qPrintable(logged.first()));
     if (send)
         return;
     QCOMPARE(fileBytes(out), QByteArray("O0041\r\n"));

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+// The words and messages of the transfer log.
+namespace TransferLogText {
+
+// Results.
+inline const QString InProgress = QStringLiteral("in corso");
+inline const QString Succeeded = QStringLiteral("riuscito");
+inline const QString Failed = QStringLiteral("fallito");
+inline const QString Interrupted = QStringLiteral("interrotto");
+
+// Operations.
+inline const QString SerialSend = QStringLiteral("invio seriale");
+inline const QString SerialReceive = QStringLiteral("ricezione seriale");
+inline const QString EthernetDownload = QStringLiteral("invio Ethernet");
+inline const QString EthernetUpload = QStringLiteral("ricezione Ethernet");
+inline const QString EthernetDelete = QStringLiteral("cancellazione Ethernet");
+inline const QString EthernetRename = QStringLiteral("rinomina Ethernet");
+inline const QString DncFiled = QStringLiteral("ricezione DNC");
+inline const QString DncRename = QStringLiteral("DNC Rinomina");
+inline const QString DncDelete = QStringLiteral("DNC Cancella");
+
+// Told once when a row cannot be written; %1: the database's reason.
+inline const QString NotWritten =
+    QStringLiteral("Registro trasferimenti non scritto: %1\nI trasferimenti continuano senza registro.");
+
+} // namespace TransferLogText
+
+namespace TransferLogText {
+
+// The columns, in the window, the command line's output and the exported file.
+inline const QString StartColumn = QStringLiteral("Inizio");
+inline const QString EndColumn = QStringLiteral("Fine");
+inline const QString WhoColumn = QStringLiteral("Chi");
+inline const QString MachineColumn = QStringLiteral("Macchina");
+inline const QString OperationColumn = QStringLiteral("Operazione");
+inline const QString ProgramColumn = QStringLiteral("Programma");
+inline const QString FileColumn = QStringLiteral("File");
+inline const QString CncProgramColumn = QStringLiteral("Programma C.N.");
+inline const QString BytesColumn = QStringLiteral("Byte");
+inline const QString DigestColumn = QStringLiteral("SHA-256");
+inline const QString RevisionColumn = QStringLiteral("Revisione");
+inline const QString ResultColumn = QStringLiteral("Esito");
+inline const QString MessageColumn = QStringLiteral("Messaggio");
+
+} // namespace TransferLogText
