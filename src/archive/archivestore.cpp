@@ -336,18 +336,33 @@ ArchiveStore::NextNumber ArchiveStore::reserveNextInOneStatement()
 {
     // Highest + 1 chosen and taken in one statement; two PCs choosing at once both compute the
     // same number, and the unique index refuses the second insert.
+    // On the file the statement takes its write lock at once: as a read that turns into a write,
+    // two programs at once could each hold what the other waits for, and one is refused at once.
+    QSqlQuery transaction(database());
+    const bool onFile = !m_dialect.isServer();
+    if (onFile && !transaction.exec(m_dialect.beginReadThenWrite())) {
+        m_error = transaction.lastError().text();
+        return {NextNumber::Failed};
+    }
     QSqlQuery query(database());
     query.prepare(QStringLiteral("INSERT INTO cicli (progr) SELECT n FROM (SELECT CASE WHEN m IS NULL OR m < 1 THEN 1 "
                                  "ELSE m + 1 END AS n FROM (SELECT CAST(max(progr) AS BIGINT) AS m FROM cicli) AS highest) "
                                  "AS following WHERE n <= 2147483647 RETURNING progr"));
+    NextNumber next{NextNumber::RangeFull};
     if (!query.exec()) {
         m_error = query.lastError().text();
         reconnectIfLost(query.lastError());
-        return {m_dialect.isUniqueViolation(query.lastError()) ? NextNumber::Conflict : NextNumber::Failed};
+        next = {m_dialect.isUniqueViolation(query.lastError()) ? NextNumber::Conflict : NextNumber::Failed};
+    } else if (query.next()) {
+        next = {NextNumber::Taken, query.value(0).toInt()};
     }
-    if (!query.next())
-        return {NextNumber::RangeFull};
-    return {NextNumber::Taken, query.value(0).toInt()};
+    query.finish();
+    if (onFile && !transaction.exec(next.outcome == NextNumber::Taken ? QStringLiteral("COMMIT")
+                                                                       : QStringLiteral("ROLLBACK"))) {
+        m_error = transaction.lastError().text();
+        return {NextNumber::Failed};
+    }
+    return next;
 }
 
 std::optional<qint32> ArchiveStore::reserveAutomatic()
