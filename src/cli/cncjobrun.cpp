@@ -7,6 +7,8 @@
 #include <QEventLoop>
 #include <QTextStream>
 
+#include <atomic>
+
 namespace {
 
 constexpr long ConnectTimeoutSeconds = 10;
@@ -20,7 +22,8 @@ CncJobOutcome runCncJob(std::shared_ptr<CncLibrary> library, const CncAddress &a
 {
     CncWorker worker(std::move(library));
     QEventLoop loop;
-    int status = 1;
+    // Shared with the job: after a signal it may still run on its own, past this function's end.
+    auto status = std::make_shared<std::atomic<int>>(1);
     auto messages = std::make_shared<QStringList>();
     worker.connect(address.host.toLatin1(), address.port, ConnectTimeoutSeconds, [&](short connected) {
         if (connected != EW_OK) {
@@ -28,8 +31,8 @@ CncJobOutcome runCncJob(std::shared_ptr<CncLibrary> library, const CncAddress &a
             return loop.quit();
         }
         worker.run(
-            [job, messages, &status](CncLibrary &cnc, unsigned short handle, const TransferStop &stop) {
-                status = job(cnc, handle, stop, *messages);
+            [job, messages, status](CncLibrary &cnc, unsigned short handle, const TransferStop &stop) {
+                *status = job(cnc, handle, stop, *messages);
                 return short(EW_OK);
             },
             [&loop](short) { loop.quit(); });
@@ -53,5 +56,5 @@ CncJobOutcome runCncJob(std::shared_ptr<CncLibrary> library, const CncAddress &a
     }
     for (const QString &message : std::as_const(*messages))
         err << message << Qt::endl;
-    return {status, false, *messages};
+    return {status->load(), false, *messages};
 }
