@@ -22,6 +22,14 @@ inline const QString DncFiled = QStringLiteral("ricezione DNC");
 inline const QString DncRename = QStringLiteral("DNC Rinomina");
 inline const QString DncDelete = QStringLiteral("DNC Cancella");
 
+// The message of a transfer the user ended before it was done.
+inline const QString StoppedByUser = QStringLiteral("Interrotto dall'utente.");
+
+// A rename's message: the program's new name.
+inline const QString RenamedTo = QStringLiteral("Rinominato in %1");
+// An operation whose window closed before the CNC answered.
+inline const QString ClosedBeforeResult = QStringLiteral("Finestra chiusa prima dell'esito.");
+
 // Told once when a row cannot be written; %1: the database's reason.
 inline const QString NotWritten =
     QStringLiteral("Registro trasferimenti non scritto: %1\nI trasferimenti continuano senza registro.");

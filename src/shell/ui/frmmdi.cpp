@@ -47,6 +47,10 @@ frmMDI::frmMDI(Session &session, Dialogs &dialogs, EditorWorkspace::ProgramChoos
     connect(m_workspace.get(), &EditorWorkspace::sendReceiveRequested, this, [this] { openTerminal(nullptr); });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::showMenusOf);
 
+    // A log that cannot be written is told once, and the transfers go on.
+    m_session.transfers.setNotice(
+        [&dialogs](const QString &text) { dialogs.message(text, {}, Dialogs::Icon::Exclamation); });
+
     buildMenus();
     buildToolbar();
     showMenusOf(nullptr);
@@ -193,6 +197,7 @@ std::optional<ArchiveRecord> frmMDI::chooseInBrowser()
         // One browser for the run: it keeps its lists between openings.
         // The edit buttons appear when the chosen program opens (EditorWorkspace::programOpened).
         m_browser = new Form1(*m_session.archive, m_session.folder, m_dialogs, m_session.archiveChoice, this);
+        m_browser->setTransferJournal(&m_session.transfers);
     }
     m_session.archiveChoice.programChosen = false;
     m_browser->exec();
@@ -218,6 +223,9 @@ void frmMDI::reorganise()
 {
     // revisions/keep: how many revisions of each program the reorganisation keeps; 0 or none, all.
     const int keep = m_session.settings.value(QStringLiteral("revisions"), QStringLiteral("keep"), 0).toInt();
+    // The log lives on the archive that the reorganisation closes.
+    m_session.transfers.setLog(nullptr);
+    m_session.transferLog.reset();
     const ReorganisationResult result =
         reorganiseArchive(m_session.archive, m_session.folder, m_session.archiveUsers, keep);
     m_dialogs.message(result.message());
@@ -229,6 +237,7 @@ void frmMDI::reorganise()
 void frmMDI::openTerminal(frmNotePad *source)
 {
     auto *terminal = new xForm1(m_session.machines, m_session.folder, m_dialogs);
+    terminal->setTransferJournal(&m_session.transfers);
     // Shown again before the terminal is gone, so the program never runs without a window.
     connect(terminal, &xForm1::closedToMainWindow, this,
             [this, placement = saveGeometry()] { showWhereItWas(*this, placement); });
@@ -238,6 +247,8 @@ void frmMDI::openTerminal(frmNotePad *source)
         return;
     }
     // Received text goes back into the editor window that opened the terminal, if it is still open.
+    const qint32 program = m_session.editor.windows.program(source->slot());
+    terminal->setTextSource(ProgramFolder::programFileName(program), program);
     QPointer<frmNotePad> target = source;
     terminal->openFor(source->textArea()->bytes(), [target](const QByteArray &received) {
         if (target)
