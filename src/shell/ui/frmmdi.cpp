@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "frmlogin.h"
 #include "frmnotepad.h"
+#include "frmregistro.h"
 #include "frmsplash.h"
 #include "programtextarea.h"
 #include "shelltext.h"
@@ -12,6 +13,7 @@
 #include "reorganisation.h"
 #include "session.h"
 #include "toolbarpictures.h"
+#include "transferlogtext.h"
 #include "windowreturn.h"
 #include "xform1.h"
 
@@ -107,6 +109,8 @@ void frmMDI::buildMenus()
     connect(m_reorganise, &QAction::triggered, this, &frmMDI::reorganise);
     connect(addCommand(tools, "inviaric", QStringLiteral("&Invia/ricevi dati al C.N. ")), &QAction::triggered, this,
             [this] { openTerminal(nullptr); });
+    connect(addCommand(tools, "registro", TransferLogText::MenuCommand), &QAction::triggered, this,
+            &frmMDI::showTransferLog);
     tools->addSeparator();
     connect(addCommand(tools, "passwor", QStringLiteral("Gestione password")), &QAction::triggered, this,
             &frmMDI::changePassword);
@@ -217,6 +221,14 @@ void frmMDI::showCommunicationSettings()
     m_settingsWindow->show();
     m_settingsWindow->raise();
     m_settingsWindow->activateWindow();
+}
+
+void frmMDI::showTransferLog()
+{
+    if (!m_session.transferLog)
+        return;
+    frmRegistro window(*m_session.transferLog, m_dialogs, m_session.folder.root(), this);
+    window.exec();
 }
 
 void frmMDI::reorganise()
