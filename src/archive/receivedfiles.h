@@ -1,6 +1,8 @@
 #pragma once
 
+#include "dialogs.h"
 #include "programfolder.h"
+#include "transferlog.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -8,7 +10,6 @@
 #include <optional>
 
 class ArchiveStore;
-class Dialogs;
 
 // The received-files window's state and commands, without widgets: the files that machines
 // sent back by DNC into dati, looked at one by one and then taken into the archive or deleted.
@@ -16,6 +17,9 @@ class Dialogs;
 class ReceivedFiles {
 public:
     ReceivedFiles(ArchiveStore &archive, const ProgramFolder &folder, Dialogs &dialogs);
+
+    // Where "Rinomina" and "Cancella" are recorded; none records nothing.
+    void setTransferJournal(TransferJournal *journal) { m_journal = journal; }
 
     QString caption() const;
     // The OUT, NEW and ERR files of dati, in any letter case, sorted.
@@ -44,6 +48,9 @@ private:
     bool replaceArchivedText();
     std::optional<qint32> takeInNew();
     void reset();
+    // Tells the user, and keeps the text as the message of the operation under way.
+    void tell(const QString &text, Dialogs::Icon icon);
+    void record(TransferOperation operation, std::optional<qint32> program, const QByteArray &text, bool done);
     QString path(const QString &fileName) const;
 
     ArchiveStore &m_archive;
@@ -51,4 +58,6 @@ private:
     Dialogs &m_dialogs;
     QString m_examined;
     bool m_canRename = false;
+    TransferJournal *m_journal = nullptr;
+    QString m_told;
 };

@@ -10,9 +10,10 @@
 CommTerminal::CommTerminal(MachineState &machines, const ProgramFolder &folder, SerialPort &port,
                            Dialogs &dialogs, QObject *parent)
     : QObject(parent), m_machines(machines), m_folder(folder), m_dialogs(dialogs),
-      m_send(machines, port, dialogs, m_flags), m_receive(machines, port, dialogs, m_flags),
-      m_events(port, dialogs)
+      m_log(dialogs, machines, m_flags), m_send(machines, port, m_log, m_flags),
+      m_receive(machines, port, m_log, m_flags), m_events(port, m_log)
 {
+    m_log.watch(m_send, m_receive);
     // The block size of a send is the transmit buffer less 20. Arrivals are reported only while
     // a transfer collects them.
     port.setInBufferSize(3000);
@@ -36,6 +37,12 @@ void CommTerminal::setHooks(const TransferHooks &hooks)
 {
     m_send.setHooks(hooks);
     m_receive.setHooks(hooks);
+}
+
+void CommTerminal::send(const QByteArray &text)
+{
+    m_log.sendStarting(text);
+    m_send.start(text);
 }
 
 SerialTransfer *CommTerminal::activeTransfer()

@@ -4,6 +4,7 @@
 #include "porteventhandler.h"
 #include "serialreceive.h"
 #include "serialsend.h"
+#include "terminaltransferlog.h"
 #include "transferflags.h"
 
 #include <QByteArray>
@@ -36,6 +37,15 @@ public:
     bool holdsReceivedData() const { return m_holdsReceivedData; }
 
     void setHooks(const TransferHooks &hooks);
+    // Where the sends and receptions are recorded; none records nothing.
+    void setTransferJournal(TransferJournal *journal) { m_log.setJournal(journal); }
+    // What the terminal's text is, for the log: its file and archive number when it has them.
+    void setTextSource(const QString &fileName, std::optional<qint32> archiveProgram)
+    {
+        m_log.setSource(fileName, archiveProgram);
+    }
+    // "&Trasmetti ...": the send of text.
+    void send(const QByteArray &text);
     // Shows (true) and ends (false) the busy pointer around reading and writing a file.
     void setBusyIndicator(std::function<void(bool busy)> indicator) { m_busy = std::move(indicator); }
     SerialSend &sender() { return m_send; }
@@ -60,6 +70,8 @@ private:
     const ProgramFolder &m_folder;
     Dialogs &m_dialogs;
     TransferFlags m_flags;
+    // The engines' Dialogs: it passes everything on and records their transfers.
+    TerminalTransferLog m_log;
     SerialSend m_send;
     SerialReceive m_receive;
     PortEventHandler m_events;

@@ -8,6 +8,7 @@
 #include "machinestate.h"
 #include "programfolder.h"
 #include "settingsstore.h"
+#include "transferlogstore.h"
 
 #include <memory>
 
@@ -24,6 +25,9 @@ struct Session {
     SettingsStore settings;
     // ArchiveTable: the archive, open from the main window's load until the process ends.
     std::unique_ptr<ArchiveStore> archive;
+    // The transfer log on the archive, and the journal every window records its transfers in.
+    std::unique_ptr<TransferLogStore> transferLog;
+    TransferJournal transfers;
     AccessPassword accessPassword;
     // ProgramChosen and ChosenRecord: what the archive browser handed over last.
     ArchiveChoice archiveChoice;

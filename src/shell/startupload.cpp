@@ -26,5 +26,7 @@ bool loadSession(Session &session, QString *error)
         return false;
     }
     session.archive = std::move(archive);
+    session.transferLog = std::make_unique<TransferLogStore>(*session.archive);
+    session.transfers.setLog(session.transferLog.get());
     return true;
 }

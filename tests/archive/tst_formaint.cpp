@@ -2,6 +2,7 @@
 #include "form1.h"
 #include "formaint.h"
 #include "frmcliente.h"
+#include "memorytransferlog.h"
 #include "programtextarea.h"
 #include "scripteddialogs.h"
 #include "tempprogramfolder.h"
@@ -93,6 +94,8 @@ private slots:
     void deleteAsksFirst();
     void failuresLeaveBothNames_data();
     void failuresLeaveBothNames();
+    void renameAndDeleteLogged_data();
+    void renameAndDeleteLogged();
 };
 
 void FormaintTest::listsReceivedFilesOnly()
@@ -325,6 +328,46 @@ void FormaintTest::failuresLeaveBothNames()
     QVERIFY(!r.archive->contains(58));
     QVERIFY(w.form.isVisible());
     QVERIFY(!w.form.newProgram());
+}
+
+void FormaintTest::renameAndDeleteLogged_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<int>("answer"); // to the delete's question
+    QTest::addColumn<QStringList>("logged");
+    QTest::addColumn<int>("program"); // the row's archive number
+    const int yes = int(Dialogs::Button::Yes);
+    QTest::newRow("OUT renamed") << QStringLiteral("OUT0000042") << QByteArray("Command2") << yes
+                                 << QStringList{"DNC Rinomina  42 29 riuscito"} << 42;
+    QTest::newRow("NEW taken in as 58") << QStringLiteral("NEW0000001") << QByteArray("Command2") << yes
+                                        << QStringList{"DNC Rinomina  42 34 riuscito"} << 58;
+    QTest::newRow("OUT deleted") << QStringLiteral("OUT0000042") << QByteArray("Command4") << yes
+                                 << QStringList{"DNC Cancella  42 29 riuscito"} << 42;
+    QTest::newRow("delete, No") << QStringLiteral("OUT0000042") << QByteArray("Command4") << int(Dialogs::Button::No)
+                                << QStringList{} << 0;
+}
+
+void FormaintTest::renameAndDeleteLogged()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, button);
+    QFETCH(int, answer);
+    QFETCH(int, program);
+    Received r;
+    r.receive(name, "%\nO0042 (YYY42)\nG0 X10\nM30\n%\n");
+    MemoryTransferLog log;
+    TransferJournal journal(&log, [](const QString &text) { QFAIL(qPrintable(text)); });
+    Window w(r);
+    w.form.setTransferJournal(&journal);
+    w.examine(name);
+    r.dialogs.questionAnswers.enqueue(Dialogs::Button(answer));
+    w.find(button.constData())->click();
+    QTEST(log.summary(), "logged");
+    if (!log.rows.empty()) {
+        QCOMPARE(log.rows.front().archiveProgram, std::optional<qint32>(program));
+        QCOMPARE(log.rows.front().fileName, name);
+    }
 }
 
 QTEST_MAIN(FormaintTest)

@@ -3,9 +3,11 @@
 #include "ethernettext.h"
 #include "fakecnclibrary.h"
 #include "frmeth.h"
+#include "memorytransferlog.h"
 #include "scripteddialogs.h"
 #include "textfile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,6 +28,8 @@ struct Window {
     std::shared_ptr<FakeCncLibrary> shared = std::make_shared<FakeCncLibrary>();
     FakeCncLibrary &library = *shared;
     ScriptedDialogs dialogs;
+    MemoryTransferLog log;
+    TransferJournal journal{&log, [](const QString &text) { QFAIL(qPrintable(text)); }};
     QPointer<frmeth> window = new frmeth(shared, dialogs);
 
     Window()
@@ -37,6 +41,7 @@ struct Window {
         library.runningProgram = 100;
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->nomecnc(QStringLiteral("FRESA 2"));
+        window->setTransferJournal(&journal);
     }
     ~Window() { delete window; }
 
@@ -250,6 +255,17 @@ void FrmethTest::deleteAndRename()
         QVERIFY(w.settle());
     }
     QCOMPARE(w.library.callLog().filter(callName).join(u','), call);
+    // A row for every call made, none for what was refused before it.
+    QStringList logged;
+    if (!call.isEmpty()) {
+        const QString operation = command == "Command4" ? QStringLiteral("cancellazione Ethernet")
+                                                        : QStringLiteral("rinomina Ethernet");
+        logged.append(operation + QStringLiteral(" FRESA 2 12 0 ")
+                      + (result != 0 ? QStringLiteral("fallito: ") + shown.last()
+                         : command == "Command5" ? QStringLiteral("riuscito: Rinominato in O0007")
+                                                 : QStringLiteral("riuscito")));
+    }
+    QCOMPARE(w.log.summary(), logged);
     for (const ScriptedDialogs::Shown &box : std::as_const(w.dialogs.shown)) {
         if (box.kind == ScriptedDialogs::Kind::Question)
             QCOMPARE(box.title, QStringLiteral("Cancellazione programma"));
@@ -308,6 +324,9 @@ void FrmethTest::receiveAndLeave()
     QCOMPARE(handedBack, expected);
     QCOMPARE(*TextFile::read(workFile), expected);
     QTRY_VERIFY(!w.window);
+    QCOMPARE(w.log.summary(), (QStringList{"ricezione Ethernet FRESA 2 12 3024 riuscito",
+                                           "ricezione Ethernet FRESA 2 100 12 riuscito",
+                                           "ricezione Ethernet FRESA 2 100 0 fallito: Manca la connessione"}));
 }
 
 void FrmethTest::send_data()
@@ -322,23 +341,24 @@ void FrmethTest::send_data()
     QTest::addColumn<QByteArray>("downloaded");
     QTest::addColumn<QString>("destination"); // Text1 afterwards
     QTest::addColumn<bool>("refreshed");
+    QTest::addColumn<QString>("logged"); // the result of the one row, when the download was started
 
     const QByteArray one = "%\r\nO0005 (PROVA)\r\nG0 X0\r\nM30\r\n%\r\n";
     const QByteArray sent = "\nO5(PROVA)\nG0 X0\nM30\n%";
     const QByteArray calling = "O0001\r\nM98 P9000\r\nM30\r\n";
-    QTest::newRow("two lines") << QByteArray("O1\r\nM30\r\n") << QString() << QStringList{} << "" << QStringList{"Formato part program errato"} << QByteArray() << "" << false;
-    QTest::newRow("no program number first") << QByteArray("G0\nX1\nM30\n") << QString() << QStringList{} << "" << QStringList{"Formato part program errato"} << QByteArray() << "" << false;
-    QTest::newRow("destination O alone") << one << "O" << QStringList{} << "" << QStringList{"Numero programma non valido"} << QByteArray() << "O" << false;
-    QTest::newRow("sent under the first line's number") << one << "" << QStringList{} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true;
-    QTest::newRow("busy three times") << one << "5" << QStringList{"cnc_download3", "10", "cnc_download3", "10", "cnc_download3", "10"} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true;
-    QTest::newRow("already on the CNC as O0001") << one << "O1" << QStringList{} << "stop" << QStringList{} << QByteArray() << "O1" << false;
-    QTest::newRow("a % in a comment") << QByteArray("O0005\r\n(SET %5)\r\nM30\r\n") << "" << QStringList{} << "" << QStringList{"Riga 2: (SET %5)\nIl carattere % chiude il programma sul C.N.: toglierlo e ripetere l'invio."} << QByteArray() << "" << false;
-    QTest::newRow("refused at the end") << one << "" << QStringList{"cnc_dwnend3", "8"} << "auto" << QStringList{testoerrore(EW_OVRFLOW)} << sent << "O5" << true;
-    QTest::newRow("refused with detail 4") << one << "" << QStringList{"cnc_download3", "5"} << "auto" << QStringList{"Programma già presente sul CN", "Correggere e ripetere l'invio"} << QByteArray() << "O5" << false;
-    QTest::newRow("start refused") << one << "" << QStringList{"cnc_dwnstart3", "-1"} << "auto" << QStringList{testoerrore(EW_BUSY)} << QByteArray() << "O5" << false;
-    QTest::newRow("call outside the text, stopped") << calling << "O200" << QStringList{} << "ask-stop" << QStringList{} << QByteArray() << "O200" << false;
-    QTest::newRow("call outside the text, sent all the same") << calling << "O200" << QStringList{} << "continue" << QStringList{"Programma inviato.."} << QByteArray("\nO200\nM98 P9000\nM30\n%") << "O200" << true;
-    QTest::newRow("new number taken") << calling << "O12" << QStringList{} << "stop" << QStringList{} << QByteArray() << "O12" << false;
+    QTest::newRow("two lines") << QByteArray("O1\r\nM30\r\n") << QString() << QStringList{} << "" << QStringList{"Formato part program errato"} << QByteArray() << "" << false << "";
+    QTest::newRow("no program number first") << QByteArray("G0\nX1\nM30\n") << QString() << QStringList{} << "" << QStringList{"Formato part program errato"} << QByteArray() << "" << false << "";
+    QTest::newRow("destination O alone") << one << "O" << QStringList{} << "" << QStringList{"Numero programma non valido"} << QByteArray() << "O" << false << "";
+    QTest::newRow("sent under the first line's number") << one << "" << QStringList{} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true << "riuscito";
+    QTest::newRow("busy three times") << one << "5" << QStringList{"cnc_download3", "10", "cnc_download3", "10", "cnc_download3", "10"} << "auto" << QStringList{"Programma inviato.."} << sent << "O5" << true << "riuscito";
+    QTest::newRow("already on the CNC as O0001") << one << "O1" << QStringList{} << "stop" << QStringList{} << QByteArray() << "O1" << false << "";
+    QTest::newRow("a % in a comment") << QByteArray("O0005\r\n(SET %5)\r\nM30\r\n") << "" << QStringList{} << "" << QStringList{"Riga 2: (SET %5)\nIl carattere % chiude il programma sul C.N.: toglierlo e ripetere l'invio."} << QByteArray() << "" << false << "";
+    QTest::newRow("refused at the end") << one << "" << QStringList{"cnc_dwnend3", "8"} << "auto" << QStringList{testoerrore(EW_OVRFLOW)} << sent << "O5" << true << "fallito";
+    QTest::newRow("refused with detail 4") << one << "" << QStringList{"cnc_download3", "5"} << "auto" << QStringList{"Programma già presente sul CN", "Correggere e ripetere l'invio"} << QByteArray() << "O5" << false << "fallito";
+    QTest::newRow("start refused") << one << "" << QStringList{"cnc_dwnstart3", "-1"} << "auto" << QStringList{testoerrore(EW_BUSY)} << QByteArray() << "O5" << false << "fallito";
+    QTest::newRow("call outside the text, stopped") << calling << "O200" << QStringList{} << "ask-stop" << QStringList{} << QByteArray() << "O200" << false << "";
+    QTest::newRow("call outside the text, sent all the same") << calling << "O200" << QStringList{} << "continue" << QStringList{"Programma inviato.."} << QByteArray("\nO200\nM98 P9000\nM30\n%") << "O200" << true << "riuscito";
+    QTest::newRow("new number taken") << calling << "O12" << QStringList{} << "stop" << QStringList{} << QByteArray() << "O12" << false << "";
 }
 
 void FrmethTest::send()
@@ -379,6 +399,12 @@ void FrmethTest::send()
     QTEST(w.dialogs.texts(), "shown");
     QTEST(w.library.downloaded, "downloaded");
     QTEST(w.find<QLineEdit>("Text1")->text(), "destination");
+    QFETCH(QString, logged);
+    QCOMPARE(w.log.rows.size(), logged.isEmpty() ? 0u : 1u);
+    if (!logged.isEmpty()) {
+        QCOMPARE(resultWord(w.log.rows.front().result), logged);
+        QCOMPARE(w.log.rows.front().sha256, QCryptographicHash::hash(terminal, QCryptographicHash::Sha256).toHex());
+    }
     QTEST(w.library.callLog().filter(QStringLiteral("cnc_rdprgnum")).size() > listings + 1, "refreshed");
     // Once started, every transfer is ended.
     QCOMPARE(w.library.callLog().filter(QStringLiteral("cnc_dwnend3")).size(),
@@ -392,18 +418,24 @@ void FrmethTest::closedWhileBusy_data()
     QTest::addColumn<QStringList>("answers"); // to "stop the transfer?", in turn, one per close
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QStringList>("after"); // the calls once the CNC answers again
+    QTest::addColumn<QStringList>("logged");
     const QString ask = QStringLiteral("Trasferimento in corso con il C.N.: interromperlo?");
     QTest::newRow("connecting") << QByteArray("cnc_allclibhndl3") << 1 << QStringList{} << QStringList{}
-                                << QStringList{"cnc_freelibhndl 7"};
+                                << QStringList{"cnc_freelibhndl 7"} << QStringList{};
     // The terminal deletes the window it opened when it opens another one or closes.
     QTest::newRow("connecting, deleted by the terminal") << QByteArray("cnc_allclibhndl3") << 1 << QStringList{"delete"}
-                                                         << QStringList{} << QStringList{"cnc_freelibhndl 7"};
+                                                         << QStringList{} << QStringList{"cnc_freelibhndl 7"}
+                                                         << QStringList{};
     QTest::newRow("download, No then Yes") << QByteArray("cnc_download3") << 0 << QStringList{"No", "Yes"}
                                            << QStringList{ask, ask, "Invio interrotto dall'utente."}
-                                           << QStringList{"cnc_dwnend3", "cnc_freelibhndl 7"};
+                                           << QStringList{"cnc_dwnend3", "cnc_freelibhndl 7"}
+                                           << QStringList{"invio Ethernet FRESA 2 50 19 interrotto: "
+                                                          "Invio interrotto dall'utente."};
     QTest::newRow("upload, Yes") << QByteArray("cnc_upload3") << 1 << QStringList{"Yes"}
                                  << QStringList{ask, "Ricezione interrotta dall'utente."}
-                                 << QStringList{"cnc_upend3", "cnc_freelibhndl 7"};
+                                 << QStringList{"cnc_upend3", "cnc_freelibhndl 7"}
+                                 << QStringList{"ricezione Ethernet FRESA 2 50 0 interrotto: "
+                                                "Ricezione interrotta dall'utente."};
 }
 
 // Closed while a call hangs: the window goes at once (after asking, during a transfer), the
@@ -443,6 +475,7 @@ void FrmethTest::closedWhileBusy()
     QTRY_COMPARE(w.library.callLog().mid(before).filter(QRegularExpression("end3|free")), after);
     QTest::qWait(50); // a result that would still come
     QTEST(w.dialogs.texts(), "shown");
+    QTEST(w.log.summary(), "logged");
 }
 
 QTEST_MAIN(FrmethTest)

@@ -1,8 +1,10 @@
 #include "commterminal.h"
 #include "fakeserialport.h"
+#include "memorytransferlog.h"
 #include "scripteddialogs.h"
 #include "tempprogramfolder.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QTest>
 
@@ -50,6 +52,8 @@ private slots:
     void saveFailureKeepsTheTerminalOpen();
     void loading();
     void saving();
+    void transfersLogged_data();
+    void transfersLogged();
 };
 
 void CommTerminalTest::portConfigurationAndOpening()
@@ -178,6 +182,67 @@ void CommTerminalTest::saving()
     QCOMPARE(f.dialogs.shown.last().icon, Dialogs::Icon::None);
     QCOMPARE(f.terminal.save(bytes), CommTerminal::SaveResult::Cancelled);
     QCOMPARE(f.dialogs.shown.size(), 3);
+}
+
+void CommTerminalTest::transfersLogged_data()
+{
+    QTest::addColumn<bool>("send");
+    QTest::addColumn<QString>("ending"); // "done", "Termina", "line lost"
+    QTest::addColumn<QByteArray>("received");
+    QTest::addColumn<QString>("logged"); // %1 the characters that went or came, %2 what the user was told
+    QTest::newRow("send") << true << "done" << QByteArray() << "invio seriale FRESA 12 %1 riuscito";
+    QTest::newRow("send ended") << true << "Termina" << QByteArray()
+                                << "invio seriale FRESA 12 %1 interrotto: Interrotto dall'utente.";
+    QTest::newRow("send, line lost") << true << "line lost" << QByteArray() << "invio seriale FRESA 12 %1 fallito: %2";
+    QTest::newRow("receive") << false << "Termina" << QByteArray("%\r\nO0034\r\nM30\r\n%")
+                             << "ricezione seriale FRESA 34 %1 riuscito";
+    QTest::newRow("receive, nothing") << false << "Termina" << QByteArray()
+                                      << "ricezione seriale FRESA - 0 interrotto: Interrotto dall'utente.";
+    QTest::newRow("receive, line lost") << false << "line lost" << QByteArray("O0034\r\nG1")
+                                        << "ricezione seriale FRESA 34 %1 fallito: %2";
+}
+
+void CommTerminalTest::transfersLogged()
+{
+    QFETCH(bool, send);
+    QFETCH(QString, ending);
+    QFETCH(QByteArray, received);
+    QFETCH(QString, logged);
+    Fixture f;
+    MemoryTransferLog log;
+    TransferJournal journal(&log, [](const QString &text) { QFAIL(qPrintable(text)); });
+    f.terminal.setTransferJournal(&journal);
+    f.terminal.setTextSource(QStringLiteral("P0000042"), 42);
+    f.open(false);
+    f.terminal.setHooks({[&f] { ApplyMachineToPort(f.machines.currentRecord(), f.port); }, {}, {}});
+    const QByteArray text = "O0012\r\n" + QByteArray(600, 'G') + "\r\nM30\r\n";
+    f.port.drains = ending == u"done";
+    if (send)
+        f.terminal.send(text);
+    else
+        f.terminal.receiver().start();
+    SerialTransfer &transfer = send ? static_cast<SerialTransfer &>(f.terminal.sender()) : f.terminal.receiver();
+    QVERIFY(transfer.isActive());
+    QCOMPARE(resultWord(log.rows.at(0).result), QStringLiteral("in corso"));
+    f.port.receive(received);
+    if (ending == u"line lost")
+        f.port.loseLine(QStringLiteral("cavo staccato"));
+    else if (ending == u"Termina")
+        transfer.terminate();
+    QTRY_VERIFY(!transfer.isActive());
+
+    const qsizetype moved = send ? f.port.outputs.join().size() : received.size();
+    QCOMPARE(log.summary(), QStringList{QString(logged)
+                                            .replace(QStringLiteral("%1"), QString::number(moved))
+                                            .replace(QStringLiteral("%2"), f.dialogs.texts().join(u'\n'))});
+    const TransferEntry &entry = log.rows.at(0);
+    QCOMPARE(entry.fileName, send ? QStringLiteral("P0000042") : QString());
+    QCOMPARE(entry.archiveProgram, send ? std::optional<qint32>(42) : std::nullopt);
+    // A send's digest is of the text it was given; a reception's of the text it kept.
+    if (send || !received.isEmpty())
+        QCOMPARE(entry.sha256.size(), 64);
+    if (send)
+        QCOMPARE(entry.sha256, QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex());
 }
 
 QTEST_GUILESS_MAIN(CommTerminalTest)

@@ -282,6 +282,7 @@ void Form1::openReceivedFiles()
     if (!m_browser.commands().gestioneDnc)
         return;
     Formaint window(m_archive, m_folder, m_dialogs, this);
+    window.setTransferJournal(m_journal);
     window.exec();
     if (const auto number = window.newProgram())
         act([this, number = *number] { m_browser.createReceived(number); });

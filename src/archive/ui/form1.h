@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class TransferJournal;
+
 #include <functional>
 
 class QLabel;
@@ -23,6 +25,8 @@ public:
           QWidget *parent = nullptr);
 
     ArchiveBrowser &browser() { return m_browser; }
+    // Where the received-files window records its "Rinomina" and "Cancella".
+    void setTransferJournal(TransferJournal *journal) { m_journal = journal; }
 
 public slots:
     // Escape and the window's close box act as "Annulla e ritorna" while it is available.
@@ -50,6 +54,7 @@ private:
     ArchiveBrowser m_browser;
     Dialogs &m_dialogs;
     ArchiveStore &m_archive;
+    TransferJournal *m_journal = nullptr;
     const ProgramFolder &m_folder;
     bool m_syncing = false;
 

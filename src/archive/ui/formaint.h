@@ -19,6 +19,8 @@ public:
 
     // After a NEW file was taken in: the number whose record the browser is to begin.
     const std::optional<qint32> &newProgram() const { return m_newProgram; }
+    // Where "Rinomina" and "Cancella" are recorded.
+    void setTransferJournal(TransferJournal *journal) { m_files.setTransferJournal(journal); }
 
 private:
     void refresh();

@@ -63,7 +63,11 @@ frmeth::frmeth(std::shared_ptr<CncLibrary> library, Dialogs &dialogs, QWidget *p
     buildControls();
 }
 
-frmeth::~frmeth() = default;
+frmeth::~frmeth()
+{
+    // Deleted without closing, the window's rows are still interrupted.
+    m_log.abandon();
+}
 
 void frmeth::buildControls()
 {
@@ -166,6 +170,7 @@ void frmeth::setHandBack(const QString &workFile, std::function<void(const QByte
 void frmeth::open(int direzione, const QString &settings, const QByteArray &termText)
 {
     m_direzione = direzione;
+    m_termText = termText;
     Label2->setText(direzione == 0 ? EthernetText::Destination : EthernetText::Source);
     Command1->setText(direzione == 0 ? EthernetText::SendButton : EthernetText::ReceiveButton);
     show();
@@ -309,9 +314,11 @@ void frmeth::deleteProgram()
                                EthernetText::DeleteTitle)
             != Dialogs::Button::Yes)
             return;
+        const CncOperationLog::Row row = m_log.beginDelete(number);
         m_worker.run([number](CncLibrary &library, unsigned short handle,
                               const TransferStop &) { return library.cnc_delete(handle, short(number)); },
-                     [this](short result) {
+                     [this, row](short result) {
+                         m_log.callEnded(row, result);
                          if (result != EW_OK)
                              return fail(result, CloseAfterRefusedDeleteMs);
                          refresh();
@@ -342,10 +349,12 @@ void frmeth::renameProgram()
                                EthernetText::DeleteTitle)
             != Dialogs::Button::Yes)
             return;
+        const CncOperationLog::Row row = m_log.beginRename(oldNumber, *newNumber);
         m_worker.run([oldNumber, newNumber = *newNumber](CncLibrary &library, unsigned short handle,
                                                          const TransferStop &) {
             return library.cnc_renameprog(handle, oldNumber, newNumber);
-        }, [this](short result) {
+        }, [this, row](short result) {
+            m_log.callEnded(row, result);
             if (result != EW_OK)
                 return m_dialogs.message(testoerrore(result));
             refresh();
@@ -407,13 +416,15 @@ bool frmeth::sendChecked()
     }
     auto outcome = std::make_shared<SendOutcome>();
     m_transferring = true;
+    const CncOperationLog::Row row = m_log.beginDownload(m_termText, Text1->text());
     m_worker.run(
         [outcome, lines = listLines(), destination = Text1->text()](CncLibrary &library, unsigned short handle,
                                                                      const TransferStop &stop) {
             *outcome = downloadChecked(library, handle, lines, destination, stop);
             return outcome->download.result;
         },
-        [this, outcome](short) {
+        [this, outcome, row](short) {
+            m_log.downloadEnded(row, *outcome);
             m_transferring = false;
             Command1->setEnabled(true);
             sendEnded(*outcome);
@@ -441,13 +452,15 @@ void frmeth::receiveProgram()
     Command1->setEnabled(false);
     auto received = std::make_shared<ReceivedProgram>();
     m_transferring = true;
+    const CncOperationLog::Row row = m_log.beginUpload(std::get<long>(source));
     m_worker.run(
         [received, number = std::get<long>(source), limits = m_uploadLimits](
             CncLibrary &library, unsigned short handle, const TransferStop &stop) {
             *received = ::receiveProgram(library, handle, number, limits, stop);
             return short(EW_OK);
         },
-        [this, received](short) {
+        [this, received, row](short) {
+            m_log.uploadEnded(row, *received);
             m_transferring = false;
             Command1->setEnabled(true);
             // What arrived of a program that did not arrive whole is dropped.
@@ -503,6 +516,7 @@ void frmeth::closeEvent(QCloseEvent *event)
     // The transfer under way ends on the CNC at its next step and the handle goes back after the
     // call in flight; the window waits for neither.
     m_worker.abandon();
+    m_log.abandon();
     m_transferring = false;
     QWidget::closeEvent(event);
     emit closed();

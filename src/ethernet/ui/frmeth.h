@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cncdirectory.h"
+#include "cncoperationlog.h"
 #include "cncupload.h"
 #include "cncworker.h"
 #include "ethernetsend.h"
@@ -29,7 +30,17 @@ public:
     ~frmeth() override;
 
     // nomecnc: the machine's name for the caption.
-    void nomecnc(const QString &name) { m_machineName = name; }
+    void nomecnc(const QString &name)
+    {
+        m_machineName = name;
+        m_log.setMachine(name);
+    }
+    // Where the window's operations are recorded, and where the text to send came from.
+    void setTransferJournal(TransferJournal *journal) { m_log.setJournal(journal); }
+    void setTextSource(const QString &fileName, std::optional<qint32> archiveProgram)
+    {
+        m_log.setSource(fileName, archiveProgram);
+    }
     // esiste: the program ("O12", "O0012", "12") is in the directory as last listed.
     bool esiste(const QString &number) const;
     // Shows the window and connects to the CNC of the machine's settings ("address:port,");
@@ -78,6 +89,8 @@ private:
 
     Dialogs &m_dialogs;
     CncWorker m_worker;
+    CncOperationLog m_log;
+    QByteArray m_termText;
     UploadLimits m_uploadLimits;
     QString m_machineName;
     int m_direzione = 0;

@@ -84,6 +84,9 @@ xForm1::xForm1(MachineState &machines, const ProgramFolder &folder, Dialogs &dia
         connect(transfer, &SerialTransfer::progressChanged, this,
                 [this, transfer] { whenProgressChanged(*transfer); });
     }
+    // A received text is no longer the program the terminal opened with.
+    connect(&m_terminal.receiver(), &SerialReceive::receptionStarted, this,
+            [this] { setTextSource({}, std::nullopt); });
     connect(&m_terminal.portEvents(), &PortEventHandler::statusShown, Label1, &QLabel::setText);
     connect(&m_closer, &PortExitCloser::finished, this, [this](bool closed) {
         if (closed)
@@ -128,7 +131,7 @@ void xForm1::buildMenus()
     hlp = menuBar()->addAction(SerialText::HelpCommand);
     hlp->setObjectName(QStringLiteral("hlp"));
 
-    connect(MSendText, &QAction::triggered, this, [this] { m_terminal.sender().start(text()); });
+    connect(MSendText, &QAction::triggered, this, [this] { m_terminal.send(text()); });
     connect(MReceiveText, &QAction::triggered, this, [this] { m_terminal.receiver().start(); });
     connect(carica, &QAction::triggered, this, &xForm1::load);
     connect(Salva, &QAction::triggered, this, &xForm1::save);
@@ -183,6 +186,19 @@ void xForm1::setNetworkPortNotifier(std::function<void(const QString &)> notifie
     m_terminal.setHooks(m_hooks);
 }
 
+void xForm1::setTransferJournal(TransferJournal *journal)
+{
+    m_journal = journal;
+    m_terminal.setTransferJournal(journal);
+}
+
+void xForm1::setTextSource(const QString &fileName, std::optional<qint32> archiveProgram)
+{
+    m_sourceFile = fileName;
+    m_sourceProgram = archiveProgram;
+    m_terminal.setTextSource(fileName, archiveProgram);
+}
+
 void xForm1::chooseMachine()
 {
     xForm3 choice(m_machines, m_folder, *m_port, m_terminal.flags(), m_dialogs, this);
@@ -200,6 +216,8 @@ bool xForm1::openEthernet(int direzione, const QString &nomecnc)
     if (direzione == 0)
         m_lastCncName = nomecnc;
     m_ethernet->nomecnc(m_lastCncName);
+    m_ethernet->setTransferJournal(m_journal);
+    m_ethernet->setTextSource(m_sourceFile, m_sourceProgram);
     m_ethernet->setHandBack(m_folder.path(QStringLiteral("tmp.txt")), [this](const QByteArray &received) {
         term->setBytes(received);
     });
@@ -232,8 +250,10 @@ void xForm1::whenProgressChanged(SerialTransfer &transfer)
 
 void xForm1::load()
 {
-    if (const std::optional<QByteArray> bytes = m_terminal.load())
+    if (const std::optional<QByteArray> bytes = m_terminal.load()) {
         setText(*bytes);
+        setTextSource({}, std::nullopt);
+    }
 }
 
 void xForm1::save()

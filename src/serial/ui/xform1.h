@@ -49,6 +49,10 @@ public:
     void setMachineChooser(std::function<void()> chooser);
     void setEthernetOpener(std::function<bool(int direzione, const QString &nomecnc)> opener);
     void setNetworkPortNotifier(std::function<void(const QString &address)> notifier);
+    // Where the terminal's transfers, and its Ethernet window's, are recorded.
+    void setTransferJournal(TransferJournal *journal);
+    // The file and archive number of the text the terminal opens with, for the log.
+    void setTextSource(const QString &fileName, std::optional<qint32> archiveProgram);
 
 signals:
     // The terminal has gone: the caller shows its main window again.
@@ -76,6 +80,9 @@ private:
     // The Ethernet window of the last Ethernet transfer, and the library it works with.
     QPointer<frmeth> m_ethernet;
     QString m_lastCncName;
+    TransferJournal *m_journal = nullptr;
+    QString m_sourceFile;
+    std::optional<qint32> m_sourceProgram;
     const ProgramFolder &m_folder;
     Dialogs &m_dialogs;
     CommTerminal m_terminal;

@@ -5,6 +5,7 @@
 #include "form1.h"
 #include "frmlogin.h"
 #include "frmnotepad.h"
+#include "frmregistro.h"
 #include "frmsplash.h"
 #include "programtextarea.h"
 #include "shelltext.h"
@@ -12,6 +13,7 @@
 #include "reorganisation.h"
 #include "session.h"
 #include "toolbarpictures.h"
+#include "transferlogtext.h"
 #include "windowreturn.h"
 #include "xform1.h"
 
@@ -46,6 +48,10 @@ frmMDI::frmMDI(Session &session, Dialogs &dialogs, EditorWorkspace::ProgramChoos
     connect(m_workspace.get(), &EditorWorkspace::terminalRequested, this, &frmMDI::openTerminal);
     connect(m_workspace.get(), &EditorWorkspace::sendReceiveRequested, this, [this] { openTerminal(nullptr); });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &frmMDI::showMenusOf);
+
+    // A log that cannot be written is told once, and the transfers go on.
+    m_session.transfers.setNotice(
+        [&dialogs](const QString &text) { dialogs.message(text, {}, Dialogs::Icon::Exclamation); });
 
     buildMenus();
     buildToolbar();
@@ -103,6 +109,8 @@ void frmMDI::buildMenus()
     connect(m_reorganise, &QAction::triggered, this, &frmMDI::reorganise);
     connect(addCommand(tools, "inviaric", QStringLiteral("&Invia/ricevi dati al C.N. ")), &QAction::triggered, this,
             [this] { openTerminal(nullptr); });
+    connect(addCommand(tools, "registro", TransferLogText::MenuCommand), &QAction::triggered, this,
+            &frmMDI::showTransferLog);
     tools->addSeparator();
     connect(addCommand(tools, "passwor", QStringLiteral("Gestione password")), &QAction::triggered, this,
             &frmMDI::changePassword);
@@ -193,6 +201,7 @@ std::optional<ArchiveRecord> frmMDI::chooseInBrowser()
         // One browser for the run: it keeps its lists between openings.
         // The edit buttons appear when the chosen program opens (EditorWorkspace::programOpened).
         m_browser = new Form1(*m_session.archive, m_session.folder, m_dialogs, m_session.archiveChoice, this);
+        m_browser->setTransferJournal(&m_session.transfers);
     }
     m_session.archiveChoice.programChosen = false;
     m_browser->exec();
@@ -214,10 +223,21 @@ void frmMDI::showCommunicationSettings()
     m_settingsWindow->activateWindow();
 }
 
+void frmMDI::showTransferLog()
+{
+    if (!m_session.transferLog)
+        return;
+    frmRegistro window(*m_session.transferLog, m_dialogs, m_session.folder.root(), this);
+    window.exec();
+}
+
 void frmMDI::reorganise()
 {
     // revisions/keep: how many revisions of each program the reorganisation keeps; 0 or none, all.
     const int keep = m_session.settings.value(QStringLiteral("revisions"), QStringLiteral("keep"), 0).toInt();
+    // The log lives on the archive that the reorganisation closes.
+    m_session.transfers.setLog(nullptr);
+    m_session.transferLog.reset();
     const ReorganisationResult result =
         reorganiseArchive(m_session.archive, m_session.folder, m_session.archiveUsers, keep);
     m_dialogs.message(result.message());
@@ -229,6 +249,7 @@ void frmMDI::reorganise()
 void frmMDI::openTerminal(frmNotePad *source)
 {
     auto *terminal = new xForm1(m_session.machines, m_session.folder, m_dialogs);
+    terminal->setTransferJournal(&m_session.transfers);
     // Shown again before the terminal is gone, so the program never runs without a window.
     connect(terminal, &xForm1::closedToMainWindow, this,
             [this, placement = saveGeometry()] { showWhereItWas(*this, placement); });
@@ -238,6 +259,8 @@ void frmMDI::openTerminal(frmNotePad *source)
         return;
     }
     // Received text goes back into the editor window that opened the terminal, if it is still open.
+    const qint32 program = m_session.editor.windows.program(source->slot());
+    terminal->setTextSource(ProgramFolder::programFileName(program), program);
     QPointer<frmNotePad> target = source;
     terminal->openFor(source->textArea()->bytes(), [target](const QByteArray &received) {
         if (target)

@@ -50,6 +50,7 @@ private:
     void changePassword();
     void showCommunicationSettings();
     void reorganise();
+    void showTransferLog();
     // The communication terminal, fed from an editor window or, without one, empty.
     void openTerminal(frmNotePad *source);
     std::optional<ArchiveRecord> chooseInBrowser();

@@ -1,0 +1,125 @@
+#include "transferloglist.h"
+
+#include "dialogs.h"
+#include "textfile.h"
+#include "transferlogtext.h"
+
+#include <QDir>
+
+namespace {
+
+constexpr qint32 LargestProgramNumber = 9999999;
+// The columns the grid shows times in: stored in UTC, shown in local time.
+constexpr int StartField = 0;
+constexpr int EndField = 1;
+
+} // namespace
+
+TransferLogList::TransferLogList(const TransferLogStore &store, Dialogs &dialogs, QObject *parent)
+    : QAbstractTableModel(parent), m_store(store), m_dialogs(dialogs), m_header(transferLogHeader())
+{
+}
+
+std::optional<TransferFilter> TransferLogList::filterFrom(const TransferFilterFields &fields) const
+{
+    TransferFilter filter;
+    filter.machine = fields.machine.trimmed();
+    const QString program = fields.program.trimmed();
+    if (!program.isEmpty()) {
+        bool ok = false;
+        const int number = program.toInt(&ok);
+        if (!ok || number < 1 || number > LargestProgramNumber) {
+            m_dialogs.message(TransferLogText::BadProgram.arg(program), {}, Dialogs::Icon::Exclamation);
+            return std::nullopt;
+        }
+        filter.program = number;
+    }
+    if (fields.since && fields.until && *fields.since > *fields.until) {
+        m_dialogs.message(TransferLogText::BadDates, {}, Dialogs::Icon::Exclamation);
+        return std::nullopt;
+    }
+    filter.since = fields.since;
+    filter.until = fields.until;
+    filter.result = fields.result;
+    return filter;
+}
+
+bool TransferLogList::list(const TransferFilterFields &fields)
+{
+    const std::optional<TransferFilter> filter = filterFrom(fields);
+    if (!filter)
+        return false;
+    std::vector<TransferListing> rows = m_store.list(*filter);
+    if (!m_store.lastError().isEmpty()) {
+        m_dialogs.message(TransferLogText::NotRead.arg(m_store.lastError()), {}, Dialogs::Icon::Exclamation);
+        return false;
+    }
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_fields.clear();
+    m_fields.reserve(m_rows.size());
+    for (const TransferListing &listing : m_rows) {
+        QStringList fields = transferLogFields(listing);
+        for (int time : {StartField, EndField}) {
+            const QDateTime &at = time == StartField ? listing.entry.started : listing.entry.ended;
+            fields[time] = at.isValid() ? at.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) : QString();
+        }
+        m_fields.push_back(std::move(fields));
+    }
+    endResetModel();
+    return true;
+}
+
+QString TransferLogList::details(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return {};
+    const QStringList &fields = m_fields.at(size_t(row));
+    QStringList lines;
+    for (int i = 0; i < m_header.size(); ++i)
+        lines.append(m_header.at(i) + QStringLiteral(": ") + fields.at(i));
+    return lines.join(u'\n');
+}
+
+bool TransferLogList::exportCsv(const QString &folder)
+{
+    const QString path = m_dialogs.saveFileName(TransferLogText::ExportTitle,
+                                                QDir(folder).filePath(TransferLogText::ExportFileName),
+                                                TransferLogText::CsvFiles);
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (!TextFile::writeAtomically(path, transferLogCsv(m_rows).toUtf8(), &error)) {
+        m_dialogs.message(TransferLogText::NotExported.arg(QDir::toNativeSeparators(path), error), {},
+                          Dialogs::Icon::Exclamation);
+        return false;
+    }
+    m_dialogs.message(TransferLogText::Exported.arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+int TransferLogList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_fields.size());
+}
+
+int TransferLogList::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_header.size());
+}
+
+QVariant TransferLogList::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    return m_fields.at(size_t(index.row())).at(index.column());
+}
+
+QVariant TransferLogList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return m_header.at(section);
+}
