@@ -22,6 +22,7 @@
 #include "transferflags.h"
 #include "transfertext.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <cmath>
@@ -195,16 +196,17 @@ void TransferCommand::chooseMachineForEngine()
 void TransferCommand::startSend()
 {
     const QString path = m_request.program ? m_folder.programTextPath(*m_request.program) : m_request.file;
-    QString error;
-    const std::optional<QByteArray> text = TextFile::read(path, &error);
-    if (!text) {
-        m_output.line(SerialText::LoadFailed.arg(path, error));
+    // Read as it goes out; a file that cannot be read is told before the line is touched.
+    QFile program(path);
+    if (!program.open(QIODevice::ReadOnly)) {
+        m_output.line(SerialText::LoadFailed.arg(path, program.errorString()));
         finish(Failure);
         return;
     }
+    program.close();
     SerialSend &send = m_terminal->sender();
     watch(send);
-    send.start(*text);
+    send.startFile(path);
     if (m_done)
         return;
     if (!send.isActive()) {
