@@ -1,16 +1,20 @@
 #include "listencommand.h"
 
 #include "commandrun.h"
+#include "dnctext.h"
 #include "qtserialport.h"
 #include "commandlinetext.h"
 #include "consoleoutput.h"
 #include "machinefile.h"
 #include "machinelistener.h"
+#include "requestanswers.h"
+#include "settingsstore.h"
 #include "serialport.h"
 #include "transfercommands.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cmath>
@@ -56,6 +60,7 @@ ListenCommand::~ListenCommand()
 {
     // The listeners use the ports: they go first.
     m_listeners.clear();
+    m_requests.reset();
 }
 
 void ListenCommand::start(const ListenRequest &request)
@@ -89,6 +94,17 @@ void ListenCommand::start(const ListenRequest &request)
             chosen.push_back(position);
     }
 
+    const auto requestSettings = RemoteRequest::configured(SettingsStore());
+    if (requestSettings.index() == 1) {
+        m_errors.line(std::get<1>(requestSettings));
+        finish(Failure);
+        return;
+    }
+    m_requests = std::make_unique<RequestAnswers>(m_folder, std::get<0>(requestSettings), m_errors);
+    connect(m_requests.get(), &RequestAnswers::answered, this, &ListenCommand::answered);
+    connect(m_requests.get(), &RequestAnswers::refused, this,
+            [this](const QString &machine, const QByteArray &raw, const QString &reason) { file(machine, raw, reason); });
+
     // dati is where the programs go: it is made when missing, as the windows make it.
     m_folder.createWorkFolders();
     const int idle = int(std::ceil(request.idleSeconds * 1000.0));
@@ -98,7 +114,11 @@ void ListenCommand::start(const ListenRequest &request)
         m_portsInUse.push_back(m_ports());
         auto listener = std::make_unique<MachineListener>(m_folder, name, *m_portsInUse.back(), m_errors, idle);
         connect(listener.get(), &MachineListener::received, this,
-                [this, name](const QByteArray &raw, const QString &lineError) { file(name, raw, lineError); });
+                [this, name, line = listener.get()](const QByteArray &raw, const QString &lineError) {
+                    if (lineError.isEmpty() && m_requests->take(name, *line, raw))
+                        return;
+                    file(name, raw, lineError);
+                });
         if (!listener->start()) {
             stopAll();
             finish(Failure);
@@ -141,6 +161,15 @@ void ListenCommand::file(const QString &machine, const QByteArray &raw, const QS
     if (!filed.note.isEmpty())
         line += u'\t' + filed.note;
     m_out << line << Qt::endl;
+}
+
+void ListenCommand::answered(const QString &machine, qint32 number, qint64 characters, bool whole)
+{
+    QLocale grouped;
+    grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+    const QString told = whole ? DncText::RequestSent.arg(number).arg(machine, grouped.toString(characters))
+                               : DncText::RequestNotSent.arg(number).arg(machine, grouped.toString(characters));
+    m_out << QDateTime::currentDateTime().toString(Qt::ISODate) << u'\t' << told << Qt::endl;
 }
 
 void ListenCommand::finish(int exitCode)

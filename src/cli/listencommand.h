@@ -13,6 +13,7 @@
 
 class ConsoleOutput;
 class MachineListener;
+class RequestAnswers;
 class QTextStream;
 class SerialPort;
 
@@ -26,7 +27,8 @@ std::optional<ListenRequest> parseListenRequest(const QStringList &words);
 // truvnet listen: waits on the serial lines of the named machines for the programs they
 // punch and files each one in dati (see DncFiler), with one line per program on standard
 // output: time, machine, file, characters, and why, when a program is not filed as marked.
-// Runs until Ctrl+C or SIGTERM, which file what has arrived.
+// A program that asks for an archived one is answered instead (see RequestAnswers), with its
+// own output line. Runs until Ctrl+C or SIGTERM, which file what has arrived.
 class ListenCommand : public QObject {
     Q_OBJECT
 public:
@@ -48,12 +50,14 @@ private:
     void stopAll();
     void file(const QString &machine, const QByteArray &raw, const QString &lineError);
     void finish(int exitCode);
+    void answered(const QString &machine, qint32 number, qint64 characters, bool whole);
 
     ProgramFolder m_folder;
     PortFactory m_ports;
     QTextStream &m_out;
     ConsoleOutput &m_errors;
     DncFiler m_filer;
+    std::unique_ptr<RequestAnswers> m_requests;
     std::vector<std::unique_ptr<SerialPort>> m_portsInUse;
     std::vector<std::unique_ptr<MachineListener>> m_listeners;
     bool m_lost = false;

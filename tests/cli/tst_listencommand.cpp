@@ -1,7 +1,10 @@
+#include "archivestore.h"
 #include "commandlinetext.h"
+#include "dnctext.h"
 #include "serialcncprocess.h"
 #include "settingsstore.h"
 #include "tempprogramfolder.h"
+#include "testrecords.h"
 #include "textfile.h"
 #include "truvnetprocess.h"
 
@@ -91,6 +94,8 @@ private slots:
     void interruptedReception();
     void refused_data();
     void refused();
+    void answersRequests_data();
+    void answersRequests();
 };
 
 void ListenCommandTest::filesEachProgram_data()
@@ -239,6 +244,70 @@ void ListenCommandTest::refused()
     QVERIFY2(truvnet.err().startsWith(told), qPrintable(truvnet.err()));
     QVERIFY(truvnet.outLines().isEmpty());
     QVERIFY(receivedFiles(temp).isEmpty());
+}
+
+void ListenCommandTest::answersRequests_data()
+{
+    QTest::addColumn<QByteArray>("tape");    // what the operator punches
+    QTest::addColumn<QString>("pattern");    // dnc/request; empty: the default
+    QTest::addColumn<QString>("line");       // standard output without the time
+    QTest::addColumn<QByteArray>("recorded"); // what the machine received
+    QTest::addColumn<QByteArray>("filed");   // the ERR or NEW file; empty: none
+    const QByteArray answer = "O0042\r\nG0 X1\r\nM30\r\n";
+    QTest::newRow("RICHIESTA 42 answered")
+        << QByteArray("%\nO0001\n(RICHIESTA 42)\nM30\n%\n") << QString()
+        << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri") << answer << QByteArray();
+    QTest::newRow("REQ=O42 in lower case, ended by the idle time")
+        << QByteArray("(req=o42)\n") << QString() << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri")
+        << answer << QByteArray();
+    QTest::newRow("unknown number: ERR with the reason")
+        << QByteArray("%\n(PRG=77)\nM30\n%\n") << QString()
+        << QStringLiteral("CNC SERIALE\tERR0000001\t%1\t%2").arg(68).arg(DncText::RequestNotArchived.arg(77))
+        << QByteArray() << (DncText::RequestNotArchived.arg(77).toLatin1() + "\r\n%\r\n(PRG=77)\r\nM30\r\n%\r\n");
+    QTest::newRow("pattern from the settings")
+        << QByteArray("%\n(MANDA 42)\n%\n") << QStringLiteral("\\(manda (\\d+)\\)")
+        << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri") << answer << QByteArray();
+    QTest::newRow("a long program is filed, whatever its comment")
+        << QByteArray("%\n(RICHIESTA 42)\nN1\nN2\nN3\nN4\nN5\n%\n") << QString()
+        << QStringLiteral("CNC SERIALE\tNEW0000001\t42") << QByteArray()
+        << QByteArray("%\r\n(RICHIESTA 42)\r\nN1\r\nN2\r\nN3\r\nN4\r\nN5\r\n%\r\n");
+}
+
+void ListenCommandTest::answersRequests()
+{
+    QFETCH(QByteArray, tape);
+    QFETCH(QString, pattern);
+    QFETCH(QString, line);
+    QFETCH(QByteArray, recorded);
+    QFETCH(QByteArray, filed);
+    TempProgramFolder temp;
+    writeMachines(temp, QStringLiteral("115200"));
+    QVERIFY(temp.openArchive()->add(archiveRecord(42, QStringLiteral("ROSSI"))));
+    temp.writeProgramText(42, "%\r\nO0042\r\n  G0 X1  \r\nM30\r\n%\r\n");
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("dnc"), QStringLiteral("requestDelay"), QStringLiteral("0.5"));
+    settings.setValue(QStringLiteral("dnc"), QStringLiteral("request"), pattern);
+    temp.writeFile(QStringLiteral("tape"), tape);
+    const QString record = temp.path(QStringLiteral("recorded"));
+    SerialCncProcess cnc(QStringLiteral(SERIALCNC),
+                         {QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("115200"),
+                          QStringLiteral("--in"), temp.path(QStringLiteral("tape")), QStringLiteral("--start-delay"),
+                          QStringLiteral("100"), QStringLiteral("--record"), record});
+    QTRY_VERIFY_WITH_TIMEOUT(cnc.ready(), 5000);
+    settings.setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort), cnc.device());
+
+    Truvnet truvnet(temp, {QStringLiteral("listen"), MachineName, QStringLiteral("--idle"), QStringLiteral("1")});
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 1, 15000);
+    QTRY_COMPARE(TextFile::read(record).value_or("(missing)"), recorded);
+    truvnet.signal(SIGTERM);
+    QVERIFY(truvnet.finish());
+
+    QCOMPARE(truvnet.exitCode(), 0);
+    QCOMPARE(withoutTimes(truvnet.outLines()), QStringList{line});
+    const QStringList files = receivedFiles(temp);
+    QCOMPARE(files.size(), filed.isEmpty() ? 0 : 1);
+    if (!filed.isEmpty())
+        QCOMPARE(dataFile(temp, files.first()), filed);
 }
 
 QTEST_GUILESS_MAIN(ListenCommandTest)
