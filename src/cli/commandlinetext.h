@@ -53,6 +53,8 @@ inline const QString LibraryNotLoaded = QStringLiteral("Libreria del C.N. non ca
 inline const QString NoData = QStringLiteral("Nessun dato ricevuto: %1 non è stato modificato.");
 inline const QString ProgramNotArchived = QStringLiteral("Il programma %1 non è in archivio.");
 // After a serial send on a port that a network device serves.
+// The progress of a send: characters sent, of all, per second, time left (h:mm:ss).
+inline const QString SendProgressLine = QStringLiteral("%1 di %2 caratteri, %3 caratteri/s, %4 alla fine");
 inline const QString NotifyingDevice = QStringLiteral("Avviso al dispositivo di rete %1");
 inline const QString Imported = QStringLiteral("Archivio importato in %1");
 // truvnet listen

@@ -16,6 +16,7 @@
 #include "consoleoutput.h"
 #include "machinechoice.h"
 #include "machinefile.h"
+#include "sendprogress.h"
 #include "serialport.h"
 #include "serialtext.h"
 #include "textfile.h"
@@ -205,6 +206,7 @@ void TransferCommand::startSend()
     }
     program.close();
     SerialSend &send = m_terminal->sender();
+    m_sendProgress = std::make_unique<SendProgress>(m_output);
     watch(send);
     send.startFile(path);
     if (m_done)
@@ -266,8 +268,12 @@ void TransferCommand::showProgress(const SerialTransfer &transfer)
     // The dialog's "0" before anything moves stays off the screen; the final count shows it.
     if (progress.count != m_lastCount) {
         m_lastCount = progress.count;
-        if (!progress.count.isEmpty() && progress.count != u"0")
-            m_output.count(progress.count);
+        if (!progress.count.isEmpty() && progress.count != u"0") {
+            if (m_sendProgress)
+                m_sendProgress->update(m_terminal->sender().sentCharacters(), m_terminal->sender().totalCharacters());
+            else
+                m_output.count(progress.count);
+        }
     }
 }
 
@@ -336,8 +342,12 @@ void TransferCommand::transferEnded()
     if (m_done)
         return;
     m_idle.stop();
-    const QString count = FormatTransferCount(m_terminal->flags().byteCounter);
-    m_output.count(count.isEmpty() ? QStringLiteral("0") : count);
+    if (m_sendProgress) {
+        m_sendProgress->end(m_terminal->sender().sentCharacters());
+    } else {
+        const QString count = FormatTransferCount(m_terminal->flags().byteCounter);
+        m_output.count(count.isEmpty() ? QStringLiteral("0") : count);
+    }
     m_output.endCount();
 
     if (m_request.kind == TransferRequest::Kind::Send) {

@@ -18,6 +18,7 @@ class Dialogs;
 class ConsoleDialogs;
 class ConsoleOutput;
 class Pinger;
+class SendProgress;
 class RemoteIoLink;
 class SerialPort;
 class SerialTransfer;
@@ -106,6 +107,7 @@ private:
     QByteArray m_received;
     QString m_lastMessage;
     QString m_lastCount;
+    std::unique_ptr<SendProgress> m_sendProgress;
     qint32 m_lastCounter = 0;
     int m_signal = 0;
     bool m_failed = false;
