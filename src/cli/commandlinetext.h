@@ -13,8 +13,10 @@ inline const QString Usage = QStringLiteral(
     "     truvnet send MACCHINA FILE|--program N --as O1234 [--continue] [--verify]   (macchina Ethernet)\n"
     "     truvnet receive MACCHINA FILE [--idle SECONDI]\n"
     "     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)\n"
-    "     truvnet listen MACCHINA... [--idle SECONDI]   (programmi dalle macchine seriali in dati)\n"
+    "     truvnet listen MACCHINA... [--idle SECONDI]   (programmi dalle macchine seriali in dati; richieste\n"
+    "                                                    dalle macchine: dnc/request, dnc/requestDelay)\n"
     "     truvnet dir MACCHINA\n"
+    "     truvnet backup MACCHINA CARTELLA   (ogni programma del C.N. Ethernet in CARTELLA come O1234.nc)\n"
     "     truvnet lines\n"
     "     truvnet programs [--customer X | --drawing X | --description X | --number N]\n"
     "     truvnet revisions N   (revisioni del programma N, la più recente per prima)\n"
@@ -64,6 +66,12 @@ inline const QString Listening = QStringLiteral("In ascolto: %1 su COM%2");
 // The output line of a program filed in dati: time, machine, file, bytes, and a note.
 inline const QString FiledLine = QStringLiteral("%1\t%2\t%3\t%4");
 inline const QString NotFiled = QStringLiteral("%1: programma ricevuto non salvato (%2 caratteri)");
+
+// truvnet backup: file, characters; the folder that cannot be made; the programs not kept.
+inline const QString BackupWritten = QStringLiteral("%1\t%2\tscritto");
+inline const QString BackupUnchanged = QStringLiteral("%1\t%2\tinvariato");
+inline const QString BackupNoFolder = QStringLiteral("Impossibile creare la cartella %1");
+inline const QString BackupNotKept = QStringLiteral("Programmi non salvati: %1");
 
 // Program revisions.
 inline const QString NotTwoRevisions = QStringLiteral("Il programma %1 ha meno di due revisioni da confrontare.");
