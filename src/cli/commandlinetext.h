@@ -13,8 +13,8 @@ inline const QString Usage = QStringLiteral(
     "     truvnet send MACCHINA FILE|--program N --as O1234 [--continue] [--verify]   (macchina Ethernet)\n"
     "     truvnet receive MACCHINA FILE [--idle SECONDI]\n"
     "     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)\n"
-    "     truvnet listen MACCHINA... [--idle SECONDI]   (programmi dalle macchine seriali in dati; richieste\n"
-    "                                                    dalle macchine: dnc/request, dnc/requestDelay)\n"
+    "     truvnet listen [MACCHINA...] [--idle SECONDI] [--poll SECONDI]   (programmi dalle macchine seriali\n"
+    "                    in dati; richieste dalle macchine: dnc/request; senza nomi: dnc/machines)\n"
     "     truvnet dir MACCHINA\n"
     "     truvnet backup MACCHINA CARTELLA   (ogni programma del C.N. Ethernet in CARTELLA come O1234.nc)\n"
     "     truvnet lines\n"
@@ -60,9 +60,10 @@ inline const QString SendProgressLine = QStringLiteral("%1 di %2 caratteri, %3 c
 inline const QString NotifyingDevice = QStringLiteral("Avviso al dispositivo di rete %1");
 inline const QString Imported = QStringLiteral("Archivio importato in %1");
 // truvnet listen
-inline const QString ListenNeedsSerial =
-    QStringLiteral("%1 è una macchina Ethernet: truvnet listen ascolta le linee seriali.");
+inline const QString ListenNoMachines =
+    QStringLiteral("Nessuna macchina da ascoltare: indicarle sulla riga di comando o in dnc/machines.");
 inline const QString Listening = QStringLiteral("In ascolto: %1 su COM%2");
+inline const QString ListeningCnc = QStringLiteral("In ascolto: %1, richieste in %2 ogni %3 secondi");
 // The output line of a program filed in dati: time, machine, file, bytes, and a note.
 inline const QString FiledLine = QStringLiteral("%1\t%2\t%3\t%4");
 inline const QString NotFiled = QStringLiteral("%1: programma ricevuto non salvato (%2 caratteri)");

@@ -22,6 +22,13 @@ inline const QString RequestTextEmpty = QStringLiteral("Richiesta del programma 
 inline const QString RequestBusy = QStringLiteral("Richiesta del programma %1: la linea sta già inviando un programma");
 inline const QString RequestWaiting = QStringLiteral("%1: richiesta O%2, invio tra %3 secondi");
 inline const QString RequestNoConsent = QStringLiteral("%1: nessun consenso dal C.N. in %2 secondi, invio annullato");
+// Requests on Ethernet machines.
+inline const QString RequestNotWritable = QStringLiteral("Il programma non può essere scritto nel C.N.");
+inline const QString CncUnreachable = QStringLiteral("%1: il C.N. non risponde (%2), nuovo tentativo ogni %3 secondi");
+inline const QString CncAnswers = QStringLiteral("%1: il C.N. risponde di nuovo");
+inline const QString RequestNotRead = QStringLiteral("%1: richiesta %2 non letta dal C.N.: %3");
+inline const QString RequestNotDeleted = QStringLiteral("%1: richiesta %2 non cancellata dal C.N.: %3");
+inline const QString BadRequestProgram = QStringLiteral("dnc/requestProgram non valido: %1");
 // The output line of an answered request: number, machine, characters sent.
 inline const QString RequestSent = QStringLiteral("richiesta O%1 → %2, %3 caratteri");
 inline const QString RequestNotSent = QStringLiteral("richiesta O%1 → %2: invio non riuscito dopo %3 caratteri");

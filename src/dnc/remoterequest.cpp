@@ -1,6 +1,7 @@
 #include "remoterequest.h"
 
 #include "archivestore.h"
+#include "cncdirectory.h"
 #include "dnctext.h"
 #include "punchedprograms.h"
 #include "settingsstore.h"
@@ -44,6 +45,11 @@ std::variant<Settings, QString> configured(const SettingsStore &store)
     if (!ok || !std::isfinite(seconds) || seconds < 0 || seconds > LongestDelaySeconds)
         return DncText::BadRequestSetting.arg(QStringLiteral("requestDelay"), delay);
     settings.delayMilliseconds = int(std::lround(seconds * 1000));
+    const QString program = setting(store, QStringLiteral("requestProgram"), QStringLiteral("O9999"));
+    const std::optional<long> number = typedProgramNumber(program.trimmed());
+    if (!number || *number < 1 || *number > 9999)
+        return DncText::BadRequestProgram.arg(program);
+    settings.requestProgram = *number;
     return settings;
 }
 

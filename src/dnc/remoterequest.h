@@ -20,8 +20,10 @@ struct Settings {
     QRegularExpression pattern; // one capture group: the number
     int lines = 5;              // a program of more lines is no request
     int delayMilliseconds = 3000; // for the operator to put the control in receive mode
+    long requestProgram = 9999;   // the number of a request in an Ethernet CNC's memory
 };
-// From the settings keys dnc/request, dnc/requestLines and dnc/requestDelay; the reason when
+// From the settings keys dnc/request, dnc/requestLines, dnc/requestDelay and
+// dnc/requestProgram; the reason when
 // one of them cannot be used.
 std::variant<Settings, QString> configured(const SettingsStore &store);
 inline const QString DefaultPattern =

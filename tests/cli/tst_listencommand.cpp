@@ -1,4 +1,5 @@
 #include "archivestore.h"
+#include "cncsimprocess.h"
 #include "commandlinetext.h"
 #include "dnctext.h"
 #include "serialcncprocess.h"
@@ -96,6 +97,8 @@ private slots:
     void refused();
     void answersRequests_data();
     void answersRequests();
+    void answersCncRequests_data();
+    void answersCncRequests();
 };
 
 void ListenCommandTest::filesEachProgram_data()
@@ -217,9 +220,10 @@ void ListenCommandTest::refused_data()
     QTest::addColumn<QString>("told");  // the start of standard error
     QTest::newRow("unknown machine") << QStringList{"listen", "TORNIO"} << QString() << 1
                                      << QStringLiteral("Macchina sconosciuta: TORNIO\n");
-    QTest::newRow("Ethernet machine") << QStringList{"listen", MachineName, "fresa eth"} << QString() << 2
-                                      << CommandLineText::ListenNeedsSerial.arg(QStringLiteral("FRESA ETH"));
-    QTest::newRow("no machine") << QStringList{"listen", "--idle", "3"} << QString() << 2 << CommandLineText::Usage;
+    QTest::newRow("poll of no time") << QStringList{"listen", "fresa eth", "--poll", "0"} << QString() << 2
+                                     << CommandLineText::Usage;
+    QTest::newRow("no machine, none in the settings") << QStringList{"listen", "--idle", "3"} << QString() << 2
+                                                      << CommandLineText::ListenNoMachines;
     QTest::newRow("idle of no time") << QStringList{"listen", MachineName, "--idle", "0"} << QString() << 2
                                      << CommandLineText::Usage;
     QTest::newRow("a port that does not open") << QStringList{"listen", MachineName} << QStringLiteral("/nonexistent/tty")
@@ -236,6 +240,7 @@ void ListenCommandTest::refused()
     writeMachines(temp, QStringLiteral("9600"));
     SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort),
                              port.isEmpty() ? QStringLiteral("/dev/null") : port);
+    SettingsStore().setValue(QStringLiteral("dnc"), QStringLiteral("machines"), QString());
 
     Truvnet truvnet(temp, arguments);
     QVERIFY(truvnet.finish());
@@ -304,6 +309,57 @@ void ListenCommandTest::answersRequests()
 
     QCOMPARE(truvnet.exitCode(), 0);
     QCOMPARE(withoutTimes(truvnet.outLines()), QStringList{line});
+    const QStringList files = receivedFiles(temp);
+    QCOMPARE(files.size(), filed.isEmpty() ? 0 : 1);
+    if (!filed.isEmpty())
+        QCOMPARE(dataFile(temp, files.first()), filed);
+}
+
+void ListenCommandTest::answersCncRequests_data()
+{
+    QTest::addColumn<QByteArray>("request"); // O9999 in the CNC memory
+    QTest::addColumn<QString>("line");       // standard output without the time
+    QTest::addColumn<QByteArray>("stored");  // O0042 in the CNC memory afterwards
+    QTest::addColumn<QByteArray>("filed");   // the ERR file; empty: none
+    const QByteArray sent = "O0042(FLANGIA)\nG0 X1\nM30\n";
+    QTest::newRow("answered") << QByteArray("O9999 (RICHIESTA 42)\nM30\n")
+                              << QStringLiteral("richiesta O42 → FRESA ETH, 29 caratteri") << sent << QByteArray();
+    QTest::newRow("unknown number: ERR")
+        << QByteArray("O9999 (REQ=O77)\nM30\n")
+        << QStringLiteral("FRESA ETH\tERR0000001\t%1\t%2").arg(69).arg(DncText::RequestNotArchived.arg(77))
+        << QByteArray() << DncText::RequestNotArchived.arg(77).toLatin1() + "\r\nO9999 (REQ=O77)\r\nM30\r\n";
+}
+
+void ListenCommandTest::answersCncRequests()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QString, line);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, filed);
+    QTemporaryDir memory;
+    QVERIFY(TextFile::writeAtomically(QDir(memory.path()).filePath("O0001"), "O0001 (PERNO)\nM30\n"));
+    QVERIFY(TextFile::writeAtomically(QDir(memory.path()).filePath("O9999"), request));
+    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path());
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   QStringLiteral(" 0 \r\n\"FRESA ETH\",1,\"127.0.0.1:%1,\",0,\"\",\"\",0\r\n").arg(cnc.port()).toLatin1());
+    QVERIFY(temp.openArchive()->add(archiveRecord(42, QStringLiteral("ROSSI"))));
+    temp.writeProgramText(42, "O0042 (FLANGIA)\r\nG0 X1\r\nM30\r\n");
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("cnc"), QStringLiteral("library"), QStringLiteral(LIBCNCSIM));
+    settings.setValue(QStringLiteral("dnc"), QStringLiteral("request"), QString());
+    settings.setValue(QStringLiteral("dnc"), QStringLiteral("machines"), QStringLiteral("fresa eth"));
+
+    Truvnet truvnet(temp, {QStringLiteral("listen"), QStringLiteral("--poll"), QStringLiteral("1")});
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 1, 15000);
+    // The request program goes once it has been answered.
+    QTRY_VERIFY(!QFile::exists(QDir(memory.path()).filePath("O9999")));
+    truvnet.signal(SIGTERM);
+    QVERIFY(truvnet.finish());
+
+    QCOMPARE(truvnet.exitCode(), 0);
+    QCOMPARE(withoutTimes(truvnet.outLines()), QStringList{line});
+    QCOMPARE(TextFile::read(QDir(memory.path()).filePath("O0042")).value_or(QByteArray()), stored);
     const QStringList files = receivedFiles(temp);
     QCOMPARE(files.size(), filed.isEmpty() ? 0 : 1);
     if (!filed.isEmpty())
