@@ -95,6 +95,7 @@ private slots:
     void interruptedReception();
     void refused_data();
     void refused();
+    void deviceUnpluggedAndBack();
     void answersRequests_data();
     void answersRequests();
     void answersCncRequests_data();
@@ -249,6 +250,43 @@ void ListenCommandTest::refused()
     QVERIFY2(truvnet.err().startsWith(told), qPrintable(truvnet.err()));
     QVERIFY(truvnet.outLines().isEmpty());
     QVERIFY(receivedFiles(temp).isEmpty());
+}
+
+void ListenCommandTest::deviceUnpluggedAndBack()
+{
+    TempProgramFolder temp;
+    writeMachines(temp, QStringLiteral("115200"));
+    // The COM port is mapped to a name that stays, as /dev/serial/by-id/... does.
+    const QString link = temp.path(QStringLiteral("usb-adapter"));
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort), link);
+    const auto plugged = [&](const QByteArray &tape) {
+        temp.writeFile(QStringLiteral("tape"), tape);
+        auto cnc = std::make_unique<SerialCncProcess>(
+            QStringLiteral(SERIALCNC),
+            QStringList{QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("115200"),
+                        QStringLiteral("--in"), temp.path(QStringLiteral("tape")), QStringLiteral("--once"),
+                        QStringLiteral("--start-delay"), QStringLiteral("100"), QStringLiteral("--link"), link});
+        if (!QTest::qWaitFor([&] { return cnc->ready(); }, 5000))
+            qFatal("serialcnc gives no device");
+        return cnc;
+    };
+    auto cnc = plugged("%\nO0001\nM30\n%\n");
+    Truvnet truvnet(temp, {QStringLiteral("listen"), MachineName});
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 1, 15000);
+    cnc->kill();
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 2, 15000);
+    // Plugged in again while the line waits to be opened again.
+    cnc = plugged("%\nO0002\nM30\n%\n");
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 3, 25000);
+    truvnet.signal(SIGTERM);
+    QVERIFY(truvnet.finish());
+
+    QCOMPARE(truvnet.exitCode(), 0);
+    const QStringList lines = withoutTimes(truvnet.outLines());
+    QCOMPARE(lines.at(0), QStringLiteral("CNC SERIALE\tNEW0000001\t18"));
+    QVERIFY2(lines.at(1).startsWith(QStringLiteral("CNC SERIALE\tERR0000001\t")), qPrintable(lines.at(1)));
+    QCOMPARE(lines.at(2), QStringLiteral("CNC SERIALE\tNEW0000002\t18"));
+    QCOMPARE(dataFile(temp, QStringLiteral("NEW0000002")), QByteArray("%\r\nO0002\r\nM30\r\n%\r\n"));
 }
 
 void ListenCommandTest::answersRequests_data()
