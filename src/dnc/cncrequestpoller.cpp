@@ -149,8 +149,13 @@ void CncRequestPoller::requestRead(const Found &found)
     if (m_unreachable)
         m_errors.line(DncText::CncAnswers.arg(m_machine));
     m_unreachable = false;
-    if (!found.present || found.text == m_undeleted) {
+    if (!found.present) {
         endPoll();
+        return;
+    }
+    // Answered already, but the CNC kept it: only the delete is tried again.
+    if (found.text == m_undeleted) {
+        writeAndDelete(found.text, 0, {}, {}, false);
         return;
     }
     if (!found.failure.isEmpty()) {
@@ -186,7 +191,7 @@ void CncRequestPoller::requestRead(const Found &found)
 }
 
 void CncRequestPoller::writeAndDelete(const QByteArray &request, qint32 number, const QStringList &lines,
-                                      const QString &reason)
+                                      const QString &reason, bool answer)
 {
     struct Outcome {
         QString refusal;     // why the program was not written
@@ -197,8 +202,8 @@ void CncRequestPoller::writeAndDelete(const QByteArray &request, qint32 number, 
     outcome->refusal = reason;
     const long requestProgram = m_settings.requestProgram;
     m_worker->run(
-        [outcome, lines, requestProgram](CncLibrary &cnc, unsigned short handle, const TransferStop &stop) {
-            if (outcome->refusal.isEmpty()) {
+        [outcome, lines, requestProgram, answer](CncLibrary &cnc, unsigned short handle, const TransferStop &stop) {
+            if (answer && outcome->refusal.isEmpty()) {
                 const SendPlan plan = std::get<SendPlan>(planSend(lines, {}));
                 const CncDirectory directory = readCncDirectory(cnc, handle);
                 if (directory.result != EW_OK) {
@@ -221,15 +226,19 @@ void CncRequestPoller::writeAndDelete(const QByteArray &request, qint32 number, 
             outcome->deleted = cnc.cnc_delete(handle, short(requestProgram));
             return short(EW_OK);
         },
-        [this, outcome, request, number](short) {
+        [this, outcome, request, number, answer](short) {
             if (outcome->deleted != EW_OK) {
-                m_errors.line(DncText::RequestNotDeleted.arg(m_machine, programNumberText(m_settings.requestProgram),
-                                                             resultText(outcome->deleted)));
+                // Told once; tried again at every poll.
+                if (m_undeleted != request)
+                    m_errors.line(DncText::RequestNotDeleted.arg(
+                        m_machine, programNumberText(m_settings.requestProgram), resultText(outcome->deleted)));
                 m_undeleted = request;
             } else {
                 m_undeleted.clear();
             }
             endPoll();
+            if (!answer)
+                return;
             if (outcome->refusal.isEmpty())
                 emit answered(m_machine, number, outcome->characters, true);
             else

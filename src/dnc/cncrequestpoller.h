@@ -41,8 +41,10 @@ private:
     struct Found;
     void poll();
     void requestRead(const Found &found);
-    // Writes the program, deletes the request; reason empty for the request deleted alone.
-    void writeAndDelete(const QByteArray &request, qint32 number, const QStringList &lines, const QString &reason);
+    // Writes the program unless there is a reason not to, and deletes the request; answer false:
+    // the delete alone, of a request answered before.
+    void writeAndDelete(const QByteArray &request, qint32 number, const QStringList &lines, const QString &reason,
+                        bool answer = true);
     void tellUnreachable(const QString &why);
     void endPoll();
 

@@ -355,21 +355,26 @@ void ListenCommandTest::answersRequests()
 
 void ListenCommandTest::answersCncRequests_data()
 {
+    QTest::addColumn<QStringList>("cncOptions");
     QTest::addColumn<QByteArray>("request"); // O9999 in the CNC memory
     QTest::addColumn<QString>("line");       // standard output without the time
     QTest::addColumn<QByteArray>("stored");  // O0042 in the CNC memory afterwards
     QTest::addColumn<QByteArray>("filed");   // the ERR file; empty: none
     const QByteArray sent = "O0042(FLANGIA)\nG0 X1\nM30\n";
-    QTest::newRow("answered") << QByteArray("O9999 (RICHIESTA 42)\nM30\n")
+    QTest::newRow("answered") << QStringList() << QByteArray("O9999 (RICHIESTA 42)\nM30\n")
                               << QStringLiteral("richiesta O42 → FRESA ETH, 29 caratteri") << sent << QByteArray();
+    // The request stays: answered once all the same, and the refusal told once.
+    QTest::newRow("delete refused") << QStringList{"--refuse-delete", "7"} << QByteArray("O9999 (RICHIESTA 42)\nM30\n")
+                                    << QStringLiteral("richiesta O42 → FRESA ETH, 29 caratteri") << sent << QByteArray();
     QTest::newRow("unknown number: ERR")
-        << QByteArray("O9999 (REQ=O77)\nM30\n")
+        << QStringList() << QByteArray("O9999 (REQ=O77)\nM30\n")
         << QStringLiteral("FRESA ETH\tERR0000001\t%1\t%2").arg(69).arg(DncText::RequestNotArchived.arg(77))
         << QByteArray() << DncText::RequestNotArchived.arg(77).toLatin1() + "\r\nO9999 (REQ=O77)\r\nM30\r\n";
 }
 
 void ListenCommandTest::answersCncRequests()
 {
+    QFETCH(QStringList, cncOptions);
     QFETCH(QByteArray, request);
     QFETCH(QString, line);
     QFETCH(QByteArray, stored);
@@ -377,7 +382,7 @@ void ListenCommandTest::answersCncRequests()
     QTemporaryDir memory;
     QVERIFY(TextFile::writeAtomically(QDir(memory.path()).filePath("O0001"), "O0001 (PERNO)\nM30\n"));
     QVERIFY(TextFile::writeAtomically(QDir(memory.path()).filePath("O9999"), request));
-    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path());
+    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), cncOptions);
     TempProgramFolder temp;
     temp.writeFile(QStringLiteral("cncsett.dat"),
                    QStringLiteral(" 0 \r\n\"FRESA ETH\",1,\"127.0.0.1:%1,\",0,\"\",\"\",0\r\n").arg(cnc.port()).toLatin1());
@@ -390,8 +395,16 @@ void ListenCommandTest::answersCncRequests()
 
     Truvnet truvnet(temp, {QStringLiteral("listen"), QStringLiteral("--poll"), QStringLiteral("1")});
     QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 1, 15000);
-    // The request program goes once it has been answered.
-    QTRY_VERIFY(!QFile::exists(QDir(memory.path()).filePath("O9999")));
+    const QString notDeleted = DncText::RequestNotDeleted.arg(QStringLiteral("FRESA ETH"), QStringLiteral("O9999"), QString());
+    if (cncOptions.isEmpty()) {
+        // The request program goes once it has been answered.
+        QTRY_VERIFY(!QFile::exists(QDir(memory.path()).filePath("O9999")));
+    } else {
+        // Two more polls, which find the request still there.
+        QTest::qWait(2500);
+        QVERIFY(QFile::exists(QDir(memory.path()).filePath("O9999")));
+        QCOMPARE(truvnet.err().count(notDeleted), 1);
+    }
     truvnet.signal(SIGTERM);
     QVERIFY(truvnet.finish());
 
