@@ -10,6 +10,7 @@ inline const QString ReceivedSavedIn = QStringLiteral("Dati ricevuti salvati in 
 inline const QString ReceivedNotSaved = QStringLiteral("Dati ricevuti non salvati: nessuna cartella li accetta.");
 inline const QString NoFolder = QStringLiteral("impossibile creare la cartella");
 inline const QString LineRetry = QStringLiteral("%1: linea chiusa, nuovo tentativo tra %2 secondi");
+inline const QString LineBack = QStringLiteral("%1: linea di nuovo aperta");
 inline const QString OutWaiting = QStringLiteral("%1 è ancora in dati: salvato come nuovo programma");
 // Remote requests: a program punched at the machine asking for an archived one.
 inline const QString BadRequestPattern =

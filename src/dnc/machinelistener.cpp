@@ -14,8 +14,12 @@ MachineListener::MachineListener(const ProgramFolder &folder, const QString &mac
 {
     m_dialogs.prefix = machine + QStringLiteral(": ");
     // While the reception runs, a message is the line's failure, which ends it.
+    // A device that stays away is told once, not at every try, for a journal of weeks.
+    m_dialogs.muted = [this](const QString &text) { return m_reopening && text == m_openFailure; };
     // While an answer goes out, any message is its failure.
     m_dialogs.onMessage = [this](const QString &text) {
+        if (m_reopening)
+            m_openFailure = text;
         if (m_answerDone)
             m_answerFailed = true;
         else if (m_terminal.receiver().isActive())
@@ -80,10 +84,24 @@ bool MachineListener::start()
 
 void MachineListener::retry()
 {
-    if (!m_stopping && !start()) {
-        m_errors.line(DncText::LineRetry.arg(m_machine).arg(RetrySeconds));
-        m_retry.start();
+    if (m_stopping)
+        return;
+    const QString told = m_openFailure;
+    m_reopening = true;
+    const bool opened = start();
+    m_reopening = false;
+    if (opened) {
+        if (!told.isEmpty())
+            m_errors.line(DncText::LineBack.arg(m_machine));
+        m_openFailure.clear();
+        return;
     }
+    if (m_openFailure.isEmpty() || m_openFailure != told)
+        m_errors.line(DncText::LineRetry.arg(m_machine).arg(RetrySeconds));
+    // Something to compare the next try with, even when the port said nothing.
+    if (m_openFailure.isEmpty())
+        m_openFailure = DncText::LineRetry;
+    m_retry.start();
 }
 
 void MachineListener::stop()

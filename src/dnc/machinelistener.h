@@ -63,5 +63,8 @@ private:
     AnswerDone m_answerDone; // set while answering
     bool m_answerFailed = false;
     QString m_lineError;
+    // While a vanished device is waited for: the reason told, so that it is told once.
+    QString m_openFailure;
+    bool m_reopening = false;
     bool m_stopping = false;
 };
