@@ -291,6 +291,7 @@ void ListenCommandTest::deviceUnpluggedAndBack()
 
 void ListenCommandTest::answersRequests_data()
 {
+    QTest::addColumn<int>("handshaking");
     QTest::addColumn<QByteArray>("tape");    // what the operator punches
     QTest::addColumn<QString>("pattern");    // dnc/request; empty: the default
     QTest::addColumn<QString>("line");       // standard output without the time
@@ -298,44 +299,55 @@ void ListenCommandTest::answersRequests_data()
     QTest::addColumn<QByteArray>("filed");   // the ERR or NEW file; empty: none
     const QByteArray answer = "O0042\r\nG0 X1\r\nM30\r\n";
     QTest::newRow("RICHIESTA 42 answered")
-        << QByteArray("%\nO0001\n(RICHIESTA 42)\nM30\n%\n") << QString()
+        << 0 << QByteArray("%\nO0001\n(RICHIESTA 42)\nM30\n%\n") << QString()
         << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri") << answer << QByteArray();
     QTest::newRow("REQ=O42 in lower case, ended by the idle time")
-        << QByteArray("(req=o42)\n") << QString() << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri")
+        << 0 << QByteArray("(req=o42)\n") << QString() << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri")
         << answer << QByteArray();
     QTest::newRow("unknown number: ERR with the reason")
-        << QByteArray("%\n(PRG=77)\nM30\n%\n") << QString()
+        << 0 << QByteArray("%\n(PRG=77)\nM30\n%\n") << QString()
         << QStringLiteral("CNC SERIALE\tERR0000001\t%1\t%2").arg(68).arg(DncText::RequestNotArchived.arg(77))
         << QByteArray() << (DncText::RequestNotArchived.arg(77).toLatin1() + "\r\n%\r\n(PRG=77)\r\nM30\r\n%\r\n");
     QTest::newRow("pattern from the settings")
-        << QByteArray("%\n(MANDA 42)\n%\n") << QStringLiteral("\\(manda (\\d+)\\)")
+        << 0 << QByteArray("%\n(MANDA 42)\n%\n") << QStringLiteral("\\(manda (\\d+)\\)")
         << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri") << answer << QByteArray();
     QTest::newRow("a long program is filed, whatever its comment")
-        << QByteArray("%\n(RICHIESTA 42)\nN1\nN2\nN3\nN4\nN5\n%\n") << QString()
+        << 0 << QByteArray("%\n(RICHIESTA 42)\nN1\nN2\nN3\nN4\nN5\n%\n") << QString()
         << QStringLiteral("CNC SERIALE\tNEW0000001\t42") << QByteArray()
         << QByteArray("%\r\n(RICHIESTA 42)\r\nN1\r\nN2\r\nN3\r\nN4\r\nN5\r\n%\r\n");
+    // The send waits for the control's consent, as truvnet send does.
+    QTest::newRow("XON/XOFF line: the machine's consent")
+        << 1 << QByteArray("%\n(RICHIESTA 42)\n%\n") << QString()
+        << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri") << answer << QByteArray();
 }
 
 void ListenCommandTest::answersRequests()
 {
+    QFETCH(int, handshaking);
     QFETCH(QByteArray, tape);
     QFETCH(QString, pattern);
     QFETCH(QString, line);
     QFETCH(QByteArray, recorded);
     QFETCH(QByteArray, filed);
     TempProgramFolder temp;
-    writeMachines(temp, QStringLiteral("115200"));
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   QStringLiteral(" 0 \r\n\"%1\",%2,\"115200,N,8,1\",%3,\"\",\"\",1\r\n")
+                       .arg(MachineName)
+                       .arg(ComPort)
+                       .arg(handshaking)
+                       .toLatin1());
     QVERIFY(temp.openArchive()->add(archiveRecord(42, QStringLiteral("ROSSI"))));
     temp.writeProgramText(42, "%\r\nO0042\r\n  G0 X1  \r\nM30\r\n%\r\n");
     SettingsStore settings;
-    settings.setValue(QStringLiteral("dnc"), QStringLiteral("requestDelay"), QStringLiteral("0.5"));
+    settings.setValue(QStringLiteral("dnc"), QStringLiteral("requestDelay"), QStringLiteral("1"));
     settings.setValue(QStringLiteral("dnc"), QStringLiteral("request"), pattern);
     temp.writeFile(QStringLiteral("tape"), tape);
     const QString record = temp.path(QStringLiteral("recorded"));
     SerialCncProcess cnc(QStringLiteral(SERIALCNC),
                          {QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("115200"),
                           QStringLiteral("--in"), temp.path(QStringLiteral("tape")), QStringLiteral("--start-delay"),
-                          QStringLiteral("100"), QStringLiteral("--record"), record});
+                          QStringLiteral("100"), QStringLiteral("--record"), record, QStringLiteral("--consent"),
+                          QStringLiteral("11")});
     QTRY_VERIFY_WITH_TIMEOUT(cnc.ready(), 5000);
     settings.setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort), cnc.device());
 

@@ -7,8 +7,9 @@
 //            and can send a consent character each time TRUV opens the port;
 //   punch    sends a file at the pace of the given baud rate each time TRUV opens the port,
 //            pausing while TRUV holds the line with XOFF; with --record it punches once, as an
-//            operator asking for a program does, and then writes what TRUV sends into a file,
-//            sending the consent character each time TRUV opens the port again.
+//            operator asking for a program does, and then writes what TRUV sends into a file;
+//            --consent sends that character each second after the punch until something comes,
+//            as an operator pressing the control's read key does.
 // It runs until it is sent SIGTERM or SIGINT (punch --once: until the file has gone out once
 // and the program has closed the port).
 // Pseudo-terminals only: it never opens a network connection.
@@ -327,6 +328,8 @@ public:
     {
         enum class State { Waiting, Starting, Punching, Done, Recording } state = State::Waiting;
         bool punchedOnce = false;
+        bool recordedAny = false;
+        Clock::time_point punchedAt{};
         std::size_t position = 0;
         bool heldByProgram = false;
         long punched = 0;
@@ -336,10 +339,6 @@ public:
             const bool opened = followPeer(now);
             if (opened && record && punchedOnce) {
                 state = State::Recording;
-                if (m_o.consent) {
-                    m_line.writeByte(*m_o.consent);
-                    event("consent");
-                }
             } else if (opened) {
                 state = State::Starting;
                 position = 0;
@@ -356,6 +355,7 @@ public:
             if (record && punchedOnce && got > 0) {
                 std::fwrite(control, 1, got, record);
                 std::fflush(record);
+                recordedAny = true;
             }
             for (std::size_t n = record && punchedOnce ? 0 : got, i = 0; i < n; ++i) {
                 if (control[i] == Xoff)
@@ -376,8 +376,16 @@ public:
                 if (position == program.size()) {
                     state = State::Done;
                     punchedOnce = true;
+                    punchedAt = now;
                     event("punched", long(program.size()));
                 }
+            }
+            // The operator puts the control in receive mode and presses its read key again
+            // until the program comes: a consent character each second till the first one.
+            if (record && punchedOnce && m_o.consent && !recordedAny && secondsSince(punchedAt, now) >= 1.0) {
+                if (m_line.writeByte(*m_o.consent))
+                    event("consent");
+                punchedAt = now;
             }
             m_line.wait(state == State::Punching ? 2 : 20, true);
         }
