@@ -1,4 +1,5 @@
-# The Debian package (scripts/package): truvnet, picvault, the desktop entry and the icons. The
+# The Debian package (scripts/package): truvnet, picvault, the desktop entry, the icons and the
+# DNC server's systemd unit. The
 # simulators in tools/ have no install rules, so they stay out of it.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME truv)
@@ -18,6 +19,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # drivers of the archive, the TIFF and other picture readers of picvault, Qt's own Italian texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6sql6-sqlite, libqt6sql6-psql, qt6-image-formats-plugins, qt6-translations-l10n")
+# The user that the DNC server runs as (truv-listen.service).
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${CMAKE_SOURCE_DIR}/data/debian/postinst")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 # The line test's ping where no ICMP socket is allowed.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "iputils-ping")
 include(CPack)

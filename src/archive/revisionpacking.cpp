@@ -1,8 +1,11 @@
 #include "revisionpacking.h"
 
+#include <QIODevice>
+
 #include <openssl/evp.h>
 #include <zstd.h>
 
+#include <memory>
 #include <thread>
 
 namespace {
@@ -18,6 +21,28 @@ QByteArray textDigest(const QByteArray &text)
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
     if (EVP_Digest(text.constData(), size_t(text.size()), digest, &length, EVP_sha256(), nullptr) != 1)
+        return {};
+    return QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex();
+}
+
+QByteArray fileDigest(QIODevice &file)
+{
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
+    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1)
+        return {};
+    QByteArray piece(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = file.read(piece.data(), piece.size());
+        if (read < 0)
+            return {};
+        if (read == 0)
+            break;
+        if (EVP_DigestUpdate(context.get(), piece.constData(), size_t(read)) != 1)
+            return {};
+    }
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_DigestFinal_ex(context.get(), digest, &length) != 1)
         return {};
     return QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex();
 }

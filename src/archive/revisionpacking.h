@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+class QIODevice;
+
 #include <optional>
 
 // A revision's text as the archive keeps it: compressed, with the SHA-256 of the text. Both are
@@ -17,3 +19,6 @@ std::optional<QByteArray> unpackText(const QByteArray &compressed, qint64 size);
 
 // The SHA-256 of a text, in hex.
 QByteArray textDigest(const QByteArray &text);
+// The same of what a device holds from where it stands, read a piece at a time; empty when it
+// cannot be read to its end.
+QByteArray fileDigest(QIODevice &file);

@@ -22,8 +22,6 @@
 #include <QTextStream>
 #include <QCoreApplication>
 
-namespace {
-
 // The machine named on the command line; nullopt after telling why there is none.
 std::optional<MachineRecord> namedMachine(const ProgramFolder &folder, const QString &name, QTextStream &err)
 {
@@ -52,6 +50,8 @@ std::optional<CncAddress> addressOf(const MachineRecord &record, QTextStream &er
         err << error << Qt::endl;
     return address;
 }
+
+namespace {
 
 // A comment from the CNC as one line of the listing: its control characters (tabs, line ends,
 // escapes) would make fake lines or work the terminal.

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "cncaddress.h"
+#include "machinestate.h"
 #include "programfolder.h"
 
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class CncLibrary;
 class TransferJournal;
@@ -14,6 +17,11 @@ class QTextStream;
 // The commands that work on an Ethernet machine's CNC. Each runs its library calls on a thread
 // of their own, so that Ctrl+C and SIGTERM end it within a second or two (128 + the signal's
 // number) even while a call blocks; they return the exit status and tell every failure on err.
+
+// The machine named on the command line; nullopt after telling why there is none.
+std::optional<MachineRecord> namedMachine(const ProgramFolder &folder, const QString &name, QTextStream &err);
+// The machine's CNC address; nullopt after telling why there is none.
+std::optional<CncAddress> addressOf(const MachineRecord &record, QTextStream &err);
 
 // truvnet dir MACHINE: the programs of the CNC memory, one per line (number, size in bytes,
 // comment, separated by tabs), in the CNC's order.

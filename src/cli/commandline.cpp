@@ -2,6 +2,7 @@
 
 #include "accessimportcommand.h"
 #include "archivecopy.h"
+#include "backupcommand.h"
 #include "cnccommands.h"
 #include "commandlinetext.h"
 #include "initcommand.h"
@@ -31,6 +32,7 @@ constexpr Subcommand Subcommands[] = {
     {"import-access", importAccessCommand},
     {"machines", listMachinesCommand},
     {"dir", cncDirectoryCommand},
+    {"backup", backupCommand},
     {"lines", lineTestCommand},
     {"programs", programsCommand},
     {"copy-archive", copyArchiveCommand},

@@ -13,8 +13,10 @@ inline const QString Usage = QStringLiteral(
     "     truvnet send MACCHINA FILE|--program N --as O1234 [--continue] [--verify]   (macchina Ethernet)\n"
     "     truvnet receive MACCHINA FILE [--idle SECONDI]\n"
     "     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)\n"
-    "     truvnet listen MACCHINA... [--idle SECONDI]   (programmi dalle macchine seriali in dati)\n"
+    "     truvnet listen [MACCHINA...] [--idle SECONDI] [--poll SECONDI]   (programmi dalle macchine seriali\n"
+    "                    in dati; richieste dalle macchine: dnc/request; senza nomi: dnc/machines)\n"
     "     truvnet dir MACCHINA\n"
+    "     truvnet backup MACCHINA CARTELLA   (ogni programma del C.N. Ethernet in CARTELLA come O1234.nc)\n"
     "     truvnet lines\n"
     "     truvnet programs [--customer X | --drawing X | --description X | --number N]\n"
     "     truvnet revisions N   (revisioni del programma N, la più recente per prima)\n"
@@ -55,15 +57,24 @@ inline const QString LibraryNotLoaded = QStringLiteral("Libreria del C.N. non ca
 inline const QString NoData = QStringLiteral("Nessun dato ricevuto: %1 non è stato modificato.");
 inline const QString ProgramNotArchived = QStringLiteral("Il programma %1 non è in archivio.");
 // After a serial send on a port that a network device serves.
+// The progress of a send: characters sent, of all, per second, time left (h:mm:ss).
+inline const QString SendProgressLine = QStringLiteral("%1 di %2 caratteri, %3 caratteri/s, %4 alla fine");
 inline const QString NotifyingDevice = QStringLiteral("Avviso al dispositivo di rete %1");
 inline const QString Imported = QStringLiteral("Archivio importato in %1");
 // truvnet listen
-inline const QString ListenNeedsSerial =
-    QStringLiteral("%1 è una macchina Ethernet: truvnet listen ascolta le linee seriali.");
+inline const QString ListenNoMachines =
+    QStringLiteral("Nessuna macchina da ascoltare: indicarle sulla riga di comando o in dnc/machines.");
 inline const QString Listening = QStringLiteral("In ascolto: %1 su COM%2");
+inline const QString ListeningCnc = QStringLiteral("In ascolto: %1, richieste in %2 ogni %3 secondi");
 // The output line of a program filed in dati: time, machine, file, bytes, and a note.
 inline const QString FiledLine = QStringLiteral("%1\t%2\t%3\t%4");
 inline const QString NotFiled = QStringLiteral("%1: programma ricevuto non salvato (%2 caratteri)");
+
+// truvnet backup: file, characters; the folder that cannot be made; the programs not kept.
+inline const QString BackupWritten = QStringLiteral("%1\t%2\tscritto");
+inline const QString BackupUnchanged = QStringLiteral("%1\t%2\tinvariato");
+inline const QString BackupNoFolder = QStringLiteral("Impossibile creare la cartella %1");
+inline const QString BackupNotKept = QStringLiteral("Programmi non salvati: %1");
 
 // Program revisions.
 inline const QString NotTwoRevisions = QStringLiteral("Il programma %1 ha meno di due revisioni da confrontare.");

@@ -1,11 +1,18 @@
 #include "listencommand.h"
 
+#include "cncdirectory.h"
+#include "cnclibrary.h"
+#include "cncrequestpoller.h"
 #include "commandrun.h"
+#include "focaslibrary.h"
+#include "dnctext.h"
 #include "qtserialport.h"
 #include "commandlinetext.h"
 #include "consoleoutput.h"
 #include "machinefile.h"
 #include "machinelistener.h"
+#include "requestanswers.h"
+#include "settingsstore.h"
 #include "serialport.h"
 #include "receivedfilenames.h"
 #include "textfile.h"
@@ -14,6 +21,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cmath>
@@ -25,6 +33,7 @@ std::optional<ListenRequest> parseListenRequest(const QStringList &words)
         return std::nullopt;
     ListenRequest request;
     bool idleGiven = false;
+    bool pollGiven = false;
     bool optionsEnded = false;
     for (qsizetype i = 1; i < words.size(); ++i) {
         const QString &word = words.at(i);
@@ -40,12 +49,16 @@ std::optional<ListenRequest> parseListenRequest(const QStringList &words)
                 return std::nullopt;
             request.idleSeconds = *seconds;
             idleGiven = true;
+        } else if (word == u"--poll" && i + 1 < words.size() && !pollGiven) {
+            const auto seconds = parseIdleSeconds(words.at(++i));
+            if (!seconds)
+                return std::nullopt;
+            request.pollSeconds = *seconds;
+            pollGiven = true;
         } else {
             return std::nullopt;
         }
     }
-    if (request.machines.isEmpty())
-        return std::nullopt;
     return request;
 }
 
@@ -59,6 +72,8 @@ ListenCommand::~ListenCommand()
 {
     // The listeners use the ports: they go first.
     m_listeners.clear();
+    m_pollers.clear();
+    m_requests.reset();
 }
 
 void ListenCommand::start(const ListenRequest &request)
@@ -72,8 +87,21 @@ void ListenCommand::start(const ListenRequest &request)
     }
     if (!list.warning.isEmpty())
         m_errors.line(list.warning);
+    // A service started without names listens to the machines of the settings.
+    QStringList names = request.machines;
+    if (names.isEmpty()) {
+        for (const QString &name : SettingsStore().text(QStringLiteral("dnc"), QStringLiteral("machines")).split(u','))
+            if (!name.trimmed().isEmpty())
+                names.append(name.trimmed());
+    }
+    if (names.isEmpty()) {
+        m_errors.line(CommandLineText::ListenNoMachines);
+        finish(UsageError);
+        return;
+    }
     std::vector<int> chosen;
-    for (const QString &name : request.machines) {
+    std::vector<std::pair<QString, CncAddress>> cncs;
+    for (const QString &name : names) {
         const int position = findMachine(list, name);
         if (position < 0) {
             for (const QString &line : unknownMachineReport(list, name, m_folder))
@@ -82,26 +110,49 @@ void ListenCommand::start(const ListenRequest &request)
             return;
         }
         const MachineRecord &record = machines.table.at(list.entries.at(position).recordIndex);
-        if (record.isEthernet()) {
-            m_errors.line(CommandLineText::ListenNeedsSerial.arg(record.name));
-            finish(UsageError);
-            return;
-        }
         // A machine named twice is listened to once.
-        if (std::find(chosen.begin(), chosen.end(), position) == chosen.end())
-            chosen.push_back(position);
+        if (std::find(chosen.begin(), chosen.end(), position) != chosen.end())
+            continue;
+        chosen.push_back(position);
+        if (record.isEthernet()) {
+            QString error;
+            const std::optional<CncAddress> address = parseCncAddress(record.settings, &error);
+            if (!address) {
+                m_errors.line(record.name.trimmed() + QStringLiteral(": ") + error);
+                finish(Failure);
+                return;
+            }
+            cncs.emplace_back(record.name.trimmed(), *address);
+        }
     }
+
+    const auto requestSettings = RemoteRequest::configured(SettingsStore());
+    if (requestSettings.index() == 1) {
+        m_errors.line(std::get<1>(requestSettings));
+        finish(Failure);
+        return;
+    }
+    m_requests = std::make_unique<RequestAnswers>(m_folder, std::get<0>(requestSettings), m_errors);
+    connect(m_requests.get(), &RequestAnswers::answered, this, &ListenCommand::answered);
+    connect(m_requests.get(), &RequestAnswers::refused, this,
+            [this](const QString &machine, const QByteArray &raw, const QString &reason) { file(machine, raw, reason); });
 
     // dati is where the programs go: it is made when missing, as the windows make it.
     m_folder.createWorkFolders();
     const int idle = int(std::ceil(request.idleSeconds * 1000.0));
     for (const int position : chosen) {
         const MachineRecord &record = machines.table.at(list.entries.at(position).recordIndex);
+        if (record.isEthernet())
+            continue;
         const QString name = record.name.trimmed();
         m_portsInUse.push_back(m_ports());
         auto listener = std::make_unique<MachineListener>(m_folder, name, *m_portsInUse.back(), m_errors, idle);
         connect(listener.get(), &MachineListener::received, this,
-                [this, name](const QByteArray &raw, const QString &lineError) { file(name, raw, lineError); });
+                [this, name, line = listener.get()](const QByteArray &raw, const QString &lineError) {
+                    if (lineError.isEmpty() && m_requests->take(name, *line, raw))
+                        return;
+                    file(name, raw, lineError);
+                });
         if (!listener->start()) {
             stopAll();
             finish(Failure);
@@ -110,12 +161,26 @@ void ListenCommand::start(const ListenRequest &request)
         m_errors.line(CommandLineText::Listening.arg(name).arg(record.comPort));
         m_listeners.push_back(std::move(listener));
     }
+    const RemoteRequest::Settings &settings = std::get<0>(requestSettings);
+    for (const auto &[name, address] : cncs) {
+        auto poller = std::make_unique<CncRequestPoller>(name, address, m_cncLibrary, m_folder, settings,
+                                                         int(std::ceil(request.pollSeconds * 1000.0)), m_errors);
+        connect(poller.get(), &CncRequestPoller::answered, this, &ListenCommand::answered);
+        connect(poller.get(), &CncRequestPoller::refused, this,
+                [this](const QString &machine, const QByteArray &raw, const QString &reason) { file(machine, raw, reason); });
+        m_errors.line(CommandLineText::ListeningCnc.arg(name, programNumberText(settings.requestProgram))
+                          .arg(request.pollSeconds));
+        poller->start();
+        m_pollers.push_back(std::move(poller));
+    }
 }
 
 void ListenCommand::stopAll()
 {
     for (const auto &listener : m_listeners)
         listener->stop();
+    for (const auto &poller : m_pollers)
+        poller->stop();
 }
 
 void ListenCommand::interrupt()
@@ -163,6 +228,15 @@ void ListenCommand::file(const QString &machine, const QByteArray &raw, const QS
     m_out << line << Qt::endl;
 }
 
+void ListenCommand::answered(const QString &machine, qint32 number, qint64 characters, bool whole)
+{
+    QLocale grouped;
+    grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+    const QString told = whole ? DncText::RequestSent.arg(number).arg(machine, grouped.toString(characters))
+                               : DncText::RequestNotSent.arg(number).arg(machine, grouped.toString(characters));
+    m_out << QDateTime::currentDateTime().toString(Qt::ISODate) << u'\t' << told << Qt::endl;
+}
+
 void ListenCommand::finish(int exitCode)
 {
     if (m_done)
@@ -187,5 +261,6 @@ int listenCommand(int argc, char **argv)
     ListenCommand command(console.folder(), [] { return std::make_unique<QtSerialPort>(); }, out, console.output());
     CommandTransferLog log(console.folder(), [&console](const QString &text) { console.output().line(text); });
     command.setTransferJournal(&log.journal());
+    command.setCncLibrary(std::make_shared<FocasLibrary>(FocasLibrary::configuredFileName(SettingsStore())));
     return EventLoopCommand::run(app, command, *request);
 }

@@ -16,13 +16,16 @@
 #include "consoleoutput.h"
 #include "machinechoice.h"
 #include "machinefile.h"
+#include "sendprogress.h"
 #include "serialport.h"
+#include "revisionpacking.h"
 #include "serialtext.h"
 #include "textfile.h"
 #include "transferflags.h"
 #include "transferlogcommand.h"
 #include "transfertext.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <cmath>
@@ -202,17 +205,18 @@ void TransferCommand::chooseMachineForEngine()
 void TransferCommand::startSend()
 {
     const QString path = m_request.program ? m_folder.programTextPath(*m_request.program) : m_request.file;
-    QString error;
-    const std::optional<QByteArray> text = TextFile::read(path, &error);
-    if (!text) {
-        m_output.line(SerialText::LoadFailed.arg(path, error));
+    // Read as it goes out; a file that cannot be read is told before the line is touched.
+    QFile program(path);
+    if (!program.open(QIODevice::ReadOnly)) {
+        m_output.line(SerialText::LoadFailed.arg(path, program.errorString()));
         finish(Failure);
         return;
     }
-    m_sentText = *text;
+    program.close();
     SerialSend &send = m_terminal->sender();
+    m_sendProgress = std::make_unique<SendProgress>(m_output);
     watch(send);
-    send.start(*text);
+    send.startFile(path);
     if (m_done)
         return;
     if (!send.isActive()) {
@@ -274,8 +278,12 @@ void TransferCommand::showProgress(const SerialTransfer &transfer)
     // The dialog's "0" before anything moves stays off the screen; the final count shows it.
     if (progress.count != m_lastCount) {
         m_lastCount = progress.count;
-        if (!progress.count.isEmpty() && progress.count != u"0")
-            m_output.count(progress.count);
+        if (!progress.count.isEmpty() && progress.count != u"0") {
+            if (m_sendProgress)
+                m_sendProgress->update(m_terminal->sender().sentCharacters(), m_terminal->sender().totalCharacters());
+            else
+                m_output.count(progress.count);
+        }
     }
 }
 
@@ -344,8 +352,12 @@ void TransferCommand::transferEnded()
     if (m_done)
         return;
     m_idle.stop();
-    const QString count = FormatTransferCount(m_terminal->flags().byteCounter);
-    m_output.count(count.isEmpty() ? QStringLiteral("0") : count);
+    if (m_sendProgress) {
+        m_sendProgress->end(m_terminal->sender().sentCharacters());
+    } else {
+        const QString count = FormatTransferCount(m_terminal->flags().byteCounter);
+        m_output.count(count.isEmpty() ? QStringLiteral("0") : count);
+    }
     m_output.endCount();
 
     if (m_request.kind == TransferRequest::Kind::Send) {
@@ -395,8 +407,13 @@ void TransferCommand::beginLogEntry()
     entry.archiveProgram = m_request.program;
     entry.fileName = m_request.program ? ProgramFolder::programFileName(*m_request.program) : m_request.file;
     if (send) {
-        entry.takeText(m_sentText);
-        entry.cncProgram = cncProgramIn(m_sentText);
+        // The file is read again for the log, a piece at a time: a drip-fed program is never held whole.
+        const QString path = m_request.program ? m_folder.programTextPath(*m_request.program) : m_request.file;
+        QFile sent(path);
+        if (sent.open(QIODevice::ReadOnly)) {
+            entry.cncProgram = cncProgramIn(sent.peek(4096));
+            entry.sha256 = fileDigest(sent);
+        }
     }
     m_journal->begin(entry);
     m_logEntry = entry;

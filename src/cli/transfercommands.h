@@ -19,6 +19,7 @@ class Dialogs;
 class ConsoleDialogs;
 class ConsoleOutput;
 class Pinger;
+class SendProgress;
 class RemoteIoLink;
 class SerialPort;
 class SerialTransfer;
@@ -110,13 +111,13 @@ private:
     QByteArray m_received;
     QString m_lastMessage;
     QString m_lastCount;
+    std::unique_ptr<SendProgress> m_sendProgress;
     qint32 m_lastCounter = 0;
     int m_signal = 0;
     bool m_failed = false;
     bool m_done = false;
     TransferJournal *m_journal = nullptr;
     std::optional<TransferEntry> m_logEntry;
-    QByteArray m_sentText;
     QString m_toldLast;
 };
 

@@ -16,7 +16,8 @@ Dialogs::Button ConsoleDialogs::answerFor(Buttons buttons)
 
 void ConsoleDialogs::message(const QString &text, const QString &, Icon)
 {
-    m_output.line(prefix + text);
+    if (!muted || !muted(text))
+        m_output.line(prefix + text);
     if (onMessage)
         onMessage(text);
 }

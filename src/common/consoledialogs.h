@@ -20,6 +20,8 @@ public:
 
     // Called after a message has been written.
     std::function<void(const QString &text)> onMessage;
+    // When it answers true, a message is not written (onMessage still runs): a repeated one.
+    std::function<bool(const QString &text)> muted;
     // Called after a question has been written, before it is answered.
     std::function<void(const QString &text)> onQuestion;
 

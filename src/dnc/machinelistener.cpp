@@ -14,12 +14,24 @@ MachineListener::MachineListener(const ProgramFolder &folder, const QString &mac
 {
     m_dialogs.prefix = machine + QStringLiteral(": ");
     // While the reception runs, a message is the line's failure, which ends it.
+    // A device that stays away is told once, not at every try, for a journal of weeks.
+    m_dialogs.muted = [this](const QString &text) { return m_reopening && text == m_openFailure; };
+    // While an answer goes out, any message is its failure.
     m_dialogs.onMessage = [this](const QString &text) {
-        if (m_terminal.receiver().isActive())
+        if (m_reopening)
+            m_openFailure = text;
+        if (m_answerDone)
+            m_answerFailed = true;
+        else if (m_terminal.receiver().isActive())
             m_lineError = text;
     };
     // A line error prompt (framing, overrun...): nobody answers, so what came is suspect.
     m_dialogs.onQuestion = [this](const QString &text) {
+        if (m_answerDone) {
+            m_answerFailed = true;
+            m_terminal.sender().terminate();
+            return;
+        }
         m_lineError = text;
         m_terminal.receiver().terminate();
     };
@@ -44,6 +56,19 @@ MachineListener::MachineListener(const ProgramFolder &folder, const QString &mac
     m_retry.setSingleShot(true);
     m_retry.setInterval(RetrySeconds * 1000);
     connect(&m_retry, &QTimer::timeout, this, &MachineListener::retry);
+    connect(&m_terminal.sender(), &SerialTransfer::activeChanged, this, [this](bool active) {
+        if (!active && m_answerDone)
+            answerEnded();
+    });
+    m_consent.setSingleShot(true);
+    m_consent.setInterval(ConsentSeconds * 1000);
+    connect(&m_consent, &QTimer::timeout, this, [this] {
+        if (!m_terminal.sender().isWaitingForConsent())
+            return;
+        m_errors.line(DncText::RequestNoConsent.arg(m_machine).arg(ConsentSeconds));
+        m_answerFailed = true;
+        m_terminal.sender().terminate();
+    });
 }
 
 bool MachineListener::start()
@@ -59,10 +84,24 @@ bool MachineListener::start()
 
 void MachineListener::retry()
 {
-    if (!m_stopping && !start()) {
-        m_errors.line(DncText::LineRetry.arg(m_machine).arg(RetrySeconds));
-        m_retry.start();
+    if (m_stopping)
+        return;
+    const QString told = m_openFailure;
+    m_reopening = true;
+    const bool opened = start();
+    m_reopening = false;
+    if (opened) {
+        if (!told.isEmpty())
+            m_errors.line(DncText::LineBack.arg(m_machine));
+        m_openFailure.clear();
+        return;
     }
+    if (m_openFailure.isEmpty() || m_openFailure != told)
+        m_errors.line(DncText::LineRetry.arg(m_machine).arg(RetrySeconds));
+    // Something to compare the next try with, even when the port said nothing.
+    if (m_openFailure.isEmpty())
+        m_openFailure = DncText::LineRetry;
+    m_retry.start();
 }
 
 void MachineListener::stop()
@@ -71,6 +110,43 @@ void MachineListener::stop()
     m_retry.stop();
     if (m_terminal.receiver().isActive())
         m_terminal.receiver().terminate();
+    if (m_terminal.sender().isActive()) {
+        m_answerFailed = true;
+        m_terminal.sender().terminate();
+    }
+}
+
+bool MachineListener::answer(const QString &path, AnswerDone done)
+{
+    if (m_stopping || m_answerDone)
+        return false;
+    m_answerDone = std::move(done);
+    m_answerFailed = false;
+    m_retry.stop();
+    // What has arrived so far is handed over as the end of a reception hands it.
+    if (m_terminal.receiver().isActive())
+        m_terminal.receiver().terminate();
+    SerialSend &send = m_terminal.sender();
+    send.startFile(path);
+    if (!send.isActive()) {
+        m_answerFailed = true;
+        answerEnded();
+        return true;
+    }
+    if (send.isWaitingForConsent())
+        m_consent.start();
+    return true;
+}
+
+void MachineListener::answerEnded()
+{
+    m_consent.stop();
+    const SerialSend &send = m_terminal.sender();
+    const bool whole = !m_answerFailed && send.totalCharacters() > 0 && send.sentCharacters() == send.totalCharacters();
+    const AnswerDone done = std::exchange(m_answerDone, AnswerDone());
+    done(send.sentCharacters(), whole);
+    if (!m_stopping)
+        retry();
 }
 
 void MachineListener::arrived()
@@ -111,6 +187,7 @@ void MachineListener::receptionEnded()
         emit received(rest, lineError);
     else if (PunchedPrograms::holdsText(rest))
         emit received(rest, {});
-    if (!m_stopping)
+    // An answer starts the reception again once it has gone out.
+    if (!m_stopping && !m_answerDone)
         m_retry.start();
 }

@@ -4,14 +4,18 @@
 #include "machinestate.h"
 #include "serialtext.h"
 #include "numerictext.h"
+#include "programstream.h"
 #include "seriallink.h"
 #include "serialport.h"
 #include "textfile.h"
 #include "transferflags.h"
 #include "transfertext.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace std::chrono_literals;
 
@@ -34,6 +38,12 @@ double characterMilliseconds(const QString &settings)
     return (1.0 + double(dataBits) + (parity ? 1.0 : 0.0) + stopBits) * 1000.0 / double(baud);
 }
 
+// The transfer flags and the progress bar count in 32 bits; a send may be longer.
+qint32 clamped(qint64 count)
+{
+    return qint32(std::min<qint64>(count, std::numeric_limits<qint32>::max()));
+}
+
 } // namespace
 
 SerialSend::SerialSend(MachineState &machines, SerialPort &port, Dialogs &dialogs, TransferFlags &flags,
@@ -47,6 +57,8 @@ SerialSend::SerialSend(MachineState &machines, SerialPort &port, Dialogs &dialog
     connect(&m_port, &SerialPort::lineLost, this, &SerialSend::whenLineLost);
 }
 
+SerialSend::~SerialSend() = default;
+
 void SerialSend::start(const QByteArray &terminalText)
 {
     if (m_stage != Stage::Idle)
@@ -55,6 +67,22 @@ void SerialSend::start(const QByteArray &terminalText)
         m_dialogs.message(SerialText::ProgramNotSent);
         return;
     }
+    startWith(terminalText, {});
+}
+
+void SerialSend::startFile(const QString &path)
+{
+    if (m_stage != Stage::Idle)
+        return;
+    if (QFileInfo(path).size() == 0) {
+        m_dialogs.message(SerialText::ProgramNotSent);
+        return;
+    }
+    startWith({}, path);
+}
+
+void SerialSend::startWith(const QByteArray &terminalText, const QString &path)
+{
     m_flags.skipConsent = false;
     if (chooseRoute(0) != Route::Serial)
         return;
@@ -67,8 +95,13 @@ void SerialSend::start(const QByteArray &terminalText)
         m_port.setInputLen(0);
         m_port.setHandshaking(SerialPort::NoHandshaking);
     }
-    m_cleanedText = CleanProgramText(terminalText);
-    emit terminalTextChanged(m_cleanedText);
+    m_programPath = path;
+    m_sent = 0;
+    m_total = 0;
+    if (path.isEmpty()) {
+        m_cleanedText = CleanProgramText(terminalText);
+        emit terminalTextChanged(m_cleanedText);
+    }
 
     SetPortOpen(m_port, true, m_dialogs);
     if (!m_port.portOpen()) {
@@ -158,37 +191,54 @@ void SerialSend::beginSending()
     updateProgress([](TransferProgress &p) { p.message = SerialText::SendingProgram; });
 
     const MachineRecord &record = m_machines.currentRecord();
-    const QByteArray framed = DecodeHexText(TextFile::toBytes(record.preamble)) + m_cleanedText
-                              + DecodeHexText(TextFile::toBytes(record.postamble));
+    QByteArray preamble = DecodeHexText(TextFile::toBytes(record.preamble));
+    QByteArray postamble = DecodeHexText(TextFile::toBytes(record.postamble));
+    m_stream = m_programPath.isEmpty()
+                   ? ProgramStream::ofText(m_cleanedText, std::move(preamble), std::move(postamble), record.lineEnd)
+                   : ProgramStream::ofFile(m_programPath, std::move(preamble), std::move(postamble), record.lineEnd);
     m_cleanedText.clear();
+    if (!m_stream->open()) {
+        m_dialogs.message(SerialText::LoadFailed.arg(m_programPath, m_stream->error()), {}, Dialogs::Icon::Exclamation);
+        finish();
+        return;
+    }
     // One block always fits the transmit buffer.
     m_blockSize = std::max(1, m_port.outBufferSize() - 20);
-    m_sendText = EncodeLineEnds(framed, record.lineEnd);
-    const qint32 total = qint32(m_sendText.size());
+    m_total = m_stream->total();
+    const qint32 total = clamped(m_total);
     updateProgress([total](TransferProgress &p) {
         p.barValue = 0;
         p.barVisible = true;
         p.barMaximum = total;
     });
-    m_position = 0;
     sendNextBlock();
 }
 
 void SerialSend::sendNextBlock()
 {
-    const qint32 total = qint32(m_sendText.size());
-    if (m_position >= total || m_flags.transferCancelled) {
+    if (m_flags.transferCancelled) {
         finish();
         return;
     }
-    const qint32 size = std::min(m_blockSize, total - m_position);
-    const QByteArray block = m_sendText.mid(m_position, size);
-    m_position += size;
-    m_flags.byteCounter += size;
-    const qint32 counter = m_flags.byteCounter;
-    updateProgress([counter](TransferProgress &p) {
-        p.barValue = counter;
-        p.count = FormatTransferCount(counter);
+    const std::optional<QByteArray> read = m_stream->next(m_sent < m_total ? m_blockSize : 1);
+    // A file that failed, shrank or grew under the send: what went out is not the program.
+    if (!read || read->isEmpty() != (m_sent >= m_total)) {
+        m_dialogs.message(SerialText::LoadFailed.arg(m_programPath, read ? SerialText::ProgramChanged : m_stream->error()),
+                          {}, Dialogs::Icon::Exclamation);
+        finish();
+        return;
+    }
+    if (read->isEmpty()) {
+        finish();
+        return;
+    }
+    const QByteArray &block = *read;
+    m_sent += block.size();
+    m_flags.byteCounter = clamped(m_sent);
+    const qint64 sent = m_sent;
+    updateProgress([sent](TransferProgress &p) {
+        p.barValue = clamped(sent);
+        p.count = FormatTransferCount(sent);
     });
 
     if (!m_port.output(block)) {
@@ -238,7 +288,7 @@ void SerialSend::finish()
     updateProgress([](TransferProgress &p) { p.barVisible = false; });
     SetPortOpen(m_port, false, m_dialogs);
     closeProgress();
-    m_sendText.clear();
+    m_stream.reset();
     m_stage = Stage::Idle;
     setActive(false);
 

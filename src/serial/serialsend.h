@@ -5,6 +5,9 @@
 #include <QTimer>
 
 #include <chrono>
+#include <memory>
+
+class ProgramStream;
 
 // Sending the terminal's program to a serial machine ("&Trasmetti il programma al C.N. ..."):
 // machine choice, cleaning, the consent wait of an XON/XOFF line, then preamble, program and
@@ -16,8 +19,16 @@ public:
     SerialSend(MachineState &machines, SerialPort &port, Dialogs &dialogs, TransferFlags &flags,
                QObject *parent = nullptr);
 
+    ~SerialSend() override;
+
     // Starts a send of the terminal's text; returns once it waits for the machine.
     void start(const QByteArray &terminalText);
+    // The same for a program file, read a piece at a time as it goes out: the memory of a
+    // send does not grow with the program. The terminal text is left alone.
+    void startFile(const QString &path);
+    // Characters of the send text handed to the port so far, and in all (0 before sending).
+    qint64 sentCharacters() const { return m_sent; }
+    qint64 totalCharacters() const { return m_total; }
     void terminate() override;
     void continueWithoutConsent() override;
 
@@ -27,6 +38,9 @@ public:
 
 private:
     enum class Stage { Idle, Consent, Sending };
+
+    // What start() and startFile() share once the text is known not to be empty.
+    void startWith(const QByteArray &cleanedText, const QString &path);
 
     void whenPortEvent();
     void whenLineLost();
@@ -41,8 +55,10 @@ private:
     Stage m_stage = Stage::Idle;
     int m_handshaking = 0;
     QByteArray m_cleanedText;
-    QByteArray m_sendText;
-    qint32 m_position = 0;  // zero-based: the first character of the next block
+    QString m_programPath; // a file sent as it is read; empty for the terminal's text
+    std::unique_ptr<ProgramStream> m_stream;
+    qint64 m_sent = 0;
+    qint64 m_total = 0;
     qint32 m_blockSize = 0;
     QTimer m_drainTimer;
     int m_lastQueued = 0;

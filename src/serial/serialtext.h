@@ -63,6 +63,8 @@ inline const QString LoadTitle = QStringLiteral("Carica");
 inline const QString SaveTitle = QStringLiteral("Salva");
 inline const QString AllFiles = QStringLiteral("Tutti i file (*)");
 inline const QString LoadFailed = QStringLiteral("Impossibile leggere il file %1:\n%2");
+// Why a program file sent as it is read stopped short.
+inline const QString ProgramChanged = QStringLiteral("il file è cambiato durante l'invio");
 inline const QString SaveFailed = QStringLiteral("Impossibile salvare il file %1:\n%2");
 
 // Progress dialog (xForm2).

@@ -157,7 +157,7 @@ void CommandLineTest::versionAndHelp()
 void CommandLineTest::helpShowsEverySubcommand_data()
 {
     QTest::addColumn<QString>("subcommand");
-    for (const char *subcommand : {"machines", "send", "receive", "listen", "dir", "lines", "programs", "copy-archive", "log", "--init",
+    for (const char *subcommand : {"machines", "send", "receive", "listen", "dir", "backup", "lines", "programs", "copy-archive", "log", "--init",
                                    "import-access", "--version", "--help"})
         QTest::newRow(subcommand) << QString::fromLatin1(subcommand);
 }

@@ -1,8 +1,12 @@
+#include "archivestore.h"
+#include "cncsimprocess.h"
 #include "commandlinetext.h"
+#include "dnctext.h"
 #include "serialcncprocess.h"
 #include "settingsstore.h"
 #include "loggedtransfers.h"
 #include "tempprogramfolder.h"
+#include "testrecords.h"
 #include "textfile.h"
 #include "truvnetprocess.h"
 
@@ -93,6 +97,11 @@ private slots:
     void interruptedReception();
     void refused_data();
     void refused();
+    void deviceUnpluggedAndBack();
+    void answersRequests_data();
+    void answersRequests();
+    void answersCncRequests_data();
+    void answersCncRequests();
 };
 
 void ListenCommandTest::filesEachProgram_data()
@@ -225,9 +234,10 @@ void ListenCommandTest::refused_data()
     QTest::addColumn<QString>("told");  // the start of standard error
     QTest::newRow("unknown machine") << QStringList{"listen", "TORNIO"} << QString() << 1
                                      << QStringLiteral("Macchina sconosciuta: TORNIO\n");
-    QTest::newRow("Ethernet machine") << QStringList{"listen", MachineName, "fresa eth"} << QString() << 2
-                                      << CommandLineText::ListenNeedsSerial.arg(QStringLiteral("FRESA ETH"));
-    QTest::newRow("no machine") << QStringList{"listen", "--idle", "3"} << QString() << 2 << CommandLineText::Usage;
+    QTest::newRow("poll of no time") << QStringList{"listen", "fresa eth", "--poll", "0"} << QString() << 2
+                                     << CommandLineText::Usage;
+    QTest::newRow("no machine, none in the settings") << QStringList{"listen", "--idle", "3"} << QString() << 2
+                                                      << CommandLineText::ListenNoMachines;
     QTest::newRow("idle of no time") << QStringList{"listen", MachineName, "--idle", "0"} << QString() << 2
                                      << CommandLineText::Usage;
     QTest::newRow("a port that does not open") << QStringList{"listen", MachineName} << QStringLiteral("/nonexistent/tty")
@@ -244,6 +254,7 @@ void ListenCommandTest::refused()
     writeMachines(temp, QStringLiteral("9600"));
     SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort),
                              port.isEmpty() ? QStringLiteral("/dev/null") : port);
+    SettingsStore().setValue(QStringLiteral("dnc"), QStringLiteral("machines"), QString());
 
     Truvnet truvnet(temp, arguments);
     QVERIFY(truvnet.finish());
@@ -252,6 +263,183 @@ void ListenCommandTest::refused()
     QVERIFY2(truvnet.err().startsWith(told), qPrintable(truvnet.err()));
     QVERIFY(truvnet.outLines().isEmpty());
     QVERIFY(receivedFiles(temp).isEmpty());
+}
+
+void ListenCommandTest::deviceUnpluggedAndBack()
+{
+    TempProgramFolder temp;
+    writeMachines(temp, QStringLiteral("115200"));
+    // The COM port is mapped to a name that stays, as /dev/serial/by-id/... does.
+    const QString link = temp.path(QStringLiteral("usb-adapter"));
+    SettingsStore().setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort), link);
+    const auto plugged = [&](const QByteArray &tape) {
+        temp.writeFile(QStringLiteral("tape"), tape);
+        auto cnc = std::make_unique<SerialCncProcess>(
+            QStringLiteral(SERIALCNC),
+            QStringList{QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("115200"),
+                        QStringLiteral("--in"), temp.path(QStringLiteral("tape")), QStringLiteral("--once"),
+                        QStringLiteral("--start-delay"), QStringLiteral("100"), QStringLiteral("--link"), link});
+        if (!QTest::qWaitFor([&] { return cnc->ready(); }, 5000))
+            qFatal("serialcnc gives no device");
+        return cnc;
+    };
+    auto cnc = plugged("%\nO0001\nM30\n%\n");
+    Truvnet truvnet(temp, {QStringLiteral("listen"), MachineName});
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 1, 15000);
+    cnc->kill();
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 2, 15000);
+    // Plugged in again while the line waits to be opened again.
+    cnc = plugged("%\nO0002\nM30\n%\n");
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 3, 25000);
+    truvnet.signal(SIGTERM);
+    QVERIFY(truvnet.finish());
+
+    QCOMPARE(truvnet.exitCode(), 0);
+    const QStringList lines = withoutTimes(truvnet.outLines());
+    QCOMPARE(lines.at(0), QStringLiteral("CNC SERIALE\tNEW0000001\t18"));
+    QVERIFY2(lines.at(1).startsWith(QStringLiteral("CNC SERIALE\tERR0000001\t")), qPrintable(lines.at(1)));
+    QCOMPARE(lines.at(2), QStringLiteral("CNC SERIALE\tNEW0000002\t18"));
+    QCOMPARE(dataFile(temp, QStringLiteral("NEW0000002")), QByteArray("%\r\nO0002\r\nM30\r\n%\r\n"));
+}
+
+void ListenCommandTest::answersRequests_data()
+{
+    QTest::addColumn<int>("handshaking");
+    QTest::addColumn<QByteArray>("tape");    // what the operator punches
+    QTest::addColumn<QString>("pattern");    // dnc/request; empty: the default
+    QTest::addColumn<QString>("line");       // standard output without the time
+    QTest::addColumn<QByteArray>("recorded"); // what the machine received
+    QTest::addColumn<QByteArray>("filed");   // the ERR or NEW file; empty: none
+    const QByteArray answer = "O0042\r\nG0 X1\r\nM30\r\n";
+    QTest::newRow("RICHIESTA 42 answered")
+        << 0 << QByteArray("%\nO0001\n(RICHIESTA 42)\nM30\n%\n") << QString()
+        << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri") << answer << QByteArray();
+    QTest::newRow("REQ=O42 in lower case, ended by the idle time")
+        << 0 << QByteArray("(req=o42)\n") << QString() << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri")
+        << answer << QByteArray();
+    QTest::newRow("unknown number: ERR with the reason")
+        << 0 << QByteArray("%\n(PRG=77)\nM30\n%\n") << QString()
+        << QStringLiteral("CNC SERIALE\tERR0000001\t%1\t%2").arg(68).arg(DncText::RequestNotArchived.arg(77))
+        << QByteArray() << (DncText::RequestNotArchived.arg(77).toLatin1() + "\r\n%\r\n(PRG=77)\r\nM30\r\n%\r\n");
+    QTest::newRow("pattern from the settings")
+        << 0 << QByteArray("%\n(MANDA 42)\n%\n") << QStringLiteral("\\(manda (\\d+)\\)")
+        << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri") << answer << QByteArray();
+    QTest::newRow("a long program is filed, whatever its comment")
+        << 0 << QByteArray("%\n(RICHIESTA 42)\nN1\nN2\nN3\nN4\nN5\n%\n") << QString()
+        << QStringLiteral("CNC SERIALE\tNEW0000001\t42") << QByteArray()
+        << QByteArray("%\r\n(RICHIESTA 42)\r\nN1\r\nN2\r\nN3\r\nN4\r\nN5\r\n%\r\n");
+    // The send waits for the control's consent, as truvnet send does.
+    QTest::newRow("XON/XOFF line: the machine's consent")
+        << 1 << QByteArray("%\n(RICHIESTA 42)\n%\n") << QString()
+        << QStringLiteral("richiesta O42 → CNC SERIALE, 19 caratteri") << answer << QByteArray();
+}
+
+void ListenCommandTest::answersRequests()
+{
+    QFETCH(int, handshaking);
+    QFETCH(QByteArray, tape);
+    QFETCH(QString, pattern);
+    QFETCH(QString, line);
+    QFETCH(QByteArray, recorded);
+    QFETCH(QByteArray, filed);
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   QStringLiteral(" 0 \r\n\"%1\",%2,\"115200,N,8,1\",%3,\"\",\"\",1\r\n")
+                       .arg(MachineName)
+                       .arg(ComPort)
+                       .arg(handshaking)
+                       .toLatin1());
+    QVERIFY(temp.openArchive()->add(archiveRecord(42, QStringLiteral("ROSSI"))));
+    temp.writeProgramText(42, "%\r\nO0042\r\n  G0 X1  \r\nM30\r\n%\r\n");
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("dnc"), QStringLiteral("requestDelay"), QStringLiteral("1"));
+    settings.setValue(QStringLiteral("dnc"), QStringLiteral("request"), pattern);
+    temp.writeFile(QStringLiteral("tape"), tape);
+    const QString record = temp.path(QStringLiteral("recorded"));
+    SerialCncProcess cnc(QStringLiteral(SERIALCNC),
+                         {QStringLiteral("punch"), QStringLiteral("--baud"), QStringLiteral("115200"),
+                          QStringLiteral("--in"), temp.path(QStringLiteral("tape")), QStringLiteral("--start-delay"),
+                          QStringLiteral("100"), QStringLiteral("--record"), record, QStringLiteral("--consent"),
+                          QStringLiteral("11")});
+    QTRY_VERIFY_WITH_TIMEOUT(cnc.ready(), 5000);
+    settings.setValue(QStringLiteral("ports"), QStringLiteral("COM%1").arg(ComPort), cnc.device());
+
+    Truvnet truvnet(temp, {QStringLiteral("listen"), MachineName, QStringLiteral("--idle"), QStringLiteral("1")});
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 1, 15000);
+    QTRY_COMPARE(TextFile::read(record).value_or("(missing)"), recorded);
+    truvnet.signal(SIGTERM);
+    QVERIFY(truvnet.finish());
+
+    QCOMPARE(truvnet.exitCode(), 0);
+    QCOMPARE(withoutTimes(truvnet.outLines()), QStringList{line});
+    const QStringList files = receivedFiles(temp);
+    QCOMPARE(files.size(), filed.isEmpty() ? 0 : 1);
+    if (!filed.isEmpty())
+        QCOMPARE(dataFile(temp, files.first()), filed);
+}
+
+void ListenCommandTest::answersCncRequests_data()
+{
+    QTest::addColumn<QStringList>("cncOptions");
+    QTest::addColumn<QByteArray>("request"); // O9999 in the CNC memory
+    QTest::addColumn<QString>("line");       // standard output without the time
+    QTest::addColumn<QByteArray>("stored");  // O0042 in the CNC memory afterwards
+    QTest::addColumn<QByteArray>("filed");   // the ERR file; empty: none
+    const QByteArray sent = "O0042(FLANGIA)\nG0 X1\nM30\n";
+    QTest::newRow("answered") << QStringList() << QByteArray("O9999 (RICHIESTA 42)\nM30\n")
+                              << QStringLiteral("richiesta O42 → FRESA ETH, 29 caratteri") << sent << QByteArray();
+    // The request stays: answered once all the same, and the refusal told once.
+    QTest::newRow("delete refused") << QStringList{"--refuse-delete", "7"} << QByteArray("O9999 (RICHIESTA 42)\nM30\n")
+                                    << QStringLiteral("richiesta O42 → FRESA ETH, 29 caratteri") << sent << QByteArray();
+    QTest::newRow("unknown number: ERR")
+        << QStringList() << QByteArray("O9999 (REQ=O77)\nM30\n")
+        << QStringLiteral("FRESA ETH\tERR0000001\t%1\t%2").arg(69).arg(DncText::RequestNotArchived.arg(77))
+        << QByteArray() << DncText::RequestNotArchived.arg(77).toLatin1() + "\r\nO9999 (REQ=O77)\r\nM30\r\n";
+}
+
+void ListenCommandTest::answersCncRequests()
+{
+    QFETCH(QStringList, cncOptions);
+    QFETCH(QByteArray, request);
+    QFETCH(QString, line);
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, filed);
+    QTemporaryDir memory;
+    QVERIFY(TextFile::writeAtomically(QDir(memory.path()).filePath("O0001"), "O0001 (PERNO)\nM30\n"));
+    QVERIFY(TextFile::writeAtomically(QDir(memory.path()).filePath("O9999"), request));
+    CncSimProcess cnc(QStringLiteral(CNCSIM), memory.path(), cncOptions);
+    TempProgramFolder temp;
+    temp.writeFile(QStringLiteral("cncsett.dat"),
+                   QStringLiteral(" 0 \r\n\"FRESA ETH\",1,\"127.0.0.1:%1,\",0,\"\",\"\",0\r\n").arg(cnc.port()).toLatin1());
+    QVERIFY(temp.openArchive()->add(archiveRecord(42, QStringLiteral("ROSSI"))));
+    temp.writeProgramText(42, "O0042 (FLANGIA)\r\nG0 X1\r\nM30\r\n");
+    SettingsStore settings;
+    settings.setValue(QStringLiteral("cnc"), QStringLiteral("library"), QStringLiteral(LIBCNCSIM));
+    settings.setValue(QStringLiteral("dnc"), QStringLiteral("request"), QString());
+    settings.setValue(QStringLiteral("dnc"), QStringLiteral("machines"), QStringLiteral("fresa eth"));
+
+    Truvnet truvnet(temp, {QStringLiteral("listen"), QStringLiteral("--poll"), QStringLiteral("1")});
+    QTRY_COMPARE_WITH_TIMEOUT(truvnet.outLines().size(), 1, 15000);
+    const QString notDeleted = DncText::RequestNotDeleted.arg(QStringLiteral("FRESA ETH"), QStringLiteral("O9999"), QString());
+    if (cncOptions.isEmpty()) {
+        // The request program goes once it has been answered.
+        QTRY_VERIFY(!QFile::exists(QDir(memory.path()).filePath("O9999")));
+    } else {
+        // Two more polls, which find the request still there.
+        QTest::qWait(2500);
+        QVERIFY(QFile::exists(QDir(memory.path()).filePath("O9999")));
+        QCOMPARE(truvnet.err().count(notDeleted), 1);
+    }
+    truvnet.signal(SIGTERM);
+    QVERIFY(truvnet.finish());
+
+    QCOMPARE(truvnet.exitCode(), 0);
+    QCOMPARE(withoutTimes(truvnet.outLines()), QStringList{line});
+    QCOMPARE(TextFile::read(QDir(memory.path()).filePath("O0042")).value_or(QByteArray()), stored);
+    const QStringList files = receivedFiles(temp);
+    QCOMPARE(files.size(), filed.isEmpty() ? 0 : 1);
+    if (!filed.isEmpty())
+        QCOMPARE(dataFile(temp, files.first()), filed);
 }
 
 QTEST_GUILESS_MAIN(ListenCommandTest)

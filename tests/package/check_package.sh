@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a build folder into a scratch folder and checks what it holds:
-# the programs, the desktop entry (which must validate), the icons, and none of the simulators.
+# the programs, the desktop entry (which must validate), the icons, the DNC server's unit and
+# the user it runs as, and none of the simulators.
 # Usage: check_package.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -35,6 +36,7 @@ done <<'LIST'
 ./usr/share/icons/hicolor/64x64/apps/truv.png present
 ./usr/share/icons/hicolor/128x128/apps/truv.png present
 ./usr/share/icons/hicolor/256x256/apps/truv.png present
+./usr/lib/systemd/system/truv-listen.service present
 ./usr/bin/serialcnc absent
 ./usr/bin/cncsim absent
 ./usr/lib/libcncsim.so absent
@@ -43,6 +45,10 @@ LIST
 dpkg-deb --fsys-tarfile "$deb" | tar -x -C "$scratch" ./usr/share/applications/truv.desktop
 desktop-file-validate "$scratch/usr/share/applications/truv.desktop" \
   || { echo "FAIL: the desktop entry does not validate" >&2; failures=$((failures + 1)); }
+# The DNC server's user is made when the package is configured.
+dpkg-deb -e "$deb" "$scratch/control"
+[ -x "$scratch/control/postinst" ] && grep -q "groups dialout" "$scratch/control/postinst" \
+  || { echo "FAIL: no postinst making the DNC server's user in dialout" >&2; failures=$((failures + 1)); }
 # The libraries come from dpkg-shlibdeps, the plugins from the list of our own.
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqscintilla2-qt6 libqt6sql6-sqlite libqt6sql6-psql; do

@@ -6,7 +6,10 @@
 //            line with XOFF when its buffer fills and restarts it with XON when it has drained,
 //            and can send a consent character each time TRUV opens the port;
 //   punch    sends a file at the pace of the given baud rate each time TRUV opens the port,
-//            pausing while TRUV holds the line with XOFF.
+//            pausing while TRUV holds the line with XOFF; with --record it punches once, as an
+//            operator asking for a program does, and then writes what TRUV sends into a file;
+//            --consent sends that character each second after the punch until something comes,
+//            as an operator pressing the control's read key does.
 // It runs until it is sent SIGTERM or SIGINT (punch --once: until the file has gone out once
 // and the program has closed the port).
 // Pseudo-terminals only: it never opens a network connection.
@@ -56,6 +59,7 @@ struct Options {
     std::string link;
     std::string out;
     std::string in;
+    std::string record;
     std::size_t buffer = 1024;
     double process = 0;  // characters per second the machine takes from its buffer; 0: at once
     std::optional<char> consent;
@@ -70,7 +74,8 @@ struct Options {
         std::fprintf(stderr, "serialcnc: %s\n", message);
     std::fputs("usage: serialcnc receive --baud N --out FILE [--buffer N] [--process CPS] [--consent HEX]\n"
                "                         [--link PATH] [--verbose]\n"
-               "       serialcnc punch --baud N --in FILE [--start-delay MS] [--once] [--link PATH] [--verbose]\n",
+               "       serialcnc punch --baud N --in FILE [--start-delay MS] [--once] [--record FILE [--consent HEX]]\n"
+               "                       [--link PATH] [--verbose]\n",
                stderr);
     std::exit(2);
 }
@@ -108,6 +113,8 @@ Options parse(int argc, char **argv)
             o.out = value("output file");
         else if (arg == "--in")
             o.in = value("input file");
+        else if (arg == "--record")
+            o.record = value("record file");
         else if (arg == "--buffer")
             o.buffer = std::size_t(number(value("buffer size"), "buffer size"));
         else if (arg == "--process")
@@ -317,9 +324,12 @@ public:
         return 0;
     }
 
-    int punch(const std::string &program)
+    int punch(const std::string &program, std::FILE *record)
     {
-        enum class State { Waiting, Starting, Punching, Done } state = State::Waiting;
+        enum class State { Waiting, Starting, Punching, Done, Recording } state = State::Waiting;
+        bool punchedOnce = false;
+        bool recordedAny = false;
+        Clock::time_point punchedAt{};
         std::size_t position = 0;
         bool heldByProgram = false;
         long punched = 0;
@@ -327,7 +337,9 @@ public:
         while (!stopRequested) {
             const Clock::time_point now = Clock::now();
             const bool opened = followPeer(now);
-            if (opened) {
+            if (opened && record && punchedOnce) {
+                state = State::Recording;
+            } else if (opened) {
                 state = State::Starting;
                 position = 0;
                 heldByProgram = false;
@@ -338,8 +350,14 @@ public:
                 state = State::Waiting;
             }
             refill(now);
-            char control[64];
-            for (std::size_t n = m_line.read(control, sizeof control), i = 0; i < n; ++i) {
+            char control[4096];
+            const std::size_t got = m_line.read(control, sizeof control);
+            if (record && punchedOnce && got > 0) {
+                std::fwrite(control, 1, got, record);
+                std::fflush(record);
+                recordedAny = true;
+            }
+            for (std::size_t n = record && punchedOnce ? 0 : got, i = 0; i < n; ++i) {
                 if (control[i] == Xoff)
                     heldByProgram = true;
                 else if (control[i] == Xon)
@@ -357,8 +375,17 @@ public:
                 punched += long(n);
                 if (position == program.size()) {
                     state = State::Done;
+                    punchedOnce = true;
+                    punchedAt = now;
                     event("punched", long(program.size()));
                 }
+            }
+            // The operator puts the control in receive mode and presses its read key again
+            // until the program comes: a consent character each second till the first one.
+            if (record && punchedOnce && m_o.consent && !recordedAny && secondsSince(punchedAt, now) >= 1.0) {
+                if (m_line.writeByte(*m_o.consent))
+                    event("consent");
+                punchedAt = now;
             }
             m_line.wait(state == State::Punching ? 2 : 20, true);
         }
@@ -411,6 +438,13 @@ int main(int argc, char **argv)
 
     std::string program;
     std::FILE *out = nullptr;
+    if (!options.record.empty()) {
+        out = std::fopen(options.record.c_str(), "wb");
+        if (!out) {
+            std::fprintf(stderr, "serialcnc: cannot write %s: %s\n", options.record.c_str(), std::strerror(errno));
+            return 1;
+        }
+    }
     if (options.mode == "punch") {
         std::ifstream file(options.in, std::ios::binary);
         if (!file) {
@@ -433,7 +467,7 @@ int main(int argc, char **argv)
     std::fflush(stdout);
 
     Machine machine(options, line);
-    const int result = options.mode == "punch" ? machine.punch(program) : machine.receive(out);
+    const int result = options.mode == "punch" ? machine.punch(program, out) : machine.receive(out);
     if (out)
         std::fclose(out);
     if (!options.link.empty()) {
