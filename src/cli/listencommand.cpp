@@ -133,7 +133,10 @@ void ListenCommand::start(const ListenRequest &request)
         return;
     }
     m_requests = std::make_unique<RequestAnswers>(m_folder, std::get<0>(requestSettings), m_errors);
-    connect(m_requests.get(), &RequestAnswers::answered, this, &ListenCommand::answered);
+    connect(m_requests.get(), &RequestAnswers::answered, this,
+            [this](const QString &machine, qint32 number, qint64 characters, bool whole) {
+                answered(machine, number, characters, whole, TransferOperation::SerialSend);
+            });
     connect(m_requests.get(), &RequestAnswers::refused, this,
             [this](const QString &machine, const QByteArray &raw, const QString &reason) { file(machine, raw, reason); });
 
@@ -165,7 +168,10 @@ void ListenCommand::start(const ListenRequest &request)
     for (const auto &[name, address] : cncs) {
         auto poller = std::make_unique<CncRequestPoller>(name, address, m_cncLibrary, m_folder, settings,
                                                          int(std::ceil(request.pollSeconds * 1000.0)), m_errors);
-        connect(poller.get(), &CncRequestPoller::answered, this, &ListenCommand::answered);
+        connect(poller.get(), &CncRequestPoller::answered, this,
+                [this](const QString &machine, qint32 number, qint64 characters, bool whole) {
+                    answered(machine, number, characters, whole, TransferOperation::EthernetDownload);
+                });
         connect(poller.get(), &CncRequestPoller::refused, this,
                 [this](const QString &machine, const QByteArray &raw, const QString &reason) { file(machine, raw, reason); });
         m_errors.line(CommandLineText::ListeningCnc.arg(name, programNumberText(settings.requestProgram))
@@ -228,13 +234,27 @@ void ListenCommand::file(const QString &machine, const QByteArray &raw, const QS
     m_out << line << Qt::endl;
 }
 
-void ListenCommand::answered(const QString &machine, qint32 number, qint64 characters, bool whole)
+void ListenCommand::answered(const QString &machine, qint32 number, qint64 characters, bool whole,
+                             TransferOperation operation)
 {
     QLocale grouped;
     grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
     const QString told = whole ? DncText::RequestSent.arg(number).arg(machine, grouped.toString(characters))
                                : DncText::RequestNotSent.arg(number).arg(machine, grouped.toString(characters));
     m_out << QDateTime::currentDateTime().toString(Qt::ISODate) << u'\t' << told << Qt::endl;
+    if (!m_journal)
+        return;
+    // The archived text that answered the request, so that the row names its revision.
+    TransferEntry entry;
+    entry.operation = operation;
+    entry.machine = machine;
+    entry.archiveProgram = number;
+    entry.fileName = ProgramFolder::programFileName(number);
+    const QByteArray text = TextFile::read(m_folder.programTextPath(number)).value_or(QByteArray());
+    entry.takeText(text);
+    entry.cncProgram = cncProgramIn(text);
+    entry.bytes = characters;
+    m_journal->record(entry, whole ? TransferResult::Succeeded : TransferResult::Failed, told);
 }
 
 void ListenCommand::finish(int exitCode)

@@ -60,7 +60,8 @@ private:
     void stopAll();
     void file(const QString &machine, const QByteArray &raw, const QString &lineError);
     void finish(int exitCode);
-    void answered(const QString &machine, qint32 number, qint64 characters, bool whole);
+    // A request answered: the output line and its row in the transfer log.
+    void answered(const QString &machine, qint32 number, qint64 characters, bool whole, TransferOperation operation);
 
     ProgramFolder m_folder;
     PortFactory m_ports;

@@ -376,6 +376,9 @@ void ListenCommandTest::answersRequests()
     QCOMPARE(files.size(), filed.isEmpty() ? 0 : 1);
     if (!filed.isEmpty())
         QCOMPARE(dataFile(temp, files.first()), filed);
+    // An answer is a send of the archived program, in the transfer log as one.
+    const QStringList logged = loggedTransfers(temp);
+    QCOMPARE(logged.filter(QStringLiteral("\tP0000042\t")).size(), filed.isEmpty() ? 1 : 0);
 }
 
 void ListenCommandTest::answersCncRequests_data()
