@@ -292,11 +292,14 @@ std::optional<QByteArray> ProgramRevisions::text(qint32 progr, int revision) con
     const QByteArray compressed = query.value(2).toByteArray();
     if (digest.isEmpty()) {
         std::optional<QByteArray> waiting = pendingText(progr, revision, size);
+        if (waiting || QFile::exists(pendingPath(progr, revision)))
+            return waiting;
         // Packed meanwhile, its link gone: the row has it now.
-        if (!waiting && !QFile::exists(pendingPath(progr, revision)) && selectOne(query, QStringLiteral("sha256"), progr, revision)
-            && !query.value(0).toByteArray().isEmpty())
+        const QString missing = m_error;
+        if (selectOne(query, QStringLiteral("sha256"), progr, revision) && !query.value(0).toByteArray().isEmpty())
             return this->text(progr, revision);
-        return waiting;
+        m_error = missing;
+        return std::nullopt;
     }
     std::optional<QByteArray> text = unpackText(compressed, size);
     if (!text) {
