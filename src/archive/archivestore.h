@@ -44,6 +44,8 @@ public:
     // stop the program.
     bool prepareForUse();
     bool wasUpgraded() const { return m_upgraded; }
+    // Expires with the store: work put off to the event loop checks it before use.
+    std::weak_ptr<const bool> lifetime() const { return m_alive; }
 
     std::optional<ArchiveRecord> seek(qint32 progr) const;
     bool contains(qint32 progr) const;
@@ -123,6 +125,7 @@ private:
 
     // Mutable: a read on a const store may open a dropped server connection again.
     mutable SqlConnection m_connection;
+    std::shared_ptr<const bool> m_alive = std::make_shared<const bool>(true);
     mutable int m_connectionGeneration = 0;
     SqlDialect m_dialect{SqlDialect::Kind::SQLite};
     mutable std::unique_ptr<QSqlQuery> m_seekQuery;

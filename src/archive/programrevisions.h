@@ -10,6 +10,7 @@
 #include <vector>
 
 class ArchiveStore;
+class ProgramFolder;
 class QSqlQuery;
 
 // What made TRUV replace or remove a program's text.
@@ -33,10 +34,13 @@ struct RevisionInfo {
 // The texts a program had before TRUV replaced or removed them: table revisioni beside cicli,
 // numbered 1, 2, ... per program, each text compressed with its size and SHA-256. The table
 // lives on the archive's own connection, so a revision and the change it keeps share one
-// transaction.
+// transaction. A large text may wait a while as a hard link in dati/.revisioni (sha256 empty,
+// testo NULL), so that its save need not compress it: see packPendingRevisions.
 class ProgramRevisions {
 public:
+    // Without the folder, a pending revision's text cannot be found and reads as damaged.
     explicit ProgramRevisions(ArchiveStore &archive);
+    ProgramRevisions(ArchiveStore &archive, const ProgramFolder &folder);
 
     // Makes the table and its index when missing; an existing table is left as it is.
     static bool createTable(ArchiveStore &archive, QString *error = nullptr);
@@ -48,6 +52,17 @@ public:
     std::optional<int> add(qint32 progr, RevisionOrigin origin, const QByteArray &text,
                            const std::optional<ArchiveRecord> &record = std::nullopt);
 
+    // The number the program's next revision gets; nullopt with lastError() on a failure.
+    std::optional<int> nextRevision(qint32 progr);
+    // Where the text of a pending revision waits to be packed.
+    static QString pendingDir(const ProgramFolder &folder);
+    QString pendingPath(qint32 progr, int revision) const;
+    // Keeps the text at pendingPath(progr, revision), already linked there, as that revision of
+    // size bytes, to be packed after the change; in the change's transaction, as add().
+    bool addPending(qint32 progr, int revision, RevisionOrigin origin, qint64 size);
+    // Packs one pending revision, unless it was packed meanwhile; its link goes either way.
+    bool packPending(qint32 progr, int revision, qint64 size);
+
     // Newest first; empty with lastError() on a failure.
     std::vector<RevisionInfo> list(qint32 progr) const;
     std::optional<RevisionInfo> info(qint32 progr, int revision) const;
@@ -56,7 +71,7 @@ public:
     // The newest revision that keeps the program's row (its deletion), if any.
     std::optional<RevisionInfo> newestWithRecord(qint32 progr) const;
 
-    // Removes all but the newest keep revisions of every program.
+    // Removes all but the newest keep revisions of every program, and the links of pending ones.
     bool keepNewest(int keep);
 
     QString lastError() const { return m_error; }
@@ -66,7 +81,15 @@ private:
     // Selects columns of one revision into query, on its row; false, with the reason kept, when
     // there is none.
     bool selectOne(QSqlQuery &query, const QString &columns, qint32 progr, int revision) const;
+    bool insert(qint32 progr, int revision, RevisionOrigin origin, qint64 size, const QByteArray &digest,
+                const QVariant &compressed, const std::optional<ArchiveRecord> &record);
+    std::optional<QByteArray> pendingText(qint32 progr, int revision, qint64 size) const;
 
     ArchiveStore &m_archive;
+    QString m_pendingDir; // empty without the folder
     mutable QString m_error;
 };
+
+// Packs every pending revision, after the change that kept it (or at start-up, after a crash).
+// false, with the last reason, when some stay pending.
+bool packPendingRevisions(ArchiveStore &archive, const ProgramFolder &folder, QString *error = nullptr);

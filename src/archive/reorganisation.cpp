@@ -61,7 +61,7 @@ ReorganisationResult reorganiseArchive(std::unique_ptr<ArchiveStore> &archive, c
     if (!onServer && !users.takeAlone())
         return failure(ReorganisationResult::Stage::CompactFailed, QStringLiteral("database is locked"), SqliteBusy);
     if (archive && keepRevisions > 0) {
-        ProgramRevisions revisions(*archive);
+        ProgramRevisions revisions(*archive, folder);
         if (!revisions.keepNewest(keepRevisions))
             return failure(ReorganisationResult::Stage::CompactFailed, revisions.lastError(), 0);
     }

@@ -5,7 +5,9 @@
 #include "revisiontext.h"
 #include "textfile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -15,17 +17,23 @@
 
 namespace {
 
+// From this size the replaced text waits as a link, packed after the save: packing it inside
+// would make a large program's save take twice as long.
+constexpr qint64 PendingFrom = 1 << 20;
+
 // One change of a program's text, as one transaction on the archive's connection.
 class Change {
 public:
     Change(ArchiveStore &archive, const ProgramFolder &folder, qint32 number)
-        : m_archive(archive), m_path(folder.programTextPath(number)), m_number(number), m_revisions(archive)
+        : m_archive(archive), m_path(folder.programTextPath(number)), m_number(number), m_revisions(archive, folder)
     {
     }
     ~Change()
     {
         if (m_open)
             rollback();
+        if (!m_done)
+            dropLink();
     }
 
     // Begins the transaction and locks the program's row; rowExists tells whether there is one.
@@ -64,6 +72,32 @@ public:
         return m_revision || fail(RevisionText::NotKept.arg(m_revisions.lastError()));
     }
 
+    // Keeps the current text as a pending revision, linked rather than read and packed; linked
+    // stays false, with no error, where the folder allows no link.
+    bool keepAsLink(RevisionOrigin origin, bool *linked)
+    {
+        *linked = false;
+        const std::optional<int> revision = m_revisions.nextRevision(m_number);
+        if (!revision)
+            return fail(RevisionText::NotKept.arg(m_revisions.lastError()));
+        const QString link = m_revisions.pendingPath(m_number, *revision);
+        if (!QDir().mkpath(QFileInfo(link).path()))
+            return true;
+        // No row has this number: a link by that name was left by a change that never committed.
+        QFile::remove(link);
+        std::error_code failure;
+        std::filesystem::create_hard_link(QFile::encodeName(m_path).toStdString(), QFile::encodeName(link).toStdString(),
+                                          failure);
+        if (failure)
+            return true;
+        m_link = link;
+        if (!m_revisions.addPending(m_number, *revision, origin, QFileInfo(link).size()))
+            return fail(RevisionText::NotKept.arg(m_revisions.lastError()));
+        m_revision = revision;
+        *linked = true;
+        return true;
+    }
+
     // The file step, then the end of the transaction; a refused end puts the old text back.
     TextChange finish(const std::function<bool(QString *)> &fileStep)
     {
@@ -89,6 +123,7 @@ public:
         m_error = error;
         if (m_open)
             rollback();
+        dropLink();
         return false;
     }
     TextChange result() const { return {m_done, m_done ? m_revision : std::nullopt, m_error}; }
@@ -101,9 +136,25 @@ private:
         QSqlQuery(m_archive.database()).exec(QStringLiteral("ROLLBACK"));
     }
 
+    void dropLink()
+    {
+        if (!m_link.isEmpty())
+            QFile::remove(m_link);
+        m_link.clear();
+    }
+
     QString putBack(const QString &reason)
     {
         QString error;
+        if (!m_current && !m_link.isEmpty()) {
+            m_current = TextFile::read(m_link, &error);
+            if (!m_current) {
+                // The link is then the only copy of the old text: it stays.
+                const QString kept = m_link;
+                m_link.clear();
+                return RevisionText::NotPutBack.arg(m_path, error, kept, reason);
+            }
+        }
         if (!m_current) {
             QFile::remove(m_path);
             return RevisionText::NotCommitted.arg(m_path, reason);
@@ -121,6 +172,7 @@ private:
     ProgramRevisions m_revisions;
     std::optional<QByteArray> m_current;
     std::optional<int> m_revision;
+    QString m_link; // a pending revision's, until the change is done
     QString m_error;
     bool m_open = false;
     bool m_done = false;
@@ -134,25 +186,33 @@ bool writeText(const QString &path, const QByteArray &bytes, QString *error)
     return false;
 }
 
-// Begins a change of a program that must be in the archive, with its current text read.
-bool beginOnArchived(Change &change, qint32 number)
-{
-    bool rowExists = false;
-    if (!change.begin(&rowExists))
-        return false;
-    if (!rowExists)
-        return change.fail(RevisionText::NotArchived.arg(number));
-    return change.readCurrent();
-}
-
 } // namespace
 
 TextChange replaceProgramText(ArchiveStore &archive, const ProgramFolder &folder, qint32 number,
                               const QByteArray &bytes, RevisionOrigin origin)
 {
     Change change(archive, folder, number);
-    if (!beginOnArchived(change, number))
+    bool rowExists = false;
+    if (!change.begin(&rowExists))
         return change.result();
+    if (!rowExists) {
+        change.fail(RevisionText::NotArchived.arg(number));
+        return change.result();
+    }
+    const qint64 size = QFileInfo(change.path()).size();
+    const bool large = size > PendingFrom;
+    // Only a text of the same size needs reading to tell whether it is the same.
+    if ((!large || size == bytes.size()) && !change.readCurrent())
+        return change.result();
+    if (large && change.current() != bytes) {
+        bool linked = false;
+        if (!change.keepAsLink(origin, &linked))
+            return change.result();
+        if (linked)
+            return change.finish([&](QString *error) { return writeText(change.path(), bytes, error); });
+        if (!change.current() && !change.readCurrent())
+            return change.result();
+    }
     // The same text again replaces nothing.
     if (change.current() != bytes && !change.keep(origin))
         return change.result();
@@ -203,7 +263,7 @@ TextChange removeProgramTextAndRow(ArchiveStore &archive, const ProgramFolder &f
 
 TextChange restoreRevision(ArchiveStore &archive, const ProgramFolder &folder, qint32 number, int revision)
 {
-    ProgramRevisions revisions(archive);
+    ProgramRevisions revisions(archive, folder);
     const std::optional<RevisionInfo> chosen = revisions.info(number, revision);
     const std::optional<QByteArray> text = chosen ? revisions.text(number, revision) : std::nullopt;
     if (!text)

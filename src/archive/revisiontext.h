@@ -16,6 +16,9 @@ inline const QString OriginCommandLine = QStringLiteral("riga di comando");
 inline const QString Damaged = QStringLiteral("La revisione %1 del programma %2 è danneggiata (%3): non viene usata.");
 inline const QString BadCompressedData = QStringLiteral("dati compressi non leggibili");
 inline const QString BadDigest = QStringLiteral("l'impronta SHA-256 non corrisponde");
+// A revision kept as a link until it is compressed; %1: the link's path.
+inline const QString PendingMissing = QStringLiteral("testo in attesa %1 mancante");
+inline const QString PendingWrongSize = QStringLiteral("testo in attesa %1 di dimensione diversa");
 inline const QString NoSuchRevision = QStringLiteral("Il programma %1 non ha la revisione %2.");
 inline const QString NotArchived = QStringLiteral("Il programma %1 non è in archivio.");
 // A change stopped because the text it replaces could not be kept; %1: the reason.

@@ -72,7 +72,7 @@ int diffRevisions(ArchiveStore &archive, const ProgramFolder &folder, const QStr
         return 2;
     }
     const qint32 number = *numbers.front();
-    const ProgramRevisions revisions(archive);
+    const ProgramRevisions revisions(archive, folder);
     std::optional<Side> older;
     std::optional<Side> newer;
     if (numbers.size() == 1) {

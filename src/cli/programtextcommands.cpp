@@ -2,6 +2,7 @@
 
 #include "archivestore.h"
 #include "commandlinetext.h"
+#include "programrevisions.h"
 #include "programtext.h"
 #include "revisedtext.h"
 #include "revisiontext.h"
@@ -21,6 +22,13 @@ std::optional<qint32> programNumber(const QString &word)
 }
 
 } // namespace
+
+void packAfterChange(ArchiveStore &archive, const ProgramFolder &folder, QTextStream &err)
+{
+    QString error;
+    if (!packPendingRevisions(archive, folder, &error))
+        err << error << Qt::endl;
+}
 
 int printProgramText(ArchiveStore &archive, const ProgramFolder &folder, const QStringList &args, QIODevice &out,
                      QTextStream &err)
@@ -76,6 +84,7 @@ int storeProgramText(ArchiveStore &archive, const ProgramFolder &folder, const Q
         err << change.error << Qt::endl;
         return 1;
     }
+    packAfterChange(archive, folder, err);
     out << (change.revision ? CommandLineText::TextStored.arg(*number).arg(*change.revision)
                             : CommandLineText::TextStoredUnchanged.arg(*number))
         << Qt::endl;

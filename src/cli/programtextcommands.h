@@ -8,6 +8,9 @@ class ArchiveStore;
 class QIODevice;
 class QTextStream;
 
+// Packs the revisions a change left pending; the change stands either way, so a failure is only
+// told (they stay pending until the next try).
+void packAfterChange(ArchiveStore &archive, const ProgramFolder &folder, QTextStream &err);
 // truvnet text N: the program's current text, byte for byte. Exit 1 when N is not in the
 // archive or its text cannot be read.
 int printProgramText(ArchiveStore &archive, const ProgramFolder &folder, const QStringList &args, QIODevice &out,

@@ -70,6 +70,7 @@ int restore(ArchiveStore &archive, const ProgramFolder &folder, const QStringLis
         err << change.error << Qt::endl;
         return 1;
     }
+    packAfterChange(archive, folder, err);
     out << CommandLineText::RevisionRestored.arg(*revision).arg(*number) << Qt::endl;
     return 0;
 }

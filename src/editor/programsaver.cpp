@@ -4,8 +4,26 @@
 #include "archivestore.h"
 #include "dialogs.h"
 #include "programfolder.h"
+#include "programrevisions.h"
 #include "programtext.h"
 #include "revisedtext.h"
+
+#include <QTimer>
+
+namespace {
+
+// Packs what the save left pending once the event loop runs again, so that the save does not
+// wait for it; on this thread, as the archive's connection belongs to it.
+void packSoon(ArchiveStore &archive, const ProgramFolder &folder)
+{
+    QTimer::singleShot(0, [alive = archive.lifetime(), &archive, folder] {
+        // What cannot be packed stays pending, read from its link meanwhile.
+        if (!alive.expired())
+            packPendingRevisions(archive, folder);
+    });
+}
+
+} // namespace
 
 bool mayWriteProgramText(const AccessPassword &password, Dialogs &dialogs)
 {
@@ -37,5 +55,7 @@ SaveOutcome writeProgramText(const QByteArray &text, qint32 number, ArchiveStore
         dialogs.message(change.error, {}, Dialogs::Icon::Exclamation);
         return SaveOutcome::NotSaved;
     }
+    if (change.revision)
+        packSoon(archive, folder);
     return SaveOutcome::Saved;
 }

@@ -16,7 +16,7 @@ RevisionHistory::RevisionHistory(ArchiveStore &archive, const ProgramFolder &fol
 
 void RevisionHistory::reload()
 {
-    const ProgramRevisions revisions(m_archive);
+    const ProgramRevisions revisions(m_archive, m_folder);
     m_revisions = revisions.list(m_number);
     m_error = revisions.lastError();
     m_texts.clear();
@@ -33,7 +33,7 @@ std::optional<QByteArray> RevisionHistory::text(int revision)
         // A program without its file has an empty text, as the editor opens it.
         text = QFile::exists(path) ? TextFile::read(path, &m_error) : QByteArray();
     } else {
-        const ProgramRevisions revisions(m_archive);
+        const ProgramRevisions revisions(m_archive, m_folder);
         text = revisions.text(m_number, revision);
         m_error = revisions.lastError();
     }

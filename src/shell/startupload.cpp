@@ -1,6 +1,7 @@
 #include "startupload.h"
 
 #include "picturecatalog.h"
+#include "programrevisions.h"
 
 bool loadSession(Session &session, QString *error)
 {
@@ -25,6 +26,9 @@ bool loadSession(Session &session, QString *error)
         *error = address.describe() + QStringLiteral("\n\n") + openError;
         return false;
     }
+    // What a save left pending before the program stopped; what cannot be packed stays pending,
+    // and is told as damaged when read.
+    packPendingRevisions(*archive, session.folder);
     session.archive = std::move(archive);
     session.transferLog = std::make_unique<TransferLogStore>(*session.archive);
     session.transfers.setLog(session.transferLog.get());
