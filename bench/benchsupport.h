@@ -4,6 +4,7 @@
 // memory and processor time (which other programs on the machine do not inflate).
 
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <algorithm>
 
@@ -48,6 +49,19 @@ inline double cpuSeconds(int who = RUSAGE_SELF)
     getrusage(who, &usage);
     auto seconds = [](const timeval &t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Resident memory of another running process in kB, from /proc; 0 when it is gone.
+inline qint64 residentKb(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
 }
 
 } // namespace Bench

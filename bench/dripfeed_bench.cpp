@@ -7,6 +7,7 @@
 //
 // dripfeed_bench [MB] [seconds] [baud]   (defaults 1024, 60, 115200)
 
+#include "benchsupport.h"
 #include "settingsstore.h"
 
 #include <QCoreApplication>
@@ -24,19 +25,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Resident memory of a running process in kB, from /proc; 0 when it is gone.
-qint64 residentKb(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
 
 // A program file of at least size bytes, written a piece at a time.
 void writeProgram(const QString &path, qint64 size)
@@ -94,7 +82,7 @@ Run send(const QTemporaryDir &dir, const QString &programFile, long baud, int se
         std::this_thread::sleep_until(start + std::chrono::seconds(second));
         if (truvnet.state() != QProcess::Running || truvnet.waitForFinished(0))
             break;
-        run.rssKb.push_back(residentKb(truvnet.processId()));
+        run.rssKb.push_back(Bench::residentKb(truvnet.processId()));
         if (second == 1) {
             receivedAtOne = QFileInfo(received).size();
             oneSecond = Clock::now();

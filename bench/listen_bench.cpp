@@ -7,6 +7,7 @@
 //
 // listen_bench [programs per line]   (default 1250)
 
+#include "benchsupport.h"
 #include "archivestore.h"
 #include "settingsstore.h"
 
@@ -29,18 +30,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int Lines = 8;
-
-qint64 residentKb(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
 
 qsizetype openDescriptors(qint64 pid)
 {
@@ -203,14 +192,14 @@ int main(int argc, char **argv)
     const QString data = dir.filePath(QStringLiteral("dati"));
     const int total = perLine * Lines;
     waitFor([&] { return filedPrograms(data) >= total * 8 / 100; }, 120, "the first programs");
-    const qint64 rssBefore = residentKb(truvnet.processId());
+    const qint64 rssBefore = Bench::residentKb(truvnet.processId());
     const qsizetype fdsBefore = openDescriptors(truvnet.processId());
     const Clock::time_point start = Clock::now();
     waitFor([&] { return filedPrograms(data) >= total; }, 600, "every program");
     // Ten seconds more: fifty more connections to the CNC, opened and given back.
     std::this_thread::sleep_for(std::chrono::seconds(10));
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    const qint64 rssAfter = residentKb(truvnet.processId());
+    const qint64 rssAfter = Bench::residentKb(truvnet.processId());
     const qsizetype fdsAfter = openDescriptors(truvnet.processId());
 
     std::printf("truvnet listen, %d serial lines, %d programs, an Ethernet CNC polled every 0.2 s\n", Lines, total);

@@ -38,14 +38,7 @@ bool holds(const QString &path, const QByteArray &text)
 int backupCnc(const ProgramFolder &folder, const QString &machine, const QString &target,
               std::shared_ptr<CncLibrary> library, QTextStream &out, QTextStream &err)
 {
-    const std::optional<MachineRecord> record = namedMachine(folder, machine, err);
-    if (!record)
-        return 1;
-    if (!record->isEthernet()) {
-        err << CommandLineText::NotEthernet.arg(record->name) << Qt::endl;
-        return 1;
-    }
-    const std::optional<CncAddress> address = addressOf(*record, err);
+    const std::optional<CncAddress> address = ethernetMachineAddress(folder, machine, err);
     if (!address)
         return 1;
     if (!QDir().mkpath(target)) {

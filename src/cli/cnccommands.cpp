@@ -99,17 +99,22 @@ private:
 
 } // namespace
 
+std::optional<CncAddress> ethernetMachineAddress(const ProgramFolder &folder, const QString &name, QTextStream &err)
+{
+    const std::optional<MachineRecord> record = namedMachine(folder, name, err);
+    if (!record)
+        return std::nullopt;
+    if (!record->isEthernet()) {
+        err << CommandLineText::NotEthernet.arg(record->name) << Qt::endl;
+        return std::nullopt;
+    }
+    return addressOf(*record, err);
+}
+
 int listCncDirectory(const ProgramFolder &folder, const QString &machine, std::shared_ptr<CncLibrary> library,
                      QTextStream &out, QTextStream &err)
 {
-    const std::optional<MachineRecord> record = namedMachine(folder, machine, err);
-    if (!record)
-        return 1;
-    if (!record->isEthernet()) {
-        err << CommandLineText::NotEthernet.arg(record->name) << Qt::endl;
-        return 1;
-    }
-    const std::optional<CncAddress> address = addressOf(*record, err);
+    const std::optional<CncAddress> address = ethernetMachineAddress(folder, machine, err);
     if (!address)
         return 1;
 

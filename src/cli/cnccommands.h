@@ -22,6 +22,9 @@ class QTextStream;
 std::optional<MachineRecord> namedMachine(const ProgramFolder &folder, const QString &name, QTextStream &err);
 // The machine's CNC address; nullopt after telling why there is none.
 std::optional<CncAddress> addressOf(const MachineRecord &record, QTextStream &err);
+// The CNC address of the machine named on the command line, which must be an Ethernet one;
+// nullopt after telling why there is none.
+std::optional<CncAddress> ethernetMachineAddress(const ProgramFolder &folder, const QString &name, QTextStream &err);
 
 // truvnet dir MACHINE: the programs of the CNC memory, one per line (number, size in bytes,
 // comment, separated by tabs), in the CNC's order.
