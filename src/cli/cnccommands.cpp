@@ -202,22 +202,13 @@ std::optional<QByteArray> textToSend(const ProgramFolder &folder, const Transfer
     return text;
 }
 
-bool inDirectory(const CncDirectory &directory, long number)
-{
-    for (const CncProgramEntry &program : directory.programs) {
-        if (program.number == number)
-            return true;
-    }
-    return false;
-}
-
 // Why the checked text is not sent: the lines to tell, none when it goes. Numbers taken on the
 // CNC and calls that cannot be followed stop it unless the user said to go on; the destination
 // itself taken, and numbers the CNC cannot hold, always do.
 QStringList sendStoppers(const MultiProgramCheck &check, long destination, const CncDirectory &directory,
                          bool continueAnyway)
 {
-    if (inDirectory(directory, destination))
+    if (directory.contains(destination))
         return {EthernetText::ExistsOnCnc};
     QStringList stoppers;
     if (!check.clean() && (!continueAnyway || check.outOfRange)) {
@@ -241,7 +232,7 @@ int sendChecked(CncLibrary &library, unsigned short handle, const TransferStop &
         return 1;
     }
     const MultiProgramCheck check =
-        renumberPrograms(send.lines, destination, [&directory](long number) { return inDirectory(directory, number); });
+        renumberPrograms(send.lines, destination, [&directory](long number) { return directory.contains(number); });
     const QStringList stoppers = sendStoppers(check, typedProgramNumber(destination).value_or(0), directory,
                                               request.continueAnyway);
     messages.append(check.problems);

@@ -18,20 +18,11 @@ namespace {
 
 constexpr long ConnectTimeoutSeconds = 10;
 
-bool inDirectory(const CncDirectory &directory, long number)
-{
-    for (const CncProgramEntry &program : directory.programs) {
-        if (program.number == number)
-            return true;
-    }
-    return false;
-}
-
 // Why the renumbered text may not be written: nobody is there to say --continue, so every
 // number already taken and every call that cannot be followed stops it.
 QString refusal(const MultiProgramCheck &check, long destination, const CncDirectory &directory)
 {
-    if (inDirectory(directory, destination))
+    if (directory.contains(destination))
         return EthernetText::ExistsOnCnc;
     if (check.clean())
         return {};
@@ -127,7 +118,7 @@ void CncRequestPoller::poll()
                     found->directoryFailure = directoryFailure(directory);
                     return directory.result;
                 }
-                found->present = inDirectory(directory, request);
+                found->present = directory.contains(request);
                 if (!found->present)
                     return short(EW_OK);
                 const ReceivedProgram program = receiveProgram(cnc, handle, request, limits, stop);
@@ -210,7 +201,7 @@ void CncRequestPoller::writeAndDelete(const QByteArray &request, qint32 number, 
                     outcome->refusal = directoryFailure(directory);
                 } else {
                     const MultiProgramCheck check = renumberPrograms(
-                        plan.lines, plan.destination, [&directory](long n) { return inDirectory(directory, n); });
+                        plan.lines, plan.destination, [&directory](long n) { return directory.contains(n); });
                     outcome->refusal =
                         refusal(check, typedProgramNumber(plan.destination).value_or(0), directory);
                     if (outcome->refusal.isEmpty()) {

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,13 @@ struct CncDirectory {
     std::vector<CncProgramEntry> programs;
     // A number the CNC memory cannot hold, given by a read (result EW_PROTOCOL); it is not listed.
     std::optional<long> badNumber;
+
+    // The program is in the list: numbers compared as numbers.
+    bool contains(long number) const
+    {
+        return std::any_of(programs.begin(), programs.end(),
+                           [number](const CncProgramEntry &program) { return program.number == number; });
+    }
 };
 
 // Reads the CNC's programs one at a time, each read asking for the first program above the last

@@ -110,6 +110,7 @@ void CncWorker::abandon()
     std::lock_guard lock(m_state->mutex);
     m_state->receiver = nullptr;
     m_state->jobs.push_back([state = m_state.get()] {
+        // Its result has nobody left to be told: whoever asked for the connection is gone.
         if (state->connectAsked)
             state->library->cnc_freelibhndl(state->handle);
     });
