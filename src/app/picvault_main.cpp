@@ -1,7 +1,7 @@
 // picvault: the pictures of one archived program, started by truvnet with its archive number.
 #include "dialogs.h"
 #include "iconcontainer.h"
-#include "italian.h"
+#include "interfacelanguage.h"
 #include "numerictext.h"
 #include "pictureediting.h"
 #include "picturestore.h"
@@ -16,6 +16,8 @@
 
 int main(int argc, char **argv)
 {
+    // truvnet passes its own --lang on through the environment; one given here is taken as it.
+    LanguageChoice::takeOption(argc, argv, nullptr);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("picvault"));
     QApplication::setWindowIcon(ProgramIcon::icon());
@@ -23,10 +25,8 @@ int main(int argc, char **argv)
     const qint64 number = leadingNumber(app.arguments().mid(1).join(QLatin1Char(' ')));
     if (number <= 0)
         return 0;
-    useItalianNumbers();
-    QtItalianTexts qtTexts;
-    if (!qtTexts.install())
-        QTextStream(stderr) << QtItalianTextsMissing << Qt::endl;
+    InterfaceTranslations translations;
+    translations.install(InterfaceTranslations::chosen());
     ScreenFit screenFit;
     app.installEventFilter(&screenFit);
     // Boxes without a title of their own carry the program's caption.

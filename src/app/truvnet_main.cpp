@@ -1,12 +1,18 @@
 // truvnet: the archive, editor and transfer program.
 #include "commandline.h"
-#include "italian.h"
+#include "commandlinetext.h"
+#include "interfacelanguage.h"
 #include "windowsrun.h"
+
+#include <QTextStream>
 
 int main(int argc, char **argv)
 {
-    // Counts and sizes read the same in the windows and on the command line.
-    useItalianNumbers();
+    QString unknownLanguage;
+    if (!LanguageChoice::takeOption(argc, argv, &unknownLanguage)) {
+        QTextStream(stderr) << CommandLineText::UnknownLanguage.arg(unknownLanguage);
+        return 2;
+    }
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
     return runWindows(argc, argv);

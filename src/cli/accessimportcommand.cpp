@@ -48,7 +48,7 @@ int importAccessCommand(int argc, char **argv)
 {
     // Ctrl+C and SIGTERM are read between files, so that the import can take back what it did.
     InterruptSignals::block();
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     InterruptSignals interrupts;
     QTextStream out(stdout);
     QTextStream err(stderr);

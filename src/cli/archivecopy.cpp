@@ -166,7 +166,7 @@ int copyArchiveToServer(const ProgramFolder &folder, const DatabaseAddress &targ
 
 int copyArchiveCommand(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3 || !DatabaseAddress::isServerUrl(args.at(2))) {
         QTextStream(stderr) << CommandLineText::Usage;

@@ -102,7 +102,7 @@ int backupCnc(const ProgramFolder &folder, const QString &machine, const QString
 int backupCommand(int argc, char **argv)
 {
     EventLoopCommand::prepare();
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 4 || args.at(2).trimmed().isEmpty() || args.at(3).isEmpty()) {
         QTextStream(stderr) << CommandLineText::Usage;

@@ -288,7 +288,7 @@ int sendToCnc(const ProgramFolder &folder, const TransferRequest &request, std::
 int cncDirectoryCommand(int argc, char **argv)
 {
     EventLoopCommand::prepare();
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         QTextStream(stderr) << CommandLineText::Usage;

@@ -5,6 +5,7 @@
 #include "backupcommand.h"
 #include "cnccommands.h"
 #include "commandlinetext.h"
+#include "commandrun.h"
 #include "initcommand.h"
 #include "linetestcommand.h"
 #include "listencommand.h"
@@ -52,10 +53,12 @@ constexpr Subcommand Subcommands[] = {
 std::optional<int> runCommandLine(int argc, char **argv)
 {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        CommandApplication app(argc, argv);
         QTextStream(stdout) << CommandLineText::Version.arg(QStringLiteral(TRUV_VERSION));
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        CommandApplication app(argc, argv);
         QTextStream(stdout) << CommandLineText::Usage;
         return 0;
     }
@@ -67,6 +70,7 @@ std::optional<int> runCommandLine(int argc, char **argv)
     }
     // Options such as Qt's -platform go to the windows; any other word is a mistyped subcommand.
     if (argv[1][0] != '-') {
+        CommandApplication app(argc, argv);
         QTextStream(stderr) << CommandLineText::Usage;
         return 2;
     }

@@ -30,9 +30,11 @@ inline const QString Usage = QStringLiteral(
     "     truvnet --init [CARTELLA]\n"
     "     truvnet import-access ORIGINE [CARTELLA]   (archivio Access del vecchio programma)\n"
     "     truvnet --version\n"
-    "     truvnet --help\n");
+    "     truvnet --help\n"
+    "     truvnet --lang it|en ...   (lingua dei testi; altrimenti l'impostazione ui/language, poi LANG)\n");
 // truvnet --version; %1: the release.
 inline const QString Version = QStringLiteral("truvnet %1\n");
+inline const QString UnknownLanguage = QStringLiteral("Lingua non disponibile: %1 (it, en)\n");
 inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
 inline const QString KnownMachines = QStringLiteral("Macchine in %1: %2");
 inline const QString NoMachines = QStringLiteral("Nessuna macchina in %1.");

@@ -2,6 +2,7 @@
 
 #include "archiveusers.h"
 #include "consoleoutput.h"
+#include "interfacelanguage.h"
 #include "interruptsignals.h"
 #include "programfolder.h"
 
@@ -15,6 +16,18 @@ class FocasLibrary;
 
 // What the subcommands share around their work: the program folder announced on the archive,
 // the event loop that hears Ctrl+C, the note about a CNC library that did not load.
+
+// The application object of a command-line run: its messages in the interface's language.
+class CommandApplication : public QCoreApplication {
+public:
+    CommandApplication(int &argc, char **argv) : QCoreApplication(argc, argv)
+    {
+        m_translations.installProgramTexts(InterfaceTranslations::chosen());
+    }
+
+private:
+    InterfaceTranslations m_translations;
+};
 
 // The program folder of a command-line run. The run announces itself on the archive as the
 // windows do, so that a reorganisation cannot replace the archive under it.

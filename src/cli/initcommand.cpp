@@ -1,5 +1,6 @@
 #include "initcommand.h"
 
+#include "commandrun.h"
 #include "programfoldersetup.h"
 #include "programfolder.h"
 #include "databaseaddress.h"
@@ -8,7 +9,7 @@
 #include <QTextStream>
 int initialise(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     const QStringList args = app.arguments();
     ProgramFolder folder = ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath());
     if (args.size() > 2) {

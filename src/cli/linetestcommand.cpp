@@ -30,7 +30,7 @@ int testLines(const ProgramFolder &folder, Pinger &pinger, PortProbe &probe, QTe
 
 int lineTestCommand(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     if (app.arguments().size() != 2) {
         QTextStream(stderr) << CommandLineText::Usage;
         return 2;

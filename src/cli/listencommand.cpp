@@ -268,7 +268,7 @@ void ListenCommand::finish(int exitCode)
 int listenCommand(int argc, char **argv)
 {
     EventLoopCommand::prepare();
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     const std::optional<ListenRequest> request = parseListenRequest(app.arguments().mid(1));
     if (!request) {
         QTextStream(stderr) << CommandLineText::Usage;

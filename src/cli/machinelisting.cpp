@@ -61,7 +61,7 @@ bool listMachines(const ProgramFolder &folder, QString *listing, QString *error,
 
 int listMachinesCommand(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     CommandFolder run;
     if (!run.announce())
         return 1;

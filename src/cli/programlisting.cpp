@@ -78,7 +78,7 @@ int listPrograms(const ProgramFolder &folder, const QStringList &options, QTextS
 
 int programsCommand(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     CommandFolder run;
     if (!run.announce())
         return 1;

@@ -3,6 +3,7 @@
 #include "archivestore.h"
 #include "archiveusers.h"
 #include "commandlinetext.h"
+#include "commandrun.h"
 #include "diffcommand.h"
 #include "programrevisions.h"
 #include "programtextcommands.h"
@@ -77,7 +78,7 @@ int restore(ArchiveStore &archive, const ProgramFolder &folder, const QStringLis
 
 int run(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     const QString name = QString::fromLocal8Bit(argv[1]);
     const QStringList args = app.arguments().mid(2);
     QTextStream out(stdout);

@@ -442,7 +442,7 @@ void TransferCommand::finish(int exitCode)
 int transferCommand(int argc, char **argv)
 {
     EventLoopCommand::prepare();
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     const std::optional<TransferRequest> request = parseTransferRequest(app.arguments().mid(1));
     if (!request) {
         QTextStream(stderr) << CommandLineText::Usage;

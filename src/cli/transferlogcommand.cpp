@@ -3,6 +3,7 @@
 #include "archivestore.h"
 #include "archiveusers.h"
 #include "commandlinetext.h"
+#include "commandrun.h"
 #include "programfolder.h"
 #include "programrevisions.h"
 
@@ -107,7 +108,7 @@ int listTransferLog(ArchiveStore &archive, const LogRequest &request, QTextStrea
 
 int transferLogCommand(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    CommandApplication app(argc, argv);
     QTextStream err(stderr);
     const std::optional<LogRequest> request = parseLogRequest(app.arguments().mid(1));
     if (!request) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a build folder into a scratch folder and checks what it holds:
-# the programs, the desktop entry (which must validate), the icons, the DNC server's unit and
-# the user it runs as, and none of the simulators.
+# the programs, the desktop entry (which must validate), the icons, the English translation, the
+# DNC server's unit and the user it runs as, and none of the simulators.
 # Usage: check_package.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -37,6 +37,7 @@ done <<'LIST'
 ./usr/share/icons/hicolor/128x128/apps/truv.png present
 ./usr/share/icons/hicolor/256x256/apps/truv.png present
 ./usr/lib/systemd/system/truv-listen.service present
+./usr/share/truv/translations/truv_en.qm present
 ./usr/bin/serialcnc absent
 ./usr/bin/cncsim absent
 ./usr/lib/libcncsim.so absent

@@ -2,7 +2,7 @@
 
 #include "deviceportprobe.h"
 #include "icmppinger.h"
-#include "italian.h"
+#include "interfacelanguage.h"
 #include "programicon.h"
 #include "qtdialogs.h"
 #include "screenfit.h"
@@ -19,10 +19,9 @@ int runWindows(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ShellText::ProgramTitle);
     QApplication::setWindowIcon(ProgramIcon::icon());
-    // Qt's own buttons and dialogs ("Sì", "Annulla") speak the program's language.
-    QtItalianTexts qtTexts;
-    if (!qtTexts.install())
-        QTextStream(stderr) << QtItalianTextsMissing << Qt::endl;
+    // Before the first window: Qt's own buttons and dialogs ("Sì", "Annulla") speak it too.
+    InterfaceTranslations translations;
+    translations.install(InterfaceTranslations::chosen());
     Session session(ProgramFolder::fromEnvironment(QCoreApplication::applicationDirPath()));
     ScreenFit screenFit;
     app.installEventFilter(&screenFit);
