@@ -53,7 +53,7 @@ void Finder::findNext(EditableText &text)
     if (found >= 0)
         text.setSelection(int(found), int(needle.size()));
     else
-        m_dialogs.message(EditorText::NotFound + QLatin1Char('"') + m_state.findText + QLatin1Char('"'));
+        m_dialogs.message(EditorText::NotFound.toString() + QLatin1Char('"') + m_state.findText + QLatin1Char('"'));
     m_state.lastFoundPos = text.selectionStart();
     m_state.firstTime = false;
 }

@@ -26,7 +26,7 @@ QStringList programPrintLines(PrintMode mode, qint32 number, const std::optional
     lines.append(now.toString(QStringLiteral("dd/MM/yy")) + QStringLiteral("    ")
                  + now.toString(QStringLiteral("hh:mm")));
     const qint32 progr = record ? record->progr : number;
-    lines.append(EditorText::NumberLabel + QStringLiteral("%1").arg(progr, 7, 10, QLatin1Char('0')));
+    lines.append(EditorText::NumberLabel.toString() + QStringLiteral("%1").arg(progr, 7, 10, QLatin1Char('0')));
     ArchiveRecord fields;
     if (record) {
         fields = *record;

@@ -3,6 +3,7 @@
 #include "accesspassword.h"
 #include "archivestore.h"
 #include "dialogs.h"
+#include "editortext.h"
 #include "programfolder.h"
 #include "programrevisions.h"
 #include "programtext.h"
@@ -47,7 +48,7 @@ SaveOutcome writeProgramText(const QByteArray &text, qint32 number, ArchiveStore
     if (!archive.seek(number)) {
         // Without its row there is no number to name the file: writing it anywhere could
         // overwrite another program.
-        dialogs.message(QStringLiteral("Errore fase 1"));
+        dialogs.message(EditorText::SaveRowMissing);
         return SaveOutcome::NotSaved;
     }
     const TextChange change = replaceProgramText(archive, folder, number, programFileBytes(text), RevisionOrigin::Editor);

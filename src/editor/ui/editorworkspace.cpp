@@ -199,7 +199,7 @@ bool EditorWorkspace::mayClose(frmNotePad *window)
 
     const QString caption = window->windowTitle();
     const Dialogs::Button answer = m_context.dialogs.question(
-        QStringLiteral("Il testo in [") + caption + QStringLiteral("] è stato modificato.\n\rSalvare le modifiche?"),
+        tr("Il testo in [%1] è stato modificato.\n\rSalvare le modifiche?").arg(caption),
         Dialogs::Buttons::YesNoCancel, m_area.window()->windowTitle(), Dialogs::Icon::Exclamation);
     notePointerOver(sub);
     switch (answer) {

@@ -19,7 +19,7 @@ frmNotePad::frmNotePad(EditorWorkspace &workspace, int slot, SequenceNumbering n
       m_numbering(numbering)
 {
     setObjectName(QStringLiteral("frmNotePad"));
-    setWindowTitle(QStringLiteral("Senza titolo"));
+    setWindowTitle(tr("Senza titolo"));
     setProperty("tag", QString::number(slot));
     m_text->setObjectName(QStringLiteral("Text1"));
     auto *layout = new QVBoxLayout(this);
@@ -72,80 +72,80 @@ QAction *frmNotePad::addEntry(QMenu *menu, const char *name, const QString &capt
 
 void frmNotePad::buildMenus()
 {
-    QMenu *file = addMenu("mnuFile", QStringLiteral("&File"));
-    connect(addEntry(file, "mnuFOpen", QStringLiteral("&Apri...")), &QAction::triggered, &m_workspace,
+    QMenu *file = addMenu("mnuFile", tr("&File"));
+    connect(addEntry(file, "mnuFOpen", tr("&Apri...")), &QAction::triggered, &m_workspace,
             &EditorWorkspace::openArchivedProgram);
-    connect(addEntry(file, "salva", QStringLiteral("Sal&va")), &QAction::triggered, this,
+    connect(addEntry(file, "salva", tr("Sal&va")), &QAction::triggered, this,
             [this] { m_workspace.saveWindow(this); });
-    connect(addEntry(file, "mnuFClose", QStringLiteral("&Chiudi")), &QAction::triggered, this,
+    connect(addEntry(file, "mnuFClose", tr("&Chiudi")), &QAction::triggered, this,
             [this] { m_workspace.closeWindow(this); });
     connect(addEntry(file, "revisioni", RevisionText::MenuEntry), &QAction::triggered, this,
             [this] { m_workspace.showRevisions(this); });
     file->addSeparator();
-    QMenu *print = file->addMenu(QStringLiteral("&Stampa ciclo"));
+    QMenu *print = file->addMenu(tr("&Stampa ciclo"));
     print->setObjectName(QStringLiteral("Stampaw"));
-    const std::pair<const char *, QString> printEntries[] = {{"intestazioni", QStringLiteral("Stampa &intestazioni")},
-                                                             {"completa", QStringLiteral("Stam&pa Completa")},
-                                                             {"Commenti", QStringLiteral("Stampa &Commenti")}};
+    const std::pair<const char *, QString> printEntries[] = {{"intestazioni", tr("Stampa &intestazioni")},
+                                                             {"completa", tr("Stam&pa Completa")},
+                                                             {"Commenti", tr("Stampa &Commenti")}};
     for (int mode = 0; mode < 3; ++mode) {
         connect(addEntry(print, printEntries[mode].first, printEntries[mode].second), &QAction::triggered, this,
                 [this, mode] { m_workspace.printProgram(this, PrintMode(mode)); });
     }
-    connect(addEntry(file, "listacicli", QStringLiteral("&Lista cicli")), &QAction::triggered, &m_workspace,
+    connect(addEntry(file, "listacicli", tr("&Lista cicli")), &QAction::triggered, &m_workspace,
             &EditorWorkspace::showListPrinting);
     // Disabled when there is no image manager beside this program.
-    connect(addEntry(file, "showimm", QStringLiteral("&Immagini"), m_workspace.pictureManagerFound()),
+    connect(addEntry(file, "showimm", tr("&Immagini"), m_workspace.pictureManagerFound()),
             &QAction::triggered, this, [this] { m_workspace.showPictures(this); });
     file->addSeparator();
-    connect(addEntry(file, "export", QStringLiteral("&Esporta")), &QAction::triggered, this,
+    connect(addEntry(file, "export", tr("&Esporta")), &QAction::triggered, this,
             [this] { m_workspace.exportText(this); });
-    connect(addEntry(file, "import", QStringLiteral("&Importa")), &QAction::triggered, this,
+    connect(addEntry(file, "import", tr("&Importa")), &QAction::triggered, this,
             [this] { m_workspace.importText(this); });
-    connect(addEntry(file, "invior", QStringLiteral("&Invio/ricezione non schedulata")), &QAction::triggered,
+    connect(addEntry(file, "invior", tr("&Invio/ricezione non schedulata")), &QAction::triggered,
             &m_workspace, &EditorWorkspace::sendReceiveRequested);
     file->addSeparator();
-    QAction *exit = addEntry(file, "mnuFExit", QStringLiteral("Esci"));
+    QAction *exit = addEntry(file, "mnuFExit", tr("Esci"));
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exit, &QAction::triggered, &m_workspace, &EditorWorkspace::exitRequested);
 
-    QMenu *edit = addMenu("mnuEdit", QStringLiteral("&Modifica"));
-    connect(addEntry(edit, "mnuECut", QStringLiteral("&Taglia")), &QAction::triggered, this,
+    QMenu *edit = addMenu("mnuEdit", tr("&Modifica"));
+    connect(addEntry(edit, "mnuECut", tr("&Taglia")), &QAction::triggered, this,
             &frmNotePad::cutToClipboard);
-    connect(addEntry(edit, "mnuECopy", QStringLiteral("&Copia")), &QAction::triggered, this,
+    connect(addEntry(edit, "mnuECopy", tr("&Copia")), &QAction::triggered, this,
             &frmNotePad::copyToClipboard);
-    connect(addEntry(edit, "mnuEPaste", QStringLiteral("&Incolla")), &QAction::triggered, this,
+    connect(addEntry(edit, "mnuEPaste", tr("&Incolla")), &QAction::triggered, this,
             &frmNotePad::pasteFromClipboard);
-    QAction *remove = addEntry(edit, "mnuEDelete", QStringLiteral("&Elimina"));
+    QAction *remove = addEntry(edit, "mnuEDelete", tr("&Elimina"));
     remove->setShortcut(QKeySequence(Qt::Key_Delete));
     connect(remove, &QAction::triggered, this, &frmNotePad::deleteSelection);
     edit->addSeparator();
-    connect(addEntry(edit, "mnuESelectAll", QStringLiteral("&Seleziona tutto")), &QAction::triggered, this,
+    connect(addEntry(edit, "mnuESelectAll", tr("&Seleziona tutto")), &QAction::triggered, this,
             &frmNotePad::selectAllText);
 
-    auto *transfer = new QAction(QStringLiteral("&Trasmissione/ricezione"), this);
+    auto *transfer = new QAction(tr("&Trasmissione/ricezione"), this);
     transfer->setObjectName(QStringLiteral("Trasmiss"));
     connect(transfer, &QAction::triggered, this, [this] { emit m_workspace.terminalRequested(this); });
     m_menuActions.append(transfer);
 
-    QMenu *search = addMenu("mnuSearch", QStringLiteral("&Cerca"));
-    connect(addEntry(search, "mnuSFind", QStringLiteral("&Trova")), &QAction::triggered, &m_workspace,
+    QMenu *search = addMenu("mnuSearch", tr("&Cerca"));
+    connect(addEntry(search, "mnuSFind", tr("&Trova")), &QAction::triggered, &m_workspace,
             &EditorWorkspace::openFindWindow);
-    QAction *findNext = addEntry(search, "mnuSFindNext", QStringLiteral("Trova &successivo"));
+    QAction *findNext = addEntry(search, "mnuSFindNext", tr("Trova &successivo"));
     findNext->setShortcut(QKeySequence(Qt::Key_F3));
     connect(findNext, &QAction::triggered, &m_workspace, &EditorWorkspace::findAgain);
-    QAction *replace = addEntry(search, "Rimpiazza", QStringLiteral("&Rimpiazza"));
+    QAction *replace = addEntry(search, "Rimpiazza", tr("&Rimpiazza"));
     replace->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
     connect(replace, &QAction::triggered, &m_workspace, &EditorWorkspace::replace);
 
-    QMenu *options = addMenu("mnuOptions", QStringLiteral("&Opzioni"));
-    QMenu *fonts = options->addMenu(QStringLiteral("&Carattere"));
+    QMenu *options = addMenu("mnuOptions", tr("&Opzioni"));
+    QMenu *fonts = options->addMenu(tr("&Carattere"));
     fonts->setObjectName(QStringLiteral("mnuFont"));
     fillFontMenu(fonts);
-    connect(addEntry(options, "Alto", QStringLiteral("A&ltezza carattere")), &QAction::triggered, this,
+    connect(addEntry(options, "Alto", tr("A&ltezza carattere")), &QAction::triggered, this,
             [this] { m_workspace.askTextAreaFontSize(this); });
-    connect(addEntry(options, "altst", QStringLiteral("Alte&zza car. stampa mm.")), &QAction::triggered,
+    connect(addEntry(options, "altst", tr("Alte&zza car. stampa mm.")), &QAction::triggered,
             &m_workspace, &EditorWorkspace::askPrintCharSize);
-    QAction *autoseq = addEntry(options, "autoseq", QStringLiteral("&Sequenza automatica"));
+    QAction *autoseq = addEntry(options, "autoseq", tr("&Sequenza automatica"));
     autoseq->setCheckable(true);
     autoseq->setChecked(m_numbering.isOn());
     connect(autoseq, &QAction::triggered, this, [this, autoseq] {
@@ -153,14 +153,14 @@ void frmNotePad::buildMenus()
         autoseq->setChecked(m_numbering.isOn());
     });
 
-    QMenu *windows = addMenu("mnuWindow", QStringLiteral("Fi&nestra"));
-    connect(addEntry(windows, "mnuWCascade", QStringLiteral("&Sovrapponi")), &QAction::triggered, &m_workspace,
+    QMenu *windows = addMenu("mnuWindow", tr("Fi&nestra"));
+    connect(addEntry(windows, "mnuWCascade", tr("&Sovrapponi")), &QAction::triggered, &m_workspace,
             &EditorWorkspace::cascade);
-    connect(addEntry(windows, "mnuWTile", QStringLiteral("&Affianca")), &QAction::triggered, &m_workspace,
+    connect(addEntry(windows, "mnuWTile", tr("&Affianca")), &QAction::triggered, &m_workspace,
             &EditorWorkspace::tile);
-    connect(addEntry(windows, "riduci", QStringLiteral("&Iconizza")), &QAction::triggered, &m_workspace,
+    connect(addEntry(windows, "riduci", tr("&Iconizza")), &QAction::triggered, &m_workspace,
             &EditorWorkspace::minimiseAll);
-    connect(addEntry(windows, "mnuWArrange", QStringLiteral("&Disponi icone")), &QAction::triggered,
+    connect(addEntry(windows, "mnuWArrange", tr("&Disponi icone")), &QAction::triggered,
             &m_workspace, &EditorWorkspace::arrangeIcons);
 
     auto *help = new QAction(QStringLiteral("&?"), this);

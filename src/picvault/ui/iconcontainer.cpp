@@ -90,7 +90,7 @@ QList<Iconform *> Iconcontainer::thumbnails() const
 
 QString Iconcontainer::caption(qint32 program)
 {
-    return PicvaultText::CaptionVersion + QStringLiteral(TRUV_VERSION) + PicvaultText::CaptionPictures
+    return PicvaultText::CaptionVersion.toString() + QStringLiteral(TRUV_VERSION) + PicvaultText::CaptionPictures
         + QString::number(program);
 }
 
