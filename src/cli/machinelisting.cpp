@@ -27,7 +27,7 @@ QString lineEndName(int lineEnd)
     switch (lineEnd) {
     case 0: return MachineText::LineEndCrLf;
     case 1: return MachineText::LineEndLf;
-    case 2: return MachineText::LineEndCr.trimmed();
+    case 2: return MachineText::LineEndCr.toString().trimmed();
     }
     return QString::number(lineEnd);
 }

@@ -36,7 +36,7 @@ int firstByte(const QVariant &value)
 
 QString statusText(bool answered)
 {
-    return answered ? QStringLiteral("OK") : QStringLiteral("KO!");
+    return answered ? MachineText::LineAnswered : MachineText::LineSilent;
 }
 
 } // namespace
