@@ -2,6 +2,394 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
+    <name>AccessImportText</name>
+    <message>
+        <source>%1: impossibile leggere il file Access (protetto da password, danneggiato o di una versione non gestita).</source>
+        <translation>%1: cannot read the Access file (password protected, damaged or of a version not supported).</translation>
+    </message>
+    <message>
+        <source>%1: il file Access è danneggiato: %2.</source>
+        <translation>%1: the Access file is damaged: %2.</translation>
+    </message>
+    <message>
+        <source>%1 byte non sono un numero intero di pagine da %2 byte</source>
+        <translation>%1 bytes are not a whole number of %2-byte pages</translation>
+    </message>
+    <message>
+        <source>la pagina %1 è oltre la fine del file (%2 pagine)</source>
+        <translation>page %1 is past the end of the file (%2 pages)</translation>
+    </message>
+    <message>
+        <source>la pagina %1 non è %2</source>
+        <translation>page %1 is not %2</translation>
+    </message>
+    <message>
+        <source>una definizione di tabella</source>
+        <translation>a table definition</translation>
+    </message>
+    <message>
+        <source>una pagina di dati</source>
+        <translation>a data page</translation>
+    </message>
+    <message>
+        <source>una mappa di pagine</source>
+        <translation>a page map</translation>
+    </message>
+    <message>
+        <source>la definizione della tabella %1 è incompleta</source>
+        <translation>the definition of table %1 is incomplete</translation>
+    </message>
+    <message>
+        <source>il campo %2 della tabella %1 è di un tipo sconosciuto (%3)</source>
+        <translation>field %2 of table %1 is of an unknown type (%3)</translation>
+    </message>
+    <message>
+        <source>la mappa delle pagine della tabella %1 non è leggibile</source>
+        <translation>the page map of table %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>la tabella %1 rimanda alla pagina %2, oltre la fine del file (%3 pagine)</source>
+        <translation>table %1 points to page %2, past the end of the file (%3 pages)</translation>
+    </message>
+    <message>
+        <source>la pagina %1 dichiara %2 righe, più di quante ne possa contenere</source>
+        <translation>page %1 declares %2 rows, more than it can hold</translation>
+    </message>
+    <message>
+        <source>la riga %1 della pagina %2 esce dalla pagina</source>
+        <translation>row %1 of page %2 runs past the page</translation>
+    </message>
+    <message>
+        <source>la tabella %1 dichiara %2 righe, le sue pagine ne contengono al più %3</source>
+        <translation>table %1 declares %2 rows, its pages hold at most %3</translation>
+    </message>
+    <message>
+        <source>l&apos;elenco delle tabelle non si legge</source>
+        <translation>the list of tables cannot be read</translation>
+    </message>
+    <message>
+        <source>la tabella %1 non si legge</source>
+        <translation>table %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>tabella %1, campo %2: un valore esce dalla sua pagina</source>
+        <translation>table %1, field %2: a value runs past its page</translation>
+    </message>
+    <message>
+        <source>tabella %1, campo %2: un valore lungo non si ricompone dalle pagine a cui rimanda</source>
+        <translation>table %1, field %2: a long value cannot be put together from the pages it points to</translation>
+    </message>
+    <message>
+        <source>Tabella %1: impossibile leggerla dal file Access.</source>
+        <translation>Table %1: cannot read it from the Access file.</translation>
+    </message>
+    <message>
+        <source>Tabella %1, campo %2: un valore è troppo lungo per essere letto per intero.</source>
+        <translation>Table %1, field %2: a value is too long to be read whole.</translation>
+    </message>
+    <message>
+        <source>Tabella %1, campo %2: valore non leggibile &quot;%3&quot;.</source>
+        <translation>Table %1, field %2: unreadable value &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Tabella %1: il file Access dichiara %2 righe, ne sono state lette %3: il file è danneggiato.</source>
+        <translation>Table %1: the Access file declares %2 rows, %3 were read: the file is damaged.</translation>
+    </message>
+    <message>
+        <source>Tabella %1, riga %2: non scritta: %3</source>
+        <translation>Table %1, row %2: not written: %3</translation>
+    </message>
+    <message>
+        <source>Tabella %1: non creata: %2</source>
+        <translation>Table %1: not created: %2</translation>
+    </message>
+    <message>
+        <source>Attenzione: %1 non contiene la tabella %2; la nuova %1 ha la tabella %2 vuota.</source>
+        <translation>Warning: %1 does not contain table %2; the new %1 has table %2 empty.</translation>
+    </message>
+    <message>
+        <source>Attenzione: %1 non c&apos;è; il nuovo catalogo immagini è vuoto.</source>
+        <translation>Warning: %1 is missing; the new picture catalog is empty.</translation>
+    </message>
+    <message>
+        <source>Attenzione: %1 non è un file Access: copiato così com&apos;è.</source>
+        <translation>Warning: %1 is not an Access file: copied as it is.</translation>
+    </message>
+    <message>
+        <source>Attenzione: %1 non è un file Access: lasciato com&apos;è.</source>
+        <translation>Warning: %1 is not an Access file: left as it is.</translation>
+    </message>
+    <message>
+        <source>%1, tabella %2: righe lette %3, scritte %4</source>
+        <translation>%1, table %2: rows read %3, written %4</translation>
+    </message>
+    <message>
+        <source>%1: manca truv.mdb.</source>
+        <translation>%1: truv.mdb is missing.</translation>
+    </message>
+    <message>
+        <source>%1 non è un file Access.</source>
+        <translation>%1 is not an Access file.</translation>
+    </message>
+    <message>
+        <source>%1 esiste già: l&apos;importazione non sovrascrive nulla.</source>
+        <translation>%1 already exists: the import overwrites nothing.</translation>
+    </message>
+    <message>
+        <source>%1 non è una cartella: l&apos;importazione non la può copiare.</source>
+        <translation>%1 is not a folder: the import cannot copy it.</translation>
+    </message>
+    <message>
+        <source>%1 non è un file: l&apos;importazione non lo può copiare.</source>
+        <translation>%1 is not a file: the import cannot copy it.</translation>
+    </message>
+    <message>
+        <source>Importazione interrotta: la cartella di destinazione è rimasta com&apos;era.</source>
+        <translation>Import interrupted: the target folder is as it was.</translation>
+    </message>
+    <message>
+        <source>Attenzione: impossibile rimuovere %1, lasciato da un&apos;importazione interrotta.</source>
+        <translation>Warning: cannot remove %1, left by an interrupted import.</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella %1</source>
+        <translation>Cannot create folder %1</translation>
+    </message>
+    <message>
+        <source>Impossibile copiare %1 in %2: %3</source>
+        <translation>Cannot copy %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>Impossibile rinominare %1 in %2: %3</source>
+        <translation>Cannot rename %1 to %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLineText</name>
+    <message>
+        <source>uso: truvnet   (archivio, editor e trasmissioni nelle finestre)
+     truvnet machines
+     truvnet send MACCHINA FILE [--no-consent]
+     truvnet send MACCHINA --program N [--no-consent]
+     truvnet send MACCHINA FILE|--program N --as O1234 [--continue] [--verify]   (macchina Ethernet)
+     truvnet receive MACCHINA FILE [--idle SECONDI]
+     truvnet receive MACCHINA FILE --from O1234   (macchina Ethernet)
+     truvnet listen [MACCHINA...] [--idle SECONDI] [--poll SECONDI]   (programmi dalle macchine seriali
+                    in dati; richieste dalle macchine: dnc/request; senza nomi: dnc/machines)
+     truvnet dir MACCHINA
+     truvnet backup MACCHINA CARTELLA   (ogni programma del C.N. Ethernet in CARTELLA come O1234.nc)
+     truvnet lines
+     truvnet programs [--customer X | --drawing X | --description X | --number N]
+     truvnet revisions N   (revisioni del programma N, la più recente per prima)
+     truvnet diff N [REV [REV]]   (differenze come diff -u; con una revisione: col testo attuale)
+     truvnet restore N REV   (la revisione diventa il testo attuale; riporta anche un programma eliminato)
+     truvnet text N   (il testo attuale sull&apos;uscita)
+     truvnet store N FILE   (FILE, o - per l&apos;ingresso, diventa il testo del programma N)
+     truvnet log [--machine M] [--program N] [--since AAAA-MM-GG] [--until AAAA-MM-GG] [--failed] [--csv]
+        (registro trasferimenti, il più recente per primo)
+     truvnet copy-archive postgresql://UTENTE@HOST:PORTA/DATABASE   (archivio condiviso sul server)
+     truvnet --init [CARTELLA]
+     truvnet import-access ORIGINE [CARTELLA]   (archivio Access del vecchio programma)
+     truvnet --version
+     truvnet --help
+     truvnet --lang it|en ...   (lingua dei testi; altrimenti l&apos;impostazione ui/language, poi LANG)
+</source>
+        <translation>usage: truvnet   (archive, editor and transfers in windows)
+       truvnet machines
+       truvnet send MACHINE FILE [--no-consent]
+       truvnet send MACHINE --program N [--no-consent]
+       truvnet send MACHINE FILE|--program N --as O1234 [--continue] [--verify]   (Ethernet machine)
+       truvnet receive MACHINE FILE [--idle SECONDS]
+       truvnet receive MACHINE FILE --from O1234   (Ethernet machine)
+       truvnet listen [MACHINE...] [--idle SECONDS] [--poll SECONDS]   (programs from the serial machines
+                      into dati; requests from the machines: dnc/request; without names: dnc/machines)
+       truvnet dir MACHINE
+       truvnet backup MACHINE FOLDER   (every program in the Ethernet CNC into FOLDER as O1234.nc)
+       truvnet lines
+       truvnet programs [--customer X | --drawing X | --description X | --number N]
+       truvnet revisions N   (revisions of program N, newest first)
+       truvnet diff N [REV [REV]]   (differences as diff -u; with one revision: against the current text)
+       truvnet restore N REV   (the revision becomes the current text; also brings back a deleted program)
+       truvnet text N   (the current text to standard output)
+       truvnet store N FILE   (FILE, or - for standard input, becomes the text of program N)
+       truvnet log [--machine M] [--program N] [--since YYYY-MM-DD] [--until YYYY-MM-DD] [--failed] [--csv]
+          (transfer log, newest first)
+       truvnet copy-archive postgresql://USER@HOST:PORT/DATABASE   (shared archive on the server)
+       truvnet --init [FOLDER]
+       truvnet import-access SOURCE [FOLDER]   (Access archive of the old program)
+       truvnet --version
+       truvnet --help
+       truvnet --lang it|en ...   (language of the texts; otherwise the setting ui/language, then LANG)
+</translation>
+    </message>
+    <message>
+        <source>Lingua non disponibile: %1 (it, en)
+</source>
+        <translation>Language not available: %1 (it, en)
+</translation>
+    </message>
+    <message>
+        <source>Macchina sconosciuta: %1</source>
+        <translation>Unknown machine: %1</translation>
+    </message>
+    <message>
+        <source>Macchine in %1: %2</source>
+        <translation>Machines in %1: %2</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina in %1.</source>
+        <translation>No machines in %1.</translation>
+    </message>
+    <message>
+        <source>%1 è una macchina Ethernet: indicare con --as il numero sotto cui scrivere il programma nel C.N.</source>
+        <translation>%1 is an Ethernet machine: give with --as the number to write the program under in the CNC.</translation>
+    </message>
+    <message>
+        <source>%1 è una macchina Ethernet: indicare con --from il numero del programma da leggere dal C.N.</source>
+        <translation>%1 is an Ethernet machine: give with --from the number of the program to read from the CNC.</translation>
+    </message>
+    <message>
+        <source>--as scrive un programma nel C.N. di una macchina Ethernet; %1 è una macchina seriale.</source>
+        <translation>--as writes a program into the CNC of an Ethernet machine; %1 is a serial machine.</translation>
+    </message>
+    <message>
+        <source>Programma non inviato: --continue per inviarlo comunque.</source>
+        <translation>Program not sent: --continue to send it anyway.</translation>
+    </message>
+    <message>
+        <source>Programma non inviato: il C.N. non può tenere questi numeri.</source>
+        <translation>Program not sent: the CNC cannot hold these numbers.</translation>
+    </message>
+    <message>
+        <source>Interrotto dall&apos;utente.</source>
+        <translation>Interrupted by the user.</translation>
+    </message>
+    <message>
+        <source>%1 non è una macchina Ethernet: il suo C.N. non ha un elenco programmi da leggere.</source>
+        <translation>%1 is not an Ethernet machine: its CNC has no program list to read.</translation>
+    </message>
+    <message>
+        <source>--from legge un programma dal C.N. di una macchina Ethernet; %1 è una macchina seriale.</source>
+        <translation>--from reads a program from the CNC of an Ethernet machine; %1 is a serial machine.</translation>
+    </message>
+    <message>
+        <source>Libreria del C.N. non caricata: %1</source>
+        <translation>CNC library not loaded: %1</translation>
+    </message>
+    <message>
+        <source>Nessun dato ricevuto: %1 non è stato modificato.</source>
+        <translation>No data received: %1 was not changed.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>Program %1 is not in the archive.</translation>
+    </message>
+    <message>
+        <source>%1 di %2 caratteri, %3 caratteri/s, %4 alla fine</source>
+        <translation>%1 of %2 characters, %3 characters/s, %4 to go</translation>
+    </message>
+    <message>
+        <source>Avviso al dispositivo di rete %1</source>
+        <translation>Notifying network device %1</translation>
+    </message>
+    <message>
+        <source>Archivio importato in %1</source>
+        <translation>Archive imported into %1</translation>
+    </message>
+    <message>
+        <source>Nessuna macchina da ascoltare: indicarle sulla riga di comando o in dnc/machines.</source>
+        <translation>No machines to listen to: name them on the command line or in dnc/machines.</translation>
+    </message>
+    <message>
+        <source>In ascolto: %1 su COM%2</source>
+        <translation>Listening: %1 on COM%2</translation>
+    </message>
+    <message>
+        <source>In ascolto: %1, richieste in %2 ogni %3 secondi</source>
+        <translation>Listening: %1, requests in %2 every %3 seconds</translation>
+    </message>
+    <message>
+        <source>%1: programma ricevuto non salvato (%2 caratteri)</source>
+        <translation>%1: received program not saved (%2 characters)</translation>
+    </message>
+    <message>
+        <source>%1	%2	scritto</source>
+        <translation>%1	%2	written</translation>
+    </message>
+    <message>
+        <source>%1	%2	invariato</source>
+        <translation>%1	%2	unchanged</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella %1</source>
+        <translation>Cannot create folder %1</translation>
+    </message>
+    <message>
+        <source>Programmi non salvati: %1</source>
+        <translation>Programs not saved: %1</translation>
+    </message>
+    <message>
+        <source>Il programma %1 ha meno di due revisioni da confrontare.</source>
+        <translation>Program %1 has fewer than two revisions to compare.</translation>
+    </message>
+    <message>
+        <source>Revisione %1 del programma %2 ripristinata.</source>
+        <translation>Revision %1 of program %2 restored.</translation>
+    </message>
+    <message>
+        <source>Testo del programma %1 salvato (revisione %2 conserva il precedente).</source>
+        <translation>Text of program %1 saved (revision %2 keeps the previous one).</translation>
+    </message>
+    <message>
+        <source>Testo del programma %1 salvato.</source>
+        <translation>Text of program %1 saved.</translation>
+    </message>
+    <message>
+        <source>%1 non leggibile: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1	revisione %2 (%3)</source>
+        <translation>%1	revision %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1	attuale</source>
+        <translation>%1	current</translation>
+    </message>
+    <message>
+        <source>Il database di destinazione non è vuoto: %1 ha %2 righe. Nulla è stato copiato.</source>
+        <translation>The target database is not empty: %1 has %2 rows. Nothing was copied.</translation>
+    </message>
+    <message>
+        <source>Nulla è stato copiato.</source>
+        <translation>Nothing was copied.</translation>
+    </message>
+    <message>
+        <source>%1: %2 righe nel file, %3 sul server</source>
+        <translation>%1: %2 rows in the file, %3 on the server</translation>
+    </message>
+    <message>
+        <source>%1: il numero di righe differisce</source>
+        <translation>%1: the number of rows differs</translation>
+    </message>
+    <message>
+        <source>Archivio copiato in %1. Per usarlo su ogni PC: archive/url = %1 nelle impostazioni.</source>
+        <translation>Archive copied to %1. To use it on every PC: archive/url = %1 in the settings.</translation>
+    </message>
+    <message>
+        <source>creato %1</source>
+        <translation>created %1</translation>
+    </message>
+    <message>
+        <source>già presente, non modificato %1</source>
+        <translation>already there, not changed %1</translation>
+    </message>
+    <message>
+        <source>seriale</source>
+        <translation>serial</translation>
+    </message>
+</context>
+<context>
     <name>EditorText</name>
     <message>
         <source>Trova</source>

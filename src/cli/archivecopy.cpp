@@ -60,9 +60,7 @@ public:
         if (rows < 0)
             return false;
         if (rows > 0)
-            return fail(QStringLiteral("Il database di destinazione non è vuoto: %1 ha %2 righe. Nulla è stato copiato.")
-                            .arg(QLatin1String(table.name))
-                            .arg(rows));
+            return fail(CommandLineText::TargetNotEmpty.arg(QLatin1String(table.name)).arg(rows));
         return true;
     }
 
@@ -97,9 +95,8 @@ public:
         const qint64 after = rowCount(target, table);
         if (before < 0 || after < 0)
             return false;
-        m_out << QStringLiteral("%1: %2 righe nel file, %3 sul server").arg(QLatin1String(table.name)).arg(before).arg(after)
-              << Qt::endl;
-        return before == after || fail(QStringLiteral("%1: il numero di righe differisce").arg(QLatin1String(table.name)));
+        m_out << CommandLineText::RowsCompared.arg(QLatin1String(table.name)).arg(before).arg(after) << Qt::endl;
+        return before == after || fail(CommandLineText::RowCountsDiffer.arg(QLatin1String(table.name)));
     }
 
 private:
@@ -151,16 +148,14 @@ int copyArchiveToServer(const ProgramFolder &folder, const DatabaseAddress &targ
         if (copied)
             copy.fail(db.lastError().text());
         db.rollback();
-        err << "Nulla è stato copiato." << Qt::endl;
+        err << CommandLineText::NothingCopied << Qt::endl;
         return 1;
     }
     const bool archiveAgrees = copy.countsAgree(archive.database(), db, kArchive);
     const bool catalogueAgrees = copy.countsAgree(catalogue.database(), db, kCatalogue);
     if (!archiveAgrees || !catalogueAgrees)
         return 1;
-    out << QStringLiteral("Archivio copiato in %1. Per usarlo su ogni PC: archive/url = %1 nelle impostazioni.")
-               .arg(target.describe())
-        << Qt::endl;
+    out << CommandLineText::ArchiveCopied.arg(target.describe()) << Qt::endl;
     return 0;
 }
 

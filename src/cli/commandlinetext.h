@@ -1,11 +1,16 @@
 #pragma once
 
+#include "uitext.h"
+
 #include <QString>
 
 // The texts of truvnet's subcommands at the command line.
 namespace CommandLineText {
+inline constexpr char Context[] = "CommandLineText";
+using Text = UiText<Context>;
 
-inline const QString Usage = QStringLiteral(
+inline constexpr Text Usage = QT_TRANSLATE_NOOP(
+    "CommandLineText",
     "uso: truvnet   (archivio, editor e trasmissioni nelle finestre)\n"
     "     truvnet machines\n"
     "     truvnet send MACCHINA FILE [--no-consent]\n"
@@ -34,58 +39,84 @@ inline const QString Usage = QStringLiteral(
     "     truvnet --lang it|en ...   (lingua dei testi; altrimenti l'impostazione ui/language, poi LANG)\n");
 // truvnet --version; %1: the release.
 inline const QString Version = QStringLiteral("truvnet %1\n");
-inline const QString UnknownLanguage = QStringLiteral("Lingua non disponibile: %1 (it, en)\n");
-inline const QString UnknownMachine = QStringLiteral("Macchina sconosciuta: %1");
-inline const QString KnownMachines = QStringLiteral("Macchine in %1: %2");
-inline const QString NoMachines = QStringLiteral("Nessuna macchina in %1.");
+inline constexpr Text UnknownLanguage = QT_TRANSLATE_NOOP("CommandLineText", "Lingua non disponibile: %1 (it, en)\n");
+inline constexpr Text UnknownMachine = QT_TRANSLATE_NOOP("CommandLineText", "Macchina sconosciuta: %1");
+inline constexpr Text KnownMachines = QT_TRANSLATE_NOOP("CommandLineText", "Macchine in %1: %2");
+inline constexpr Text NoMachines = QT_TRANSLATE_NOOP("CommandLineText", "Nessuna macchina in %1.");
 // An Ethernet machine named without the program number on its CNC.
-inline const QString SendNeedsAs =
-    QStringLiteral("%1 è una macchina Ethernet: indicare con --as il numero sotto cui scrivere il programma nel C.N.");
-inline const QString ReceiveNeedsFrom =
-    QStringLiteral("%1 è una macchina Ethernet: indicare con --from il numero del programma da leggere dal C.N.");
-inline const QString AsNeedsEthernet =
-    QStringLiteral("--as scrive un programma nel C.N. di una macchina Ethernet; %1 è una macchina seriale.");
-inline const QString ContinueToSend = QStringLiteral("Programma non inviato: --continue per inviarlo comunque.");
+inline constexpr Text SendNeedsAs = QT_TRANSLATE_NOOP(
+    "CommandLineText",
+    "%1 è una macchina Ethernet: indicare con --as il numero sotto cui scrivere il programma nel C.N.");
+inline constexpr Text ReceiveNeedsFrom = QT_TRANSLATE_NOOP(
+    "CommandLineText", "%1 è una macchina Ethernet: indicare con --from il numero del programma da leggere dal C.N.");
+inline constexpr Text AsNeedsEthernet = QT_TRANSLATE_NOOP(
+    "CommandLineText", "--as scrive un programma nel C.N. di una macchina Ethernet; %1 è una macchina seriale.");
+inline constexpr Text ContinueToSend =
+    QT_TRANSLATE_NOOP("CommandLineText", "Programma non inviato: --continue per inviarlo comunque.");
 // Numbers the CNC cannot hold: --continue does not send them either.
-inline const QString NotSendable = QStringLiteral("Programma non inviato: il C.N. non può tenere questi numeri.");
+inline constexpr Text NotSendable =
+    QT_TRANSLATE_NOOP("CommandLineText", "Programma non inviato: il C.N. non può tenere questi numeri.");
 // Ctrl+C or SIGTERM ended a command on a CNC.
-inline const QString Stopped = QStringLiteral("Interrotto dall'utente.");
-inline const QString NotEthernet = QStringLiteral("%1 non è una macchina Ethernet: il suo C.N. non ha un elenco "
-                                                  "programmi da leggere.");
-inline const QString FromNeedsEthernet =
-    QStringLiteral("--from legge un programma dal C.N. di una macchina Ethernet; %1 è una macchina seriale.");
+inline constexpr Text Stopped = QT_TRANSLATE_NOOP("CommandLineText", "Interrotto dall'utente.");
+inline constexpr Text NotEthernet = QT_TRANSLATE_NOOP("CommandLineText",
+                                                      "%1 non è una macchina Ethernet: il suo C.N. non ha un elenco "
+                                                      "programmi da leggere.");
+inline constexpr Text FromNeedsEthernet = QT_TRANSLATE_NOOP(
+    "CommandLineText", "--from legge un programma dal C.N. di una macchina Ethernet; %1 è una macchina seriale.");
 // After "Controllare le DLL" when the CNC library could not be loaded.
-inline const QString LibraryNotLoaded = QStringLiteral("Libreria del C.N. non caricata: %1");
-inline const QString NoData = QStringLiteral("Nessun dato ricevuto: %1 non è stato modificato.");
-inline const QString ProgramNotArchived = QStringLiteral("Il programma %1 non è in archivio.");
+inline constexpr Text LibraryNotLoaded = QT_TRANSLATE_NOOP("CommandLineText", "Libreria del C.N. non caricata: %1");
+inline constexpr Text NoData = QT_TRANSLATE_NOOP("CommandLineText", "Nessun dato ricevuto: %1 non è stato modificato.");
+inline constexpr Text ProgramNotArchived = QT_TRANSLATE_NOOP("CommandLineText", "Il programma %1 non è in archivio.");
 // After a serial send on a port that a network device serves.
 // The progress of a send: characters sent, of all, per second, time left (h:mm:ss).
-inline const QString SendProgressLine = QStringLiteral("%1 di %2 caratteri, %3 caratteri/s, %4 alla fine");
-inline const QString NotifyingDevice = QStringLiteral("Avviso al dispositivo di rete %1");
-inline const QString Imported = QStringLiteral("Archivio importato in %1");
+inline constexpr Text SendProgressLine =
+    QT_TRANSLATE_NOOP("CommandLineText", "%1 di %2 caratteri, %3 caratteri/s, %4 alla fine");
+inline constexpr Text NotifyingDevice = QT_TRANSLATE_NOOP("CommandLineText", "Avviso al dispositivo di rete %1");
+inline constexpr Text Imported = QT_TRANSLATE_NOOP("CommandLineText", "Archivio importato in %1");
 // truvnet listen
-inline const QString ListenNoMachines =
-    QStringLiteral("Nessuna macchina da ascoltare: indicarle sulla riga di comando o in dnc/machines.");
-inline const QString Listening = QStringLiteral("In ascolto: %1 su COM%2");
-inline const QString ListeningCnc = QStringLiteral("In ascolto: %1, richieste in %2 ogni %3 secondi");
+inline constexpr Text ListenNoMachines = QT_TRANSLATE_NOOP(
+    "CommandLineText", "Nessuna macchina da ascoltare: indicarle sulla riga di comando o in dnc/machines.");
+inline constexpr Text Listening = QT_TRANSLATE_NOOP("CommandLineText", "In ascolto: %1 su COM%2");
+inline constexpr Text ListeningCnc =
+    QT_TRANSLATE_NOOP("CommandLineText", "In ascolto: %1, richieste in %2 ogni %3 secondi");
 // The output line of a program filed in dati: time, machine, file, bytes, and a note.
 inline const QString FiledLine = QStringLiteral("%1\t%2\t%3\t%4");
-inline const QString NotFiled = QStringLiteral("%1: programma ricevuto non salvato (%2 caratteri)");
+inline constexpr Text NotFiled =
+    QT_TRANSLATE_NOOP("CommandLineText", "%1: programma ricevuto non salvato (%2 caratteri)");
 
 // truvnet backup: file, characters; the folder that cannot be made; the programs not kept.
-inline const QString BackupWritten = QStringLiteral("%1\t%2\tscritto");
-inline const QString BackupUnchanged = QStringLiteral("%1\t%2\tinvariato");
-inline const QString BackupNoFolder = QStringLiteral("Impossibile creare la cartella %1");
-inline const QString BackupNotKept = QStringLiteral("Programmi non salvati: %1");
+inline constexpr Text BackupWritten = QT_TRANSLATE_NOOP("CommandLineText", "%1\t%2\tscritto");
+inline constexpr Text BackupUnchanged = QT_TRANSLATE_NOOP("CommandLineText", "%1\t%2\tinvariato");
+inline constexpr Text BackupNoFolder = QT_TRANSLATE_NOOP("CommandLineText", "Impossibile creare la cartella %1");
+inline constexpr Text BackupNotKept = QT_TRANSLATE_NOOP("CommandLineText", "Programmi non salvati: %1");
 
 // Program revisions.
-inline const QString NotTwoRevisions = QStringLiteral("Il programma %1 ha meno di due revisioni da confrontare.");
-inline const QString RevisionRestored = QStringLiteral("Revisione %1 del programma %2 ripristinata.");
-inline const QString TextStored = QStringLiteral("Testo del programma %1 salvato (revisione %2 conserva il precedente).");
-inline const QString TextStoredUnchanged = QStringLiteral("Testo del programma %1 salvato.");
-inline const QString FileNotRead = QStringLiteral("%1 non leggibile: %2");
+inline constexpr Text NotTwoRevisions =
+    QT_TRANSLATE_NOOP("CommandLineText", "Il programma %1 ha meno di due revisioni da confrontare.");
+inline constexpr Text RevisionRestored =
+    QT_TRANSLATE_NOOP("CommandLineText", "Revisione %1 del programma %2 ripristinata.");
+inline constexpr Text TextStored =
+    QT_TRANSLATE_NOOP("CommandLineText", "Testo del programma %1 salvato (revisione %2 conserva il precedente).");
+inline constexpr Text TextStoredUnchanged = QT_TRANSLATE_NOOP("CommandLineText", "Testo del programma %1 salvato.");
+inline constexpr Text FileNotRead = QT_TRANSLATE_NOOP("CommandLineText", "%1 non leggibile: %2");
 // The labels of a diff's two texts: the program's file name, then which text.
-inline const QString DiffRevisionLabel = QStringLiteral("%1\trevisione %2 (%3)");
-inline const QString DiffCurrentLabel = QStringLiteral("%1\tattuale");
+inline constexpr Text DiffRevisionLabel = QT_TRANSLATE_NOOP("CommandLineText", "%1\trevisione %2 (%3)");
+inline constexpr Text DiffCurrentLabel = QT_TRANSLATE_NOOP("CommandLineText", "%1\tattuale");
+
+// truvnet copy-archive: the table, its rows; the settings key in the last line stays as typed.
+inline constexpr Text TargetNotEmpty = QT_TRANSLATE_NOOP(
+    "CommandLineText", "Il database di destinazione non è vuoto: %1 ha %2 righe. Nulla è stato copiato.");
+inline constexpr Text NothingCopied = QT_TRANSLATE_NOOP("CommandLineText", "Nulla è stato copiato.");
+inline constexpr Text RowsCompared = QT_TRANSLATE_NOOP("CommandLineText", "%1: %2 righe nel file, %3 sul server");
+inline constexpr Text RowCountsDiffer = QT_TRANSLATE_NOOP("CommandLineText", "%1: il numero di righe differisce");
+inline constexpr Text ArchiveCopied = QT_TRANSLATE_NOOP(
+    "CommandLineText", "Archivio copiato in %1. Per usarlo su ogni PC: archive/url = %1 nelle impostazioni.");
+
+// truvnet --init: one line per file or folder.
+inline constexpr Text SetupCreated = QT_TRANSLATE_NOOP("CommandLineText", "creato %1");
+inline constexpr Text SetupKept = QT_TRANSLATE_NOOP("CommandLineText", "già presente, non modificato %1");
+
+// truvnet machines: the kind of line of a serial machine.
+inline constexpr Text SerialKind = QT_TRANSLATE_NOOP("CommandLineText", "seriale");
 
 } // namespace CommandLineText

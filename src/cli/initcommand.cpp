@@ -1,5 +1,6 @@
 #include "initcommand.h"
 
+#include "commandlinetext.h"
 #include "commandrun.h"
 #include "programfoldersetup.h"
 #include "programfolder.h"
@@ -21,9 +22,9 @@ int initialise(int argc, char **argv)
     const ProgramFolderSetupResult result = initialiseProgramFolder(folder);
     QTextStream out(stdout);
     for (const QString &path : result.created)
-        out << "creato " << path << '\n';
+        out << CommandLineText::SetupCreated.arg(path) << '\n';
     for (const QString &path : result.kept)
-        out << "già presente, non modificato " << path << '\n';
+        out << CommandLineText::SetupKept.arg(path) << '\n';
     if (!result.error.isEmpty()) {
         QTextStream(stderr) << result.error << '\n';
         return 1;

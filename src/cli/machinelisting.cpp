@@ -1,5 +1,6 @@
 #include "machinelisting.h"
 
+#include "commandlinetext.h"
 #include "commandrun.h"
 #include "machinefile.h"
 #include "machinestate.h"
@@ -51,7 +52,7 @@ bool listMachines(const ProgramFolder &folder, QString *listing, QString *error,
             columns << QStringLiteral("Ethernet")
                     << record.ethernetAddress() + QLatin1Char(':') + QString::number(record.ethernetPort());
         } else {
-            columns << QStringLiteral("seriale") << QStringLiteral("COM%1").arg(record.comPort) << record.settings
+            columns << CommandLineText::SerialKind.toString() << QStringLiteral("COM%1").arg(record.comPort) << record.settings
                     << flowName(record.handshaking) << lineEndName(record.lineEnd);
         }
         *listing += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');

@@ -437,7 +437,7 @@ void AccessImportTest::failedImportLeavesTheFolderAsItWas_data()
     QTest::newRow("a picture there") << int(PictureExists)
                                      << AccessImportText::AlreadyExists.arg("<T>/imm/M0000042N0001.jpg");
     QTest::newRow("old dati a file") << int(DataIsAFile) << AccessImportText::NotAFolder.arg("<O>/DATI");
-    QTest::newRow("stopped by the user") << int(Stopped) << AccessImportText::Interrupted;
+    QTest::newRow("stopped by the user") << int(Stopped) << QString(AccessImportText::Interrupted);
     QTest::newRow("archive unreadable halfway") << int(ArchiveBreaks) << FakeAccessReader::BrokenMessage;
     QTest::newRow("catalogue unreadable halfway") << int(CatalogBreaks) << FakeAccessReader::BrokenMessage;
     QTest::newRow("two programs with one number")

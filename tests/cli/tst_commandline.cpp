@@ -138,7 +138,7 @@ void CommandLineTest::versionAndHelp_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("out");
     QTest::newRow("--version") << "--version" << QStringLiteral("truvnet " TRUV_VERSION "\n");
-    QTest::newRow("--help") << "--help" << CommandLineText::Usage;
+    QTest::newRow("--help") << "--help" << QString(CommandLineText::Usage);
 }
 
 // Both answer on standard output and succeed, with no display and no program folder.

@@ -235,11 +235,11 @@ void ListenCommandTest::refused_data()
     QTest::newRow("unknown machine") << QStringList{"listen", "TORNIO"} << QString() << 1
                                      << QStringLiteral("Macchina sconosciuta: TORNIO\n");
     QTest::newRow("poll of no time") << QStringList{"listen", "fresa eth", "--poll", "0"} << QString() << 2
-                                     << CommandLineText::Usage;
+                                     << QString(CommandLineText::Usage);
     QTest::newRow("no machine, none in the settings") << QStringList{"listen", "--idle", "3"} << QString() << 2
-                                                      << CommandLineText::ListenNoMachines;
+                                                      << QString(CommandLineText::ListenNoMachines);
     QTest::newRow("idle of no time") << QStringList{"listen", MachineName, "--idle", "0"} << QString() << 2
-                                     << CommandLineText::Usage;
+                                     << QString(CommandLineText::Usage);
     QTest::newRow("a port that does not open") << QStringList{"listen", MachineName} << QStringLiteral("/nonexistent/tty")
                                                << 1 << MachineName + QStringLiteral(": ");
 }
