@@ -165,6 +165,137 @@
     </message>
 </context>
 <context>
+    <name>CncResults</name>
+    <message>
+        <source>Errore nel protocollo</source>
+        <translation>Protocol error</translation>
+    </message>
+    <message>
+        <source>Manca la connessione</source>
+        <translation>No connection</translation>
+    </message>
+    <message>
+        <source>Controllare le DLL</source>
+        <translation>Check the library files (DLL)</translation>
+    </message>
+    <message>
+        <source>Errore BUS HSSB</source>
+        <translation>HSSB bus error</translation>
+    </message>
+    <message>
+        <source>Errore di Sistema BUS HSSB</source>
+        <translation>HSSB bus system error</translation>
+    </message>
+    <message>
+        <source>Errore di comunicazione BUS HSSB</source>
+        <translation>HSSB bus communication error</translation>
+    </message>
+    <message>
+        <source>Errore di handle</source>
+        <translation>Handle error</translation>
+    </message>
+    <message>
+        <source>Errore di versione tra librerie</source>
+        <translation>Library version mismatch</translation>
+    </message>
+    <message>
+        <source>Stato di libreria anormale</source>
+        <translation>Abnormal library state</translation>
+    </message>
+    <message>
+        <source>Errore di sistema BUS HSSB</source>
+        <translation>HSSB bus system error</translation>
+    </message>
+    <message>
+        <source>Errore di memoria condivisa nel BUS HSSB</source>
+        <translation>HSSB bus shared memory error</translation>
+    </message>
+    <message>
+        <source>Manca il driver HSSB</source>
+        <translation>HSSB driver missing</translation>
+    </message>
+    <message>
+        <source>Richiesto STOP o RESET</source>
+        <translation>STOP or RESET requested</translation>
+    </message>
+    <message>
+        <source>Controllo impegnato, attendere</source>
+        <translation>Control busy, please wait</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Funzione non disponibile</source>
+        <translation>Function not available</translation>
+    </message>
+    <message>
+        <source>Formato dati non corretto</source>
+        <translation>Wrong data format</translation>
+    </message>
+    <message>
+        <source>Numero dati non corretto</source>
+        <translation>Wrong data number</translation>
+    </message>
+    <message>
+        <source>Attributi non corretti</source>
+        <translation>Wrong attributes</translation>
+    </message>
+    <message>
+        <source>Errore nella scrittura/lettura dati</source>
+        <translation>Data read/write error</translation>
+    </message>
+    <message>
+        <source>Nessuna funzione corrispondente</source>
+        <translation>No matching function</translation>
+    </message>
+    <message>
+        <source>Protezione di scrittura attivata</source>
+        <translation>Write protection on</translation>
+    </message>
+    <message>
+        <source>Memoria sul CNC terminata</source>
+        <translation>CNC memory full</translation>
+    </message>
+    <message>
+        <source>Parametro CNC errato</source>
+        <translation>Wrong CNC parameter</translation>
+    </message>
+    <message>
+        <source>Buffer pieno/vuoto, ritentare</source>
+        <translation>Buffer full/empty, try again</translation>
+    </message>
+    <message>
+        <source>Numero Path non corretto</source>
+        <translation>Wrong path number</translation>
+    </message>
+    <message>
+        <source>Stato del CNC non corretto, correggere e riprovare</source>
+        <translation>Wrong CNC state, correct it and try again</translation>
+    </message>
+    <message>
+        <source>Esecuzione non accettata</source>
+        <translation>Execution refused</translation>
+    </message>
+    <message>
+        <source>Errore nel data server</source>
+        <translation>Data server error</translation>
+    </message>
+    <message>
+        <source>Comando non eseguito perchè il CN è in allarme</source>
+        <translation>Command not executed: the CNC is in alarm</translation>
+    </message>
+    <message>
+        <source>Il CN é in STOP o in Emergenza</source>
+        <translation>The CNC is in STOP or emergency stop</translation>
+    </message>
+    <message>
+        <source>Dati protetti dalla funzione di protezione CNC</source>
+        <translation>Data protected by the CNC&apos;s protection function</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineText</name>
     <message>
         <source>uso: truvnet   (archivio, editor e trasmissioni nelle finestre)
@@ -390,6 +521,105 @@
     </message>
 </context>
 <context>
+    <name>DncText</name>
+    <message>
+        <source>Dati ricevuti salvati in %1</source>
+        <translation>Received data saved in %1</translation>
+    </message>
+    <message>
+        <source>Dati ricevuti non salvati: nessuna cartella li accetta.</source>
+        <translation>Received data not saved: no folder accepts it.</translation>
+    </message>
+    <message>
+        <source>impossibile creare la cartella</source>
+        <translation>cannot create the folder</translation>
+    </message>
+    <message>
+        <source>%1: linea chiusa, nuovo tentativo tra %2 secondi</source>
+        <translation>%1: line closed, trying again in %2 seconds</translation>
+    </message>
+    <message>
+        <source>%1: linea di nuovo aperta</source>
+        <translation>%1: line open again</translation>
+    </message>
+    <message>
+        <source>%1 è ancora in dati: salvato come nuovo programma</source>
+        <translation>%1 is still in dati: saved as a new program</translation>
+    </message>
+    <message>
+        <source>dnc/request non valido: %1 (serve un&apos;espressione regolare con un gruppo per il numero)</source>
+        <translation>dnc/request not valid: %1 (a regular expression with one group for the number is needed)</translation>
+    </message>
+    <message>
+        <source>dnc/%1 non valido: %2</source>
+        <translation>dnc/%1 not valid: %2</translation>
+    </message>
+    <message>
+        <source>Richiesta del programma %1: non è in archivio</source>
+        <translation>Request for program %1: not in the archive</translation>
+    </message>
+    <message>
+        <source>Richiesta del programma %1: archivio non leggibile: %2</source>
+        <translation>Request for program %1: cannot read the archive: %2</translation>
+    </message>
+    <message>
+        <source>Richiesta del programma %1: testo %2 non leggibile: %3</source>
+        <translation>Request for program %1: cannot read text %2: %3</translation>
+    </message>
+    <message>
+        <source>Richiesta del programma %1: il testo %2 è vuoto</source>
+        <translation>Request for program %1: text %2 is empty</translation>
+    </message>
+    <message>
+        <source>Richiesta del programma %1: la linea sta già inviando un programma</source>
+        <translation>Request for program %1: the line is already sending a program</translation>
+    </message>
+    <message>
+        <source>%1: richiesta O%2, invio tra %3 secondi</source>
+        <translation>%1: request O%2, sending in %3 seconds</translation>
+    </message>
+    <message>
+        <source>%1: nessun consenso dal C.N. in %2 secondi, invio annullato</source>
+        <translation>%1: no go-ahead from the CNC in %2 seconds, send canceled</translation>
+    </message>
+    <message>
+        <source>Il programma non può essere scritto nel C.N.</source>
+        <translation>The program cannot be written to the CNC</translation>
+    </message>
+    <message>
+        <source>%1: il C.N. non risponde (%2), nuovo tentativo ogni %3 secondi</source>
+        <translation>%1: the CNC does not answer (%2), trying again every %3 seconds</translation>
+    </message>
+    <message>
+        <source>%1: il C.N. risponde di nuovo</source>
+        <translation>%1: the CNC answers again</translation>
+    </message>
+    <message>
+        <source>%1: richiesta %2 non letta dal C.N.: %3</source>
+        <translation>%1: request %2 not read from the CNC: %3</translation>
+    </message>
+    <message>
+        <source>%1: richiesta %2 non cancellata dal C.N.: %3</source>
+        <translation>%1: request %2 not deleted from the CNC: %3</translation>
+    </message>
+    <message>
+        <source>dnc/requestProgram non valido: %1</source>
+        <translation>dnc/requestProgram not valid: %1</translation>
+    </message>
+    <message>
+        <source>richiesta O%1 → %2, %3 caratteri</source>
+        <translation>request O%1 → %2, %3 characters</translation>
+    </message>
+    <message>
+        <source>richiesta O%1 → %2: invio non riuscito dopo %3 caratteri</source>
+        <translation>request O%1 → %2: send failed after %3 characters</translation>
+    </message>
+    <message>
+        <source>Stato - %1</source>
+        <translation>Status - %1</translation>
+    </message>
+</context>
+<context>
     <name>EditorText</name>
     <message>
         <source>Trova</source>
@@ -509,6 +739,299 @@
 <byte value="xd"/>Salvare le modifiche?</source>
         <translation>The text in [%1] has been changed.
 Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>EthernetText</name>
+    <message>
+        <source>Parametro IP/port non valido</source>
+        <translation>IP/port setting not valid</translation>
+    </message>
+    <message>
+        <source>Porta TCP non valida (da 1 a 65535): &quot;%1&quot;</source>
+        <translation>TCP port not valid (1 to 65535): &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Gestione  Ethernet</source>
+        <translation>Ethernet  Transfer</translation>
+    </message>
+    <message>
+        <source>Stato connessione</source>
+        <translation>Connection status</translation>
+    </message>
+    <message>
+        <source>Progr.Attivo su C.N.</source>
+        <translation>Active program on CNC</translation>
+    </message>
+    <message>
+        <source>Operazioni sulla memoria del C.N.</source>
+        <translation>CNC memory operations</translation>
+    </message>
+    <message>
+        <source>&amp;Aggiorna</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <source>E&amp;limina</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Rinomina</source>
+        <translation>Re&amp;name</translation>
+    </message>
+    <message>
+        <source>Destinazione</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Sorgente</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Nuovo Nome</source>
+        <translation>New Name</translation>
+    </message>
+    <message>
+        <source>(per rinomina)</source>
+        <translation>(for rename)</translation>
+    </message>
+    <message>
+        <source>Invia</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Ricevi</source>
+        <translation>Receive</translation>
+    </message>
+    <message>
+        <source>&amp;Esci</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Attesa di connessione...</source>
+        <translation>Waiting for connection...</translation>
+    </message>
+    <message>
+        <source>Connesso!</source>
+        <translation>Connected!</translation>
+    </message>
+    <message>
+        <source>C.N. : </source>
+        <translation>CNC : </translation>
+    </message>
+    <message>
+        <source>Nessun programma selezionato</source>
+        <translation>No program selected</translation>
+    </message>
+    <message>
+        <source>Numero programma non valido</source>
+        <translation>Program number not valid</translation>
+    </message>
+    <message>
+        <source>Programma non esiste nel CN</source>
+        <translation>Program does not exist in the CNC</translation>
+    </message>
+    <message>
+        <source>Programma Attivo</source>
+        <translation>Active Program</translation>
+    </message>
+    <message>
+        <source>Il programma risulta selezionato sul CN</source>
+        <translation>The program is selected on the CNC</translation>
+    </message>
+    <message>
+        <source>Il sottoprogramma risulta in esecuzione sul CN</source>
+        <translation>The subprogram is running on the CNC</translation>
+    </message>
+    <message>
+        <source>Il sottoprogramma risulta selezionato sul CN</source>
+        <translation>The subprogram is selected on the CNC</translation>
+    </message>
+    <message>
+        <source>Programma esiste già nel CN</source>
+        <translation>Program already exists in the CNC</translation>
+    </message>
+    <message>
+        <source>Desiderate cancellare il programma sul CN ? </source>
+        <translation>Do you want to delete the program in the CNC ? </translation>
+    </message>
+    <message>
+        <source>Desiderate rinominare il programma sul CN ? </source>
+        <translation>Do you want to rename the program in the CNC ? </translation>
+    </message>
+    <message>
+        <source>Cancellazione programma</source>
+        <translation>Delete program</translation>
+    </message>
+    <message>
+        <source>Formato part program errato</source>
+        <translation>Wrong part program format</translation>
+    </message>
+    <message>
+        <source>Il programma esiste sul CN</source>
+        <translation>The program exists in the CNC</translation>
+    </message>
+    <message>
+        <source>Programma inviato..</source>
+        <translation>Program sent..</translation>
+    </message>
+    <message>
+        <source>Correggere e ripetere l&apos;invio</source>
+        <translation>Correct it and send again</translation>
+    </message>
+    <message>
+        <source>Il programma contiene caratteri non ammessi</source>
+        <translation>The program contains characters that are not allowed</translation>
+    </message>
+    <message>
+        <source>Con TV attivo è stato inviato un blocco con n. caratteri dispari</source>
+        <translation>With TV check on, a block with an odd number of characters was sent</translation>
+    </message>
+    <message>
+        <source>Il numero dei programmi registrati è completo</source>
+        <translation>The CNC holds the maximum number of programs</translation>
+    </message>
+    <message>
+        <source>Programma già presente sul CN</source>
+        <translation>Program already in the CNC</translation>
+    </message>
+    <message>
+        <source>Il programma inviato risulta selezionato sul CN</source>
+        <translation>The program sent is selected on the CNC</translation>
+    </message>
+    <message>
+        <source>Il C.N. non ha accettato dati per %1 secondi: invio interrotto.</source>
+        <translation>The CNC accepted no data for %1 seconds: send interrupted.</translation>
+    </message>
+    <message>
+        <source>Invio interrotto dall&apos;utente.</source>
+        <translation>Send interrupted by the user.</translation>
+    </message>
+    <message>
+        <source>Ricezione interrotta dall&apos;utente.</source>
+        <translation>Receive interrupted by the user.</translation>
+    </message>
+    <message>
+        <source>Trasferimento in corso con il C.N.: interromperlo?</source>
+        <translation>Transfer with the CNC in progress: interrupt it?</translation>
+    </message>
+    <message>
+        <source>Riga %1: %2
+Il carattere % chiude il programma sul C.N.: toglierlo e ripetere l&apos;invio.</source>
+        <translation>Line %1: %2
+The % character ends the program on the CNC: remove it and send again.</translation>
+    </message>
+    <message>
+        <source>Nessun part program selezionato</source>
+        <translation>No part program selected</translation>
+    </message>
+    <message>
+        <source>Il part program non è delimitato da %</source>
+        <translation>The part program is not framed by %</translation>
+    </message>
+    <message>
+        <source>Cancello il programma già ricevuto?</source>
+        <translation>Clear the program already received?</translation>
+    </message>
+    <message>
+        <source>Contiene dati</source>
+        <translation>Contains data</translation>
+    </message>
+    <message>
+        <source>Il C.N. non ha inviato dati per %1 secondi: ricezione interrotta.</source>
+        <translation>The CNC sent no data for %1 seconds: receive interrupted.</translation>
+    </message>
+    <message>
+        <source>La libreria del C.N. ha indicato %1 caratteri per un blocco di %2: ricezione interrotta, nulla è stato salvato.</source>
+        <translation>The CNC library reported %1 characters for a block of %2: receive interrupted, nothing was saved.</translation>
+    </message>
+    <message>
+        <source>Il programma ricevuto supera %1 byte (impostazione cnc/maxProgramBytes): ricezione interrotta.</source>
+        <translation>The received program exceeds %1 bytes (setting cnc/maxProgramBytes): receive interrupted.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Elaborazione multiprogramma</source>
+        <translation>Multi-program check</translation>
+    </message>
+    <message>
+        <source>Nuovo IF</source>
+        <translation>New number</translation>
+    </message>
+    <message>
+        <source>Già presente su CN</source>
+        <translation>Already in the CNC</translation>
+    </message>
+    <message>
+        <source>OK!</source>
+        <translation>OK!</translation>
+    </message>
+    <message>
+        <source>Continua</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Non Continuare</source>
+        <translation>Do Not Continue</translation>
+    </message>
+    <message>
+        <source>Riga: %1  Il nuovo numero %2 è fuori dal campo del C.N. (da %3 a %4)</source>
+        <translation>Line: %1  The new number %2 is outside the CNC&apos;s range (%3 to %4)</translation>
+    </message>
+    <message>
+        <source>Riga: %1  Non contiene dati validi</source>
+        <translation>Line: %1  Contains no valid data</translation>
+    </message>
+    <message>
+        <source>In attesa di comando da remoto</source>
+        <translation>Waiting for remote command</translation>
+    </message>
+    <message>
+        <source>Forza</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>Il dispositivo di rete %1 non ha accettato la connessione entro %2 secondi.</source>
+        <translation>Network device %1 did not accept the connection within %2 seconds.</translation>
+    </message>
+    <message>
+        <source>Il dispositivo di rete %1 non ha risposto entro %2 secondi.</source>
+        <translation>Network device %1 did not answer within %2 seconds.</translation>
+    </message>
+    <message>
+        <source>Collegamento con il dispositivo di rete %1 non riuscito: %2</source>
+        <translation>Connection to network device %1 failed: %2</translation>
+    </message>
+    <message>
+        <source>Il C.N. ha indicato il programma numero %1, fuori dal campo da %2 a %3: elenco interrotto.</source>
+        <translation>The CNC reported program number %1, outside the range %2 to %3: list interrupted.</translation>
+    </message>
+    <message>
+        <source>Verifica: %1 non riletto dal C.N.: %2</source>
+        <translation>Check: %1 not read back from the CNC: %2</translation>
+    </message>
+    <message>
+        <source>Verifica: %1 differisce alla riga %2: inviato &quot;%3&quot;, letto dal C.N. &quot;%4&quot;</source>
+        <translation>Check: %1 differs at line %2: sent &quot;%3&quot;, read from the CNC &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>Verifica: i programmi nel C.N. sono uguali a quelli inviati.</source>
+        <translation>Check: the programs in the CNC are the same as those sent.</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Commento</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Dimensione</source>
+        <translation>Size</translation>
     </message>
 </context>
 <context>

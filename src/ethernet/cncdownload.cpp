@@ -9,6 +9,8 @@
 #include "programcalls.h"
 #include "transferstop.h"
 
+#include <iterator>
+
 namespace {
 
 QString lineToSend(const QByteArray &raw)
@@ -140,8 +142,8 @@ CncDownload downloadProgram(CncLibrary &library, unsigned short handle, const QB
 QStringList rejectionMessages(short detail)
 {
     QStringList messages;
-    if (detail >= 1 && detail <= qsizetype(EthernetText::RejectionDetails.size()))
-        messages.append(EthernetText::RejectionDetails.at(detail - 1));
+    if (detail >= 1 && detail <= qsizetype(std::size(EthernetText::RejectionDetails)))
+        messages.append(EthernetText::RejectionDetails[detail - 1]);
     messages.append(EthernetText::CorrectAndResend);
     return messages;
 }

@@ -1,49 +1,52 @@
 #include "cncresults.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 QString testoerrore(short code)
 {
     // Indexed from -17 (EW_PROTOCOL) to 17 (EW_PASSWD); -14 to -12 have no message.
-    static const std::array<const char *, 35> messages = {
-        "Errore nel protocollo",
-        "Manca la connessione",
-        "Controllare le DLL",
+    static constexpr std::array<const char *, 35> messages = {
+        QT_TRANSLATE_NOOP("CncResults", "Errore nel protocollo"),
+        QT_TRANSLATE_NOOP("CncResults", "Manca la connessione"),
+        QT_TRANSLATE_NOOP("CncResults", "Controllare le DLL"),
         "",
         "",
         "",
-        "Errore BUS HSSB",
-        "Errore di Sistema BUS HSSB",
-        "Errore di comunicazione BUS HSSB",
-        "Errore di handle",
-        "Errore di versione tra librerie",
-        "Stato di libreria anormale",
-        "Errore di sistema BUS HSSB",
-        "Errore di memoria condivisa nel BUS HSSB",
-        "Manca il driver HSSB",
-        "Richiesto STOP o RESET",
-        "Controllo impegnato, attendere",
-        "OK",
-        "Funzione non disponibile",
-        "Formato dati non corretto",
-        "Numero dati non corretto",
-        "Attributi non corretti",
-        "Errore nella scrittura/lettura dati",
-        "Nessuna funzione corrispondente",
-        "Protezione di scrittura attivata",
-        "Memoria sul CNC terminata",
-        "Parametro CNC errato",
-        "Buffer pieno/vuoto, ritentare",
-        "Numero Path non corretto",
-        "Stato del CNC non corretto, correggere e riprovare",
-        "Esecuzione non accettata",
-        "Errore nel data server",
-        "Comando non eseguito perchè il CN è in allarme",
-        "Il CN é in STOP o in Emergenza",
-        "Dati protetti dalla funzione di protezione CNC",
+        QT_TRANSLATE_NOOP("CncResults", "Errore BUS HSSB"),
+        QT_TRANSLATE_NOOP("CncResults", "Errore di Sistema BUS HSSB"),
+        QT_TRANSLATE_NOOP("CncResults", "Errore di comunicazione BUS HSSB"),
+        QT_TRANSLATE_NOOP("CncResults", "Errore di handle"),
+        QT_TRANSLATE_NOOP("CncResults", "Errore di versione tra librerie"),
+        QT_TRANSLATE_NOOP("CncResults", "Stato di libreria anormale"),
+        QT_TRANSLATE_NOOP("CncResults", "Errore di sistema BUS HSSB"),
+        QT_TRANSLATE_NOOP("CncResults", "Errore di memoria condivisa nel BUS HSSB"),
+        QT_TRANSLATE_NOOP("CncResults", "Manca il driver HSSB"),
+        QT_TRANSLATE_NOOP("CncResults", "Richiesto STOP o RESET"),
+        QT_TRANSLATE_NOOP("CncResults", "Controllo impegnato, attendere"),
+        QT_TRANSLATE_NOOP("CncResults", "OK"),
+        QT_TRANSLATE_NOOP("CncResults", "Funzione non disponibile"),
+        QT_TRANSLATE_NOOP("CncResults", "Formato dati non corretto"),
+        QT_TRANSLATE_NOOP("CncResults", "Numero dati non corretto"),
+        QT_TRANSLATE_NOOP("CncResults", "Attributi non corretti"),
+        QT_TRANSLATE_NOOP("CncResults", "Errore nella scrittura/lettura dati"),
+        QT_TRANSLATE_NOOP("CncResults", "Nessuna funzione corrispondente"),
+        QT_TRANSLATE_NOOP("CncResults", "Protezione di scrittura attivata"),
+        QT_TRANSLATE_NOOP("CncResults", "Memoria sul CNC terminata"),
+        QT_TRANSLATE_NOOP("CncResults", "Parametro CNC errato"),
+        QT_TRANSLATE_NOOP("CncResults", "Buffer pieno/vuoto, ritentare"),
+        QT_TRANSLATE_NOOP("CncResults", "Numero Path non corretto"),
+        QT_TRANSLATE_NOOP("CncResults", "Stato del CNC non corretto, correggere e riprovare"),
+        QT_TRANSLATE_NOOP("CncResults", "Esecuzione non accettata"),
+        QT_TRANSLATE_NOOP("CncResults", "Errore nel data server"),
+        QT_TRANSLATE_NOOP("CncResults", "Comando non eseguito perchè il CN è in allarme"),
+        QT_TRANSLATE_NOOP("CncResults", "Il CN é in STOP o in Emergenza"),
+        QT_TRANSLATE_NOOP("CncResults", "Dati protetti dalla funzione di protezione CNC"),
     };
     const int index = code + 17;
     if (index < 0 || index >= int(messages.size()))
         return {};
-    return QString::fromUtf8(messages[size_t(index)]);
+    const char *message = messages[size_t(index)];
+    return *message ? QCoreApplication::translate("CncResults", message) : QString();
 }

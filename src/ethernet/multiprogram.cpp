@@ -10,7 +10,7 @@ namespace {
 
 QString problemLine(const QString &line)
 {
-    return QStringLiteral("Riga: ") + line + QStringLiteral("  Non contiene dati validi");
+    return EthernetText::NoValidData.arg(line);
 }
 
 bool inCncRange(long number)

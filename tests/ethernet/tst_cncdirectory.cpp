@@ -60,7 +60,7 @@ void CncDirectoryTest::addressOfTheSettings_data()
     QTest::addColumn<QString>("error");
     QTest::newRow("as stored") << QStringLiteral("127.0.0.1:8193,") << QStringLiteral("127.0.0.1") << 8193 << QString();
     QTest::newRow("blanks") << QStringLiteral(" 10.0.0.2 : 65535 ") << QStringLiteral("10.0.0.2") << 65535 << QString();
-    QTest::newRow("no colon") << QStringLiteral("10.0.0.2") << QString() << 0 << EthernetText::InvalidAddress;
+    QTest::newRow("no colon") << QStringLiteral("10.0.0.2") << QString() << 0 << QString(EthernetText::InvalidAddress);
     QTest::newRow("not a number") << QStringLiteral("10.0.0.2:porta,") << QString() << 0
                                   << EthernetText::InvalidPort.arg(QStringLiteral("porta,"));
     QTest::newRow("beyond 16 bits") << QStringLiteral("10.0.0.2:70000,") << QString() << 0
