@@ -165,6 +165,25 @@
     </message>
 </context>
 <context>
+    <name>AccessPassword</name>
+    <message>
+        <source>Parola chiave</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Inserimento Password</source>
+        <translation>Enter password</translation>
+    </message>
+    <message>
+        <source>Password errata!</source>
+        <translation>Wrong password!</translation>
+    </message>
+    <message>
+        <source>Errore !</source>
+        <translation>Error!</translation>
+    </message>
+</context>
+<context>
     <name>CncResults</name>
     <message>
         <source>Errore nel protocollo</source>
@@ -1035,6 +1054,57 @@ The % character ends the program on the CNC: remove it and send again.</translat
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Ricerca programmi C.N.</source>
+        <translation>Search CNC programs</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Ricerca programmi C.N.&lt;/h3&gt;&lt;p&gt;Scegliere il tipo di ricerca (cliente, disegno, descrizione) e scrivere l&apos;inizio del testo cercato; il carattere &lt;b&gt;*&lt;/b&gt; vale qualsiasi sequenza di caratteri. Una ricerca vuota elenca tutto l&apos;archivio.&lt;/p&gt;&lt;p&gt;Con il numero progressivo e &lt;b&gt;Cerca/agg.&lt;/b&gt; si trova un programma o se ne crea uno nuovo con quel numero. &lt;b&gt;Libero&lt;/b&gt; propone il primo numero non usato.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Crea&lt;/b&gt;, &lt;b&gt;Clonare&lt;/b&gt;, &lt;b&gt;Varia&lt;/b&gt; ed &lt;b&gt;Elimina&lt;/b&gt; gestiscono le schede; &lt;b&gt;OK&lt;/b&gt; registra la scheda. &lt;b&gt;Conferma&lt;/b&gt; apre il programma scelto nell&apos;editor.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Search CNC programs&lt;/h3&gt;&lt;p&gt;Choose the kind of search (customer, drawing, description) and type the start of the text you are looking for; the character &lt;b&gt;*&lt;/b&gt; stands for any run of characters. An empty search lists the whole archive.&lt;/p&gt;&lt;p&gt;With the program number and &lt;b&gt;Find/add&lt;/b&gt; you find a program or create a new one with that number. &lt;b&gt;Free&lt;/b&gt; offers the first unused number.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Create&lt;/b&gt;, &lt;b&gt;Clone&lt;/b&gt;, &lt;b&gt;Edit&lt;/b&gt; and &lt;b&gt;Delete&lt;/b&gt; manage the records; &lt;b&gt;OK&lt;/b&gt; saves the record. &lt;b&gt;Confirm&lt;/b&gt; opens the chosen program in the editor.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Stampa lista dei cicli</source>
+        <translation>Print the cycle list</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Stampa lista dei cicli&lt;/h3&gt;&lt;p&gt;Scrivere il cliente (o l&apos;inizio del nome) da listare; vuoto stampa tutti i clienti. Scegliere l&apos;ordine di stampa e premere &lt;b&gt;Stampa&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;I programmi con cliente &quot;.&quot; non vengono mai stampati.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Print the cycle list&lt;/h3&gt;&lt;p&gt;Type the customer (or the start of the name) to list; empty prints all customers. Choose the print order and press &lt;b&gt;Print&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Programs whose customer is &quot;.&quot; are never printed.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Editor dei programmi</source>
+        <translation>Program editor</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Editor dei programmi&lt;/h3&gt;&lt;p&gt;Ogni finestra contiene un programma dell&apos;archivio. Il salvataggio chiede la password di accesso, se impostata.&lt;/p&gt;&lt;p&gt;Dal menu si stampa il programma, si cerca e sostituisce il testo, si numera con la sequenza automatica e si trasmette il programma al C.N.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Program editor&lt;/h3&gt;&lt;p&gt;Each window holds one program of the archive. Saving asks for the access password, if one is set.&lt;/p&gt;&lt;p&gt;From the menu you print the program, find and replace text, number the blocks with the automatic sequence and send the program to the CNC.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Terminale di comunicazione</source>
+        <translation>Communication terminal</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Terminale di comunicazione&lt;/h3&gt;&lt;p&gt;Trasmette il testo al C.N. scelto o riceve un programma dal C.N. Durante la trasmissione &lt;b&gt;Termina&lt;/b&gt; interrompe, &lt;b&gt;Continua&lt;/b&gt; non attende il consenso del C.N.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Communication terminal&lt;/h3&gt;&lt;p&gt;Sends the text to the chosen CNC or receives a program from the CNC. During a transfer &lt;b&gt;Stop&lt;/b&gt; interrupts it, &lt;b&gt;Continue&lt;/b&gt; does not wait for the CNC&apos;s go-ahead.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Impostazioni di comunicazione</source>
+        <translation>Communication settings</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Impostazioni di comunicazione&lt;/h3&gt;&lt;p&gt;Ogni macchina ha un nome, la porta seriale con velocità, parità, bit di dati e di stop, il protocollo, il preambolo e il postambolo in cifre esadecimali e il fine riga. Una macchina Ethernet ha indirizzo e porta.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Communication settings&lt;/h3&gt;&lt;p&gt;Each machine has a name, the serial port with speed, parity, data and stop bits, the protocol, the preamble and postamble in hex digits, and the line end. An Ethernet machine has an address and a port.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Guida</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Nessuna guida per l&apos;argomento %1.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No help for topic %1.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
     <name>MachineText</name>
     <message>
         <source>Test delle linee Seriali ed Ethernet</source>
@@ -1678,6 +1748,296 @@ Create a new, empty archive in this folder now?</translation>
         <translation>The new archive could not be created.
 
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SqlConnection</name>
+    <message>
+        <source>Indirizzo dell&apos;archivio non valido: %1 (atteso postgresql://utente@host:porta/database)</source>
+        <translation>Invalid archive address: %1 (expected postgresql://user@host:port/database)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferLogText</name>
+    <message>
+        <source>in corso</source>
+        <translation>in progress</translation>
+    </message>
+    <message>
+        <source>riuscito</source>
+        <translation>succeeded</translation>
+    </message>
+    <message>
+        <source>fallito</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>interrotto</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>invio seriale</source>
+        <translation>serial send</translation>
+    </message>
+    <message>
+        <source>ricezione seriale</source>
+        <translation>serial receive</translation>
+    </message>
+    <message>
+        <source>invio Ethernet</source>
+        <translation>Ethernet send</translation>
+    </message>
+    <message>
+        <source>ricezione Ethernet</source>
+        <translation>Ethernet receive</translation>
+    </message>
+    <message>
+        <source>cancellazione Ethernet</source>
+        <translation>Ethernet delete</translation>
+    </message>
+    <message>
+        <source>rinomina Ethernet</source>
+        <translation>Ethernet rename</translation>
+    </message>
+    <message>
+        <source>ricezione DNC</source>
+        <translation>DNC receive</translation>
+    </message>
+    <message>
+        <source>DNC Rinomina</source>
+        <translation>DNC Rename</translation>
+    </message>
+    <message>
+        <source>DNC Cancella</source>
+        <translation>DNC Delete</translation>
+    </message>
+    <message>
+        <source>Interrotto dall&apos;utente.</source>
+        <translation>Stopped by the user.</translation>
+    </message>
+    <message>
+        <source>Rinominato in %1</source>
+        <translation>Renamed to %1</translation>
+    </message>
+    <message>
+        <source>Finestra chiusa prima dell&apos;esito.</source>
+        <translation>Window closed before the result.</translation>
+    </message>
+    <message>
+        <source>Registro trasferimenti non scritto: %1
+I trasferimenti continuano senza registro.</source>
+        <translation>Transfer log not written: %1
+Transfers go on without a log.</translation>
+    </message>
+    <message>
+        <source>Inizio</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Fine</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Chi</source>
+        <translation>Who</translation>
+    </message>
+    <message>
+        <source>Macchina</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Operazione</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Programma</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Programma C.N.</source>
+        <translation>CNC program</translation>
+    </message>
+    <message>
+        <source>Byte</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>Revisione</source>
+        <translation>Revision</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Messaggio</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Registro trasferimenti</source>
+        <translation>Transfer log</translation>
+    </message>
+    <message>
+        <source>&amp;Registro trasferimenti</source>
+        <translation>Transfer &amp;log</translation>
+    </message>
+    <message>
+        <source>Macchina:</source>
+        <translation>Machine:</translation>
+    </message>
+    <message>
+        <source>Programma:</source>
+        <translation>Program:</translation>
+    </message>
+    <message>
+        <source>Dal:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>Al:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Esito:</source>
+        <translation>Result:</translation>
+    </message>
+    <message>
+        <source>(tutti)</source>
+        <translation>(all)</translation>
+    </message>
+    <message>
+        <source>&amp;Cerca</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>&amp;Esporta</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 trasferimenti</source>
+        <translation>%1 transfers</translation>
+    </message>
+    <message>
+        <source>Numero di programma non valido: %1</source>
+        <translation>Invalid program number: %1</translation>
+    </message>
+    <message>
+        <source>La data iniziale è successiva alla data finale.</source>
+        <translation>The start date is after the end date.</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il registro trasferimenti:
+%1</source>
+        <translation>Cannot read the transfer log:
+%1</translation>
+    </message>
+    <message>
+        <source>Esporta il registro trasferimenti</source>
+        <translation>Export the transfer log</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv);;Tutti i file (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Registro esportato in %1</source>
+        <translation>Log exported to %1</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere %1:
+%2</source>
+        <translation>Cannot write %1:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>frmLogin</name>
+    <message>
+        <source>Nuova password</source>
+        <translation>New password</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Ripetere...</source>
+        <translation>Repeat...</translation>
+    </message>
+    <message>
+        <source>Password non valida. Riprovare</source>
+        <translation>Invalid password. Try again</translation>
+    </message>
+    <message>
+        <source>Accesso</source>
+        <translation>Access</translation>
+    </message>
+</context>
+<context>
+    <name>frmMDI</name>
+    <message>
+        <source>&amp;Ricerca programmi C.N.</source>
+        <translation>&amp;Search CNC programs</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa lista cicli</source>
+        <translation>&amp;Print cycle list</translation>
+    </message>
+    <message>
+        <source>&amp;Parametri</source>
+        <translation>Para&amp;meters</translation>
+    </message>
+    <message>
+        <source>Parametri di &amp;comunicazione</source>
+        <translation>&amp;Communication parameters</translation>
+    </message>
+    <message>
+        <source>&amp;Altezza carattere di stampa</source>
+        <translation>Print character &amp;height</translation>
+    </message>
+    <message>
+        <source>&amp;Fine</source>
+        <translation>&amp;End</translation>
+    </message>
+    <message>
+        <source>&amp;Crediti</source>
+        <translation>&amp;Credits</translation>
+    </message>
+    <message>
+        <source>&amp;Utilità</source>
+        <translation>&amp;Utilities</translation>
+    </message>
+    <message>
+        <source>Ri&amp;organizza database</source>
+        <translation>Re&amp;organize database</translation>
+    </message>
+    <message>
+        <source>&amp;Invia/ricevi dati al C.N. </source>
+        <translation>&amp;Send/receive CNC data </translation>
+    </message>
+    <message>
+        <source>Gestione password</source>
+        <translation>Password management</translation>
     </message>
 </context>
 <context>

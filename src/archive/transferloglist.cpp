@@ -12,6 +12,9 @@ constexpr qint32 LargestProgramNumber = 9999999;
 // The columns the grid shows times in: stored in UTC, shown in local time.
 constexpr int StartField = 0;
 constexpr int EndField = 1;
+// The columns of stored words, shown in the interface's language.
+constexpr int OperationField = 4;
+constexpr int ResultField = 11;
 
 } // namespace
 
@@ -60,6 +63,8 @@ bool TransferLogList::list(const TransferFilterFields &fields)
     m_fields.reserve(m_rows.size());
     for (const TransferListing &listing : m_rows) {
         QStringList fields = transferLogFields(listing);
+        fields[OperationField] = operationShown(listing.entry.operation);
+        fields[ResultField] = resultShown(listing.entry.result);
         for (int time : {StartField, EndField}) {
             const QDateTime &at = time == StartField ? listing.entry.started : listing.entry.ended;
             fields[time] = at.isValid() ? at.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) : QString();

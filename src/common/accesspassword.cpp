@@ -17,13 +17,11 @@ bool AccessPassword::check(Dialogs &dialogs) const
 {
     if (m_stored.isEmpty())
         return true;
-    const QString answer = dialogs.inputText(QStringLiteral("Parola chiave"), QStringLiteral("Inserimento Password"),
-                                             {}, true)
-                               .value_or(QString())
-                               .toUpper();
+    const QString answer =
+        dialogs.inputText(tr("Parola chiave"), tr("Inserimento Password"), {}, true).value_or(QString()).toUpper();
     if (answer.trimmed() == m_stored.trimmed())
         return true;
-    dialogs.message(QStringLiteral("Password errata!"), QStringLiteral("Errore !"));
+    dialogs.message(tr("Password errata!"), tr("Errore !"));
     return false;
 }
 

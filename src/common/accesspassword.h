@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Dialogs;
@@ -7,6 +8,8 @@ class SettingsStore;
 
 // The optional password that guards saving program texts. It is stored in upper case.
 class AccessPassword {
+    Q_DECLARE_TR_FUNCTIONS(AccessPassword)
+
 public:
     AccessPassword() = default;
     explicit AccessPassword(QString stored) : m_stored(std::move(stored)) {}

@@ -64,7 +64,7 @@ bool SqlConnection::open(const DatabaseAddress &address, bool mustExist)
 {
     close();
     if (address.isServer() && !address.isValidServer()) {
-        m_error = QStringLiteral("Indirizzo dell'archivio non valido: %1 (atteso postgresql://utente@host:porta/database)")
+        m_error = tr("Indirizzo dell'archivio non valido: %1 (atteso postgresql://utente@host:porta/database)")
                       .arg(address.describe());
         return false;
     }

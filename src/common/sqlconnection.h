@@ -3,6 +3,7 @@
 #include "databaseaddress.h"
 #include "sqldialect.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -10,6 +11,8 @@
 // Qt's registry when it goes away, so that several stores (archive, picture catalogue,
 // benchmarks) can be open at once.
 class SqlConnection {
+    Q_DECLARE_TR_FUNCTIONS(SqlConnection)
+
 public:
     SqlConnection();
     ~SqlConnection();

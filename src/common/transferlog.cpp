@@ -69,6 +69,35 @@ std::optional<TransferResult> resultFromWord(const QString &word)
     return std::nullopt;
 }
 
+QString operationShown(TransferOperation operation)
+{
+    using namespace TransferLogText;
+    switch (operation) {
+    case TransferOperation::SerialSend: return SerialSendShown;
+    case TransferOperation::SerialReceive: return SerialReceiveShown;
+    case TransferOperation::EthernetDownload: return EthernetDownloadShown;
+    case TransferOperation::EthernetUpload: return EthernetUploadShown;
+    case TransferOperation::EthernetDelete: return EthernetDeleteShown;
+    case TransferOperation::EthernetRename: return EthernetRenameShown;
+    case TransferOperation::DncFiled: return DncFiledShown;
+    case TransferOperation::DncRename: return DncRenameShown;
+    case TransferOperation::DncDelete: return DncDeleteShown;
+    }
+    return {};
+}
+
+QString resultShown(TransferResult result)
+{
+    using namespace TransferLogText;
+    switch (result) {
+    case TransferResult::InProgress: return InProgressShown;
+    case TransferResult::Succeeded: return SucceededShown;
+    case TransferResult::Failed: return FailedShown;
+    case TransferResult::Interrupted: return InterruptedShown;
+    }
+    return {};
+}
+
 void TransferEntry::takeText(const QByteArray &text)
 {
     bytes = text.size();

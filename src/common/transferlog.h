@@ -20,11 +20,14 @@ enum class TransferOperation {
 };
 enum class TransferResult { InProgress, Succeeded, Failed, Interrupted };
 
-// The words stored and shown; an unknown word reads as nullopt.
+// The words stored, in every language the same; an unknown word reads as nullopt.
 QString operationWord(TransferOperation operation);
 std::optional<TransferOperation> operationFromWord(const QString &word);
 QString resultWord(TransferResult result);
 std::optional<TransferResult> resultFromWord(const QString &word);
+// The words as a window shows them, in the interface's language.
+QString operationShown(TransferOperation operation);
+QString resultShown(TransferResult result);
 
 // One operation that moved or removed a program: one row of the transfer log.
 struct TransferEntry {

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "uitext.h"
+
 #include <QString>
 
 // The words and messages of the transfer log.
 namespace TransferLogText {
+inline constexpr char Context[] = "TransferLogText";
+using Text = UiText<Context>;
 
-// Results.
+// Results and operations: the words stored in the log and named in the command line's filters,
+// the same in every language. The windows show them as the *Shown texts below.
 inline const QString InProgress = QStringLiteral("in corso");
 inline const QString Succeeded = QStringLiteral("riuscito");
 inline const QString Failed = QStringLiteral("fallito");
@@ -22,61 +27,78 @@ inline const QString DncFiled = QStringLiteral("ricezione DNC");
 inline const QString DncRename = QStringLiteral("DNC Rinomina");
 inline const QString DncDelete = QStringLiteral("DNC Cancella");
 
+inline constexpr Text InProgressShown = QT_TRANSLATE_NOOP("TransferLogText", "in corso");
+inline constexpr Text SucceededShown = QT_TRANSLATE_NOOP("TransferLogText", "riuscito");
+inline constexpr Text FailedShown = QT_TRANSLATE_NOOP("TransferLogText", "fallito");
+inline constexpr Text InterruptedShown = QT_TRANSLATE_NOOP("TransferLogText", "interrotto");
+inline constexpr Text SerialSendShown = QT_TRANSLATE_NOOP("TransferLogText", "invio seriale");
+inline constexpr Text SerialReceiveShown = QT_TRANSLATE_NOOP("TransferLogText", "ricezione seriale");
+inline constexpr Text EthernetDownloadShown = QT_TRANSLATE_NOOP("TransferLogText", "invio Ethernet");
+inline constexpr Text EthernetUploadShown = QT_TRANSLATE_NOOP("TransferLogText", "ricezione Ethernet");
+inline constexpr Text EthernetDeleteShown = QT_TRANSLATE_NOOP("TransferLogText", "cancellazione Ethernet");
+inline constexpr Text EthernetRenameShown = QT_TRANSLATE_NOOP("TransferLogText", "rinomina Ethernet");
+inline constexpr Text DncFiledShown = QT_TRANSLATE_NOOP("TransferLogText", "ricezione DNC");
+inline constexpr Text DncRenameShown = QT_TRANSLATE_NOOP("TransferLogText", "DNC Rinomina");
+inline constexpr Text DncDeleteShown = QT_TRANSLATE_NOOP("TransferLogText", "DNC Cancella");
+
 // The message of a transfer the user ended before it was done.
-inline const QString StoppedByUser = QStringLiteral("Interrotto dall'utente.");
+inline constexpr Text StoppedByUser = QT_TRANSLATE_NOOP("TransferLogText", "Interrotto dall'utente.");
 
 // A rename's message: the program's new name.
-inline const QString RenamedTo = QStringLiteral("Rinominato in %1");
+inline constexpr Text RenamedTo = QT_TRANSLATE_NOOP("TransferLogText", "Rinominato in %1");
 // An operation whose window closed before the CNC answered.
-inline const QString ClosedBeforeResult = QStringLiteral("Finestra chiusa prima dell'esito.");
+inline constexpr Text ClosedBeforeResult = QT_TRANSLATE_NOOP("TransferLogText", "Finestra chiusa prima dell'esito.");
 
 // Told once when a row cannot be written; %1: the database's reason.
-inline const QString NotWritten =
-    QStringLiteral("Registro trasferimenti non scritto: %1\nI trasferimenti continuano senza registro.");
+inline constexpr Text NotWritten = QT_TRANSLATE_NOOP(
+    "TransferLogText", "Registro trasferimenti non scritto: %1\nI trasferimenti continuano senza registro.");
 
 } // namespace TransferLogText
 
 namespace TransferLogText {
 
 // The columns, in the window, the command line's output and the exported file.
-inline const QString StartColumn = QStringLiteral("Inizio");
-inline const QString EndColumn = QStringLiteral("Fine");
-inline const QString WhoColumn = QStringLiteral("Chi");
-inline const QString MachineColumn = QStringLiteral("Macchina");
-inline const QString OperationColumn = QStringLiteral("Operazione");
-inline const QString ProgramColumn = QStringLiteral("Programma");
-inline const QString FileColumn = QStringLiteral("File");
-inline const QString CncProgramColumn = QStringLiteral("Programma C.N.");
-inline const QString BytesColumn = QStringLiteral("Byte");
-inline const QString DigestColumn = QStringLiteral("SHA-256");
-inline const QString RevisionColumn = QStringLiteral("Revisione");
-inline const QString ResultColumn = QStringLiteral("Esito");
-inline const QString MessageColumn = QStringLiteral("Messaggio");
+inline constexpr Text StartColumn = QT_TRANSLATE_NOOP("TransferLogText", "Inizio");
+inline constexpr Text EndColumn = QT_TRANSLATE_NOOP("TransferLogText", "Fine");
+inline constexpr Text WhoColumn = QT_TRANSLATE_NOOP("TransferLogText", "Chi");
+inline constexpr Text MachineColumn = QT_TRANSLATE_NOOP("TransferLogText", "Macchina");
+inline constexpr Text OperationColumn = QT_TRANSLATE_NOOP("TransferLogText", "Operazione");
+inline constexpr Text ProgramColumn = QT_TRANSLATE_NOOP("TransferLogText", "Programma");
+inline constexpr Text FileColumn = QT_TRANSLATE_NOOP("TransferLogText", "File");
+inline constexpr Text CncProgramColumn = QT_TRANSLATE_NOOP("TransferLogText", "Programma C.N.");
+inline constexpr Text BytesColumn = QT_TRANSLATE_NOOP("TransferLogText", "Byte");
+inline constexpr Text DigestColumn = QT_TRANSLATE_NOOP("TransferLogText", "SHA-256");
+inline constexpr Text RevisionColumn = QT_TRANSLATE_NOOP("TransferLogText", "Revisione");
+inline constexpr Text ResultColumn = QT_TRANSLATE_NOOP("TransferLogText", "Esito");
+inline constexpr Text MessageColumn = QT_TRANSLATE_NOOP("TransferLogText", "Messaggio");
 
 } // namespace TransferLogText
 
 namespace TransferLogText {
 
 // The window "Registro trasferimenti".
-inline const QString WindowTitle = QStringLiteral("Registro trasferimenti");
-inline const QString MenuCommand = QStringLiteral("&Registro trasferimenti");
-inline const QString MachineLabel = QStringLiteral("Macchina:");
-inline const QString ProgramLabel = QStringLiteral("Programma:");
-inline const QString SinceLabel = QStringLiteral("Dal:");
-inline const QString UntilLabel = QStringLiteral("Al:");
-inline const QString ResultLabel = QStringLiteral("Esito:");
-inline const QString AnyResult = QStringLiteral("(tutti)");
-inline const QString ListButton = QStringLiteral("&Cerca");
-inline const QString ExportButton = QStringLiteral("&Esporta");
-inline const QString CloseButton = QStringLiteral("Chiudi");
-inline const QString RowCount = QStringLiteral("%1 trasferimenti");
-inline const QString BadProgram = QStringLiteral("Numero di programma non valido: %1");
-inline const QString BadDates = QStringLiteral("La data iniziale è successiva alla data finale.");
-inline const QString NotRead = QStringLiteral("Impossibile leggere il registro trasferimenti:\n%1");
-inline const QString ExportTitle = QStringLiteral("Esporta il registro trasferimenti");
-inline const QString CsvFiles = QStringLiteral("File CSV (*.csv);;Tutti i file (*)");
+inline constexpr Text WindowTitle = QT_TRANSLATE_NOOP("TransferLogText", "Registro trasferimenti");
+inline constexpr Text MenuCommand = QT_TRANSLATE_NOOP("TransferLogText", "&Registro trasferimenti");
+inline constexpr Text MachineLabel = QT_TRANSLATE_NOOP("TransferLogText", "Macchina:");
+inline constexpr Text ProgramLabel = QT_TRANSLATE_NOOP("TransferLogText", "Programma:");
+inline constexpr Text SinceLabel = QT_TRANSLATE_NOOP("TransferLogText", "Dal:");
+inline constexpr Text UntilLabel = QT_TRANSLATE_NOOP("TransferLogText", "Al:");
+inline constexpr Text ResultLabel = QT_TRANSLATE_NOOP("TransferLogText", "Esito:");
+inline constexpr Text AnyResult = QT_TRANSLATE_NOOP("TransferLogText", "(tutti)");
+inline constexpr Text ListButton = QT_TRANSLATE_NOOP("TransferLogText", "&Cerca");
+inline constexpr Text ExportButton = QT_TRANSLATE_NOOP("TransferLogText", "&Esporta");
+inline constexpr Text CloseButton = QT_TRANSLATE_NOOP("TransferLogText", "Chiudi");
+inline constexpr Text RowCount = QT_TRANSLATE_NOOP("TransferLogText", "%1 trasferimenti");
+inline constexpr Text BadProgram = QT_TRANSLATE_NOOP("TransferLogText", "Numero di programma non valido: %1");
+inline constexpr Text BadDates =
+    QT_TRANSLATE_NOOP("TransferLogText", "La data iniziale è successiva alla data finale.");
+inline constexpr Text NotRead =
+    QT_TRANSLATE_NOOP("TransferLogText", "Impossibile leggere il registro trasferimenti:\n%1");
+inline constexpr Text ExportTitle = QT_TRANSLATE_NOOP("TransferLogText", "Esporta il registro trasferimenti");
+inline constexpr Text CsvFiles = QT_TRANSLATE_NOOP("TransferLogText", "File CSV (*.csv);;Tutti i file (*)");
+// A file name, not translated.
 inline const QString ExportFileName = QStringLiteral("registro.csv");
-inline const QString Exported = QStringLiteral("Registro esportato in %1");
-inline const QString NotExported = QStringLiteral("Impossibile scrivere %1:\n%2");
+inline constexpr Text Exported = QT_TRANSLATE_NOOP("TransferLogText", "Registro esportato in %1");
+inline constexpr Text NotExported = QT_TRANSLATE_NOOP("TransferLogText", "Impossibile scrivere %1:\n%2");
 
 } // namespace TransferLogText

@@ -112,8 +112,8 @@ void CncOperationLog::abandon()
         const Row row = m_open.begin()->first;
         const TransferOperation operation = m_open.begin()->second.operation;
         finish(row, TransferResult::Interrupted,
-               operation == TransferOperation::EthernetDownload ? EthernetText::DownloadStopped
-               : operation == TransferOperation::EthernetUpload ? EthernetText::UploadStopped
-                                                                : TransferLogText::ClosedBeforeResult);
+               operation == TransferOperation::EthernetDownload ? EthernetText::DownloadStopped.toString()
+               : operation == TransferOperation::EthernetUpload ? EthernetText::UploadStopped.toString()
+                                                                : TransferLogText::ClosedBeforeResult.toString());
     }
 }

@@ -50,7 +50,7 @@ frmRegistro::frmRegistro(const TransferLogStore &store, Dialogs &dialogs, QStrin
     cboEsito->addItem(TransferLogText::AnyResult);
     for (TransferResult result : {TransferResult::Succeeded, TransferResult::Failed, TransferResult::Interrupted,
                                   TransferResult::InProgress})
-        cboEsito->addItem(resultWord(result), int(result));
+        cboEsito->addItem(resultShown(result), int(result));
     grdRegistro->setModel(&m_rows);
     grdRegistro->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdRegistro->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -14,22 +14,22 @@ frmLogin::frmLogin(AccessPassword &password, SettingsStore &settings, Dialogs &d
       m_first(new QLineEdit(this)), m_second(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("frmLogin"));
-    setWindowTitle(QStringLiteral("Nuova password"));
+    setWindowTitle(tr("Nuova password"));
     m_first->setObjectName(QStringLiteral("txtUserName"));
     m_second->setObjectName(QStringLiteral("txtPassword"));
     for (QLineEdit *box : {m_first, m_second})
         echoStars(box);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annulla"), this);
+    auto *cancel = new QPushButton(tr("Annulla"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(ok, &QPushButton::clicked, this, &frmLogin::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Password"), m_first);
-    form->addRow(QStringLiteral("Ripetere..."), m_second);
+    form->addRow(tr("Password"), m_first);
+    form->addRow(tr("Ripetere..."), m_second);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -42,7 +42,7 @@ frmLogin::frmLogin(AccessPassword &password, SettingsStore &settings, Dialogs &d
 void frmLogin::confirm()
 {
     if (m_first->text() != m_second->text()) {
-        m_dialogs.message(QStringLiteral("Password non valida. Riprovare"), QStringLiteral("Accesso"));
+        m_dialogs.message(tr("Password non valida. Riprovare"), tr("Accesso"));
         m_first->setFocus();
         return;
     }

@@ -90,29 +90,29 @@ QAction *frmMDI::addCommand(QMenu *menu, const char *name, const QString &captio
 void frmMDI::buildMenus()
 {
     // Commands whose windows are not part of this build yet stay visibly disabled.
-    connect(addTopCommand("Apri", QStringLiteral("&Ricerca programmi C.N.")), &QAction::triggered, this,
+    connect(addTopCommand("Apri", tr("&Ricerca programmi C.N.")), &QAction::triggered, this,
             &frmMDI::openFromMenu);
-    connect(addTopCommand("listacicli", QStringLiteral("&Stampa lista cicli")), &QAction::triggered,
+    connect(addTopCommand("listacicli", tr("&Stampa lista cicli")), &QAction::triggered,
             m_workspace.get(), &EditorWorkspace::showListPrinting);
 
-    QMenu *parameters = addTopMenu("cfcomm", QStringLiteral("&Parametri"));
-    connect(addCommand(parameters, "prcomm", QStringLiteral("Parametri di &comunicazione")), &QAction::triggered,
+    QMenu *parameters = addTopMenu("cfcomm", tr("&Parametri"));
+    connect(addCommand(parameters, "prcomm", tr("Parametri di &comunicazione")), &QAction::triggered,
             this, &frmMDI::showCommunicationSettings);
-    connect(addCommand(parameters, "altchrzz", QStringLiteral("&Altezza carattere di stampa")), &QAction::triggered,
+    connect(addCommand(parameters, "altchrzz", tr("&Altezza carattere di stampa")), &QAction::triggered,
             m_workspace.get(), &EditorWorkspace::askPrintCharSize);
 
-    connect(addTopCommand("ENDLAV", QStringLiteral("&Fine")), &QAction::triggered, this, [this] { emit endRequested(0); });
-    connect(addTopCommand("Crediti", QStringLiteral("&Crediti")), &QAction::triggered, this, &frmMDI::showCredits);
+    connect(addTopCommand("ENDLAV", tr("&Fine")), &QAction::triggered, this, [this] { emit endRequested(0); });
+    connect(addTopCommand("Crediti", tr("&Crediti")), &QAction::triggered, this, &frmMDI::showCredits);
 
-    QMenu *tools = addTopMenu("Utilita", QStringLiteral("&Utilità"));
-    m_reorganise = addCommand(tools, "reorga", QStringLiteral("Ri&organizza database"));
+    QMenu *tools = addTopMenu("Utilita", tr("&Utilità"));
+    m_reorganise = addCommand(tools, "reorga", tr("Ri&organizza database"));
     connect(m_reorganise, &QAction::triggered, this, &frmMDI::reorganise);
-    connect(addCommand(tools, "inviaric", QStringLiteral("&Invia/ricevi dati al C.N. ")), &QAction::triggered, this,
+    connect(addCommand(tools, "inviaric", tr("&Invia/ricevi dati al C.N. ")), &QAction::triggered, this,
             [this] { openTerminal(nullptr); });
     connect(addCommand(tools, "registro", TransferLogText::MenuCommand), &QAction::triggered, this,
             &frmMDI::showTransferLog);
     tools->addSeparator();
-    connect(addCommand(tools, "passwor", QStringLiteral("Gestione password")), &QAction::triggered, this,
+    connect(addCommand(tools, "passwor", tr("Gestione password")), &QAction::triggered, this,
             &frmMDI::changePassword);
 }
 
