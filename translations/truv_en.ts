@@ -184,6 +184,307 @@
     </message>
 </context>
 <context>
+    <name>ArchiveText</name>
+    <message>
+        <source>Ricerca programmi C.N.</source>
+        <translation>CNC program search</translation>
+    </message>
+    <message>
+        <source>Scelta Cliente</source>
+        <translation>Choose customer</translation>
+    </message>
+    <message>
+        <source>Ricerca per cliente</source>
+        <translation>Search by customer</translation>
+    </message>
+    <message>
+        <source>Scelta tipo di ricerca</source>
+        <translation>Search type</translation>
+    </message>
+    <message>
+        <source>Ricerca per n. disegno</source>
+        <translation>Search by drawing no.</translation>
+    </message>
+    <message>
+        <source>Ricerca per descrizione</source>
+        <translation>Search by description</translation>
+    </message>
+    <message>
+        <source>Ricerca disegno/Descrizione</source>
+        <translation>Drawing/description search</translation>
+    </message>
+    <message>
+        <source>Cerca</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source> Dati del programma selezionato :</source>
+        <translation> Selected program data :</translation>
+    </message>
+    <message>
+        <source>Cliente</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>Disegni</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Descriz.</source>
+        <translation>Descr.</translation>
+    </message>
+    <message>
+        <source>Utensile</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>Data mod.</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>Crea</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Clonare</source>
+        <translation>Clone</translation>
+    </message>
+    <message>
+        <source>Varia</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Elimina</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Progressivo</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Cerca/agg.</source>
+        <translation>Find/add</translation>
+    </message>
+    <message>
+        <source>Libero</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>Clona</source>
+        <translation>Clone as</translation>
+    </message>
+    <message>
+        <source>Conferma della scelta.</source>
+        <translation>Confirm the choice.</translation>
+    </message>
+    <message>
+        <source>Conferma</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Annulla e ritorna</source>
+        <translation>Cancel and return</translation>
+    </message>
+    <message>
+        <source>Gestione DNC</source>
+        <translation>DNC programs</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>Per limitare la ricerca inserire almeno un carattere. </source>
+        <translation>To narrow the search, enter at least one character. </translation>
+    </message>
+    <message>
+        <source>Continuo?</source>
+        <translation>Continue?</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio è in riorganizzazione da un altro programma: riprovare più tardi.</source>
+        <translation>Another program is reorganizing the archive: try again later.</translation>
+    </message>
+    <message>
+        <source>Non selezionato nessun programma</source>
+        <translation>No program selected</translation>
+    </message>
+    <message>
+        <source>Selezione del ciclo</source>
+        <translation>Program selection</translation>
+    </message>
+    <message>
+        <source>Progressivo:%1 non trovato...
+Aggiungo?</source>
+        <translation>Number %1 not found...
+Add it?</translation>
+    </message>
+    <message>
+        <source>Risultato ricerca</source>
+        <translation>Search result</translation>
+    </message>
+    <message>
+        <source>Nessun programma selezionato</source>
+        <translation>No program in the archive to clone</translation>
+    </message>
+    <message>
+        <source>Non selezionato</source>
+        <translation>Not selected</translation>
+    </message>
+    <message>
+        <source>Progressivo esistente</source>
+        <translation>Number already exists</translation>
+    </message>
+    <message>
+        <source>Completare i dati...</source>
+        <translation>Fill in the data...</translation>
+    </message>
+    <message>
+        <source>Desiderate eliminare il ciclo?</source>
+        <translation>Delete the program?</translation>
+    </message>
+    <message>
+        <source>Scelta del cliente</source>
+        <translation>Choose customer</translation>
+    </message>
+    <message>
+        <source>Scegli</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>Cliente non introdotto</source>
+        <translation>No customer entered</translation>
+    </message>
+    <message>
+        <source>Stampa lista dei cicli</source>
+        <translation>Print program list</translation>
+    </message>
+    <message>
+        <source>Cliente da listare</source>
+        <translation>Customer to list</translation>
+    </message>
+    <message>
+        <source>Ordine di stampa</source>
+        <translation>Print order</translation>
+    </message>
+    <message>
+        <source>Cliente+disegno</source>
+        <translation>Customer+drawing</translation>
+    </message>
+    <message>
+        <source>Cliente+descrizione</source>
+        <translation>Customer+description</translation>
+    </message>
+    <message>
+        <source>Disegno+cliente</source>
+        <translation>Drawing+customer</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Non stampato nulla</source>
+        <translation>Nothing printed</translation>
+    </message>
+    <message>
+        <source>Stampa non riuscita</source>
+        <translation>Printing failed</translation>
+    </message>
+    <message>
+        <source>Lista cicli           </source>
+        <translation>Program list          </translation>
+    </message>
+    <message>
+        <source>Gestione file archiviati da DNC</source>
+        <translation>Programs received by DNC</translation>
+    </message>
+    <message>
+        <source>Esamina</source>
+        <translation>Examine</translation>
+    </message>
+    <message>
+        <source>Rinomina</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Cancella</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Termina</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Cancello il ciclo</source>
+        <translation>Delete the program?</translation>
+    </message>
+    <message>
+        <source>Cancellazione richiesta</source>
+        <translation>Deletion requested</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere %1: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile rinominare %1 in %2: %3</source>
+        <translation>Cannot rename %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>Impossibile copiare %1 in %2: %3</source>
+        <translation>Cannot copy %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>Impossibile cancellare %1: %2</source>
+        <translation>Cannot delete %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: dopo OUT il nome non ha le sette cifre di un numero d&apos;archivio. Il file non è stato rinominato.</source>
+        <translation>%1: after OUT the name does not have the seven digits of an archive number. The file was not renamed.</translation>
+    </message>
+    <message>
+        <source>%1 esiste già</source>
+        <translation>%1 already exists</translation>
+    </message>
+    <message>
+        <source>&apos;indice&apos; non è un indice della tabella &apos;cicli&apos;.</source>
+        <translation>&apos;indice&apos; is not an index of table &apos;cicli&apos;.</translation>
+    </message>
+    <message>
+        <source>Impossibile aggiungere il campo MACCHINA all&apos;archivio: %1</source>
+        <translation>Cannot add the MACCHINA field to the archive: %1</translation>
+    </message>
+    <message>
+        <source>Programma %1 non trovato</source>
+        <translation>Program %1 not found</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella %1</source>
+        <translation>Cannot create folder %1</translation>
+    </message>
+    <message>
+        <source>Termine riorganizzazione-il programma termina</source>
+        <translation>Reorganization done - the program will exit</translation>
+    </message>
+    <message>
+        <source>Archivio sul server: manutenzione del server eseguita (VACUUM ANALYZE), nessuna riorganizzazione necessaria-il programma termina</source>
+        <translation>Archive on the server: server maintenance done (VACUUM ANALYZE), no reorganization needed - the program will exit</translation>
+    </message>
+    <message>
+        <source>Contattare assistenza: #%1</source>
+        <translation>Contact support: #%1</translation>
+    </message>
+</context>
+<context>
     <name>CncResults</name>
     <message>
         <source>Errore nel protocollo</source>
@@ -1502,6 +1803,175 @@ The % character ends the program on the CNC: remove it and send again.</translat
     <message>
         <source>Stampa non riuscita</source>
         <translation>Printing failed</translation>
+    </message>
+</context>
+<context>
+    <name>RevisionText</name>
+    <message>
+        <source>La revisione %1 del programma %2 è danneggiata (%3): non viene usata.</source>
+        <translation>Revision %1 of program %2 is damaged (%3): not used.</translation>
+    </message>
+    <message>
+        <source>dati compressi non leggibili</source>
+        <translation>compressed data unreadable</translation>
+    </message>
+    <message>
+        <source>l&apos;impronta SHA-256 non corrisponde</source>
+        <translation>SHA-256 digest does not match</translation>
+    </message>
+    <message>
+        <source>testo in attesa %1 mancante</source>
+        <translation>pending text %1 missing</translation>
+    </message>
+    <message>
+        <source>testo in attesa %1 di dimensione diversa</source>
+        <translation>pending text %1 has a different size</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non ha la revisione %2.</source>
+        <translation>Program %1 has no revision %2.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non è in archivio.</source>
+        <translation>Program %1 is not in the archive.</translation>
+    </message>
+    <message>
+        <source>Testo attuale non conservato come revisione, nessuna modifica eseguita:
+%1</source>
+        <translation>Current text not kept as a revision, nothing changed:
+%1</translation>
+    </message>
+    <message>
+        <source>Testo attuale di %1 non leggibile: %2</source>
+        <translation>Cannot read the current text of %1: %2</translation>
+    </message>
+    <message>
+        <source>Programma non salvato in %1:
+%2</source>
+        <translation>Program not saved to %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Testo %1 non eliminato: %2</source>
+        <translation>Text %1 not deleted: %2</translation>
+    </message>
+    <message>
+        <source>Archivio non aggiornato, testo precedente rimesso in %1:
+%2</source>
+        <translation>Archive not updated, previous text put back in %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Archivio non aggiornato e testo precedente non rimesso in %1 (%2); copia salvata in %3:
+%4</source>
+        <translation>Archive not updated and previous text not put back in %1 (%2); copy saved to %3:
+%4</translation>
+    </message>
+    <message>
+        <source>Il numero %1 è ora di un altro programma (%2): ripristino non eseguito.</source>
+        <translation>Number %1 now belongs to another program (%2): not restored.</translation>
+    </message>
+    <message>
+        <source>Il programma %1 non è in archivio e nessuna sua revisione ne conserva i dati: ripristino non eseguito.</source>
+        <translation>Program %1 is not in the archive and none of its revisions keeps its record: not restored.</translation>
+    </message>
+    <message>
+        <source>Revisioni del programma %1</source>
+        <translation>Revisions of program %1</translation>
+    </message>
+    <message>
+        <source>Revisioni...</source>
+        <translation>Revisions...</translation>
+    </message>
+    <message>
+        <source>attuale</source>
+        <translation>current</translation>
+    </message>
+    <message>
+        <source>Rev.</source>
+        <translation>Rev.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Autore</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Origine</source>
+        <translation>Origin</translation>
+    </message>
+    <message>
+        <source>Caratteri</source>
+        <translation>Characters</translation>
+    </message>
+    <message>
+        <source>Righe +</source>
+        <translation>Lines +</translation>
+    </message>
+    <message>
+        <source>Righe -</source>
+        <translation>Lines -</translation>
+    </message>
+    <message>
+        <source>Confronta con:</source>
+        <translation>Compare with:</translation>
+    </message>
+    <message>
+        <source>Ripristina</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Nessuna revisione del programma %1.</source>
+        <translation>No revisions of program %1.</translation>
+    </message>
+    <message>
+        <source>Ripristinare la revisione %1 come testo attuale?
+Il testo attuale diventa una revisione.</source>
+        <translation>Restore revision %1 as the current text?
+The current text becomes a revision.</translation>
+    </message>
+    <message>
+        <source>Revisione %1 ripristinata.</source>
+        <translation>Revision %1 restored.</translation>
+    </message>
+    <message>
+        <source>Il testo della finestra è stato modificato e non salvato: ripristinare comunque?</source>
+        <translation>The text in the window was changed and not saved: restore anyway?</translation>
+    </message>
+    <message>
+        <source>%1 righe aggiunte, %2 eliminate</source>
+        <translation>%1 lines added, %2 deleted</translation>
+    </message>
+    <message>
+        <source>Riga</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>editor</translation>
+    </message>
+    <message>
+        <source>DNC</source>
+        <translation>DNC</translation>
+    </message>
+    <message>
+        <source>eliminato</source>
+        <translation>deleted</translation>
+    </message>
+    <message>
+        <source>ripristino</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>riga di comando</source>
+        <translation>command line</translation>
     </message>
 </context>
 <context>

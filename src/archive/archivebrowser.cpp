@@ -227,7 +227,7 @@ void ArchiveBrowser::searchByNumber(bool offerToAdd)
         return;
     }
     if (offerToAdd || m_editInProgress) {
-        const QString question = ArchiveText::NumberNotFoundStart + m_numberText + ArchiveText::NumberNotFoundEnd;
+        const QString question = ArchiveText::NumberNotFound.arg(m_numberText);
         if (m_dialogs.question(question, Dialogs::Buttons::YesNo, ArchiveText::NumberNotFoundTitle)
             == Dialogs::Button::Yes) {
             m_createMode = CreateMode::Requested;

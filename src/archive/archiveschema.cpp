@@ -1,6 +1,7 @@
 // The archive's tables and indexes: made for a new archive, brought up to date for an old one.
 #include "archivestore.h"
 
+#include "archivetext.h"
 #include "programrevisions.h"
 #include "transferlogstore.h"
 
@@ -26,7 +27,7 @@ bool ArchiveStore::createEmpty(const DatabaseAddress &address, QString *error)
 {
     if (!address.isServer() && QFileInfo::exists(address.filePath())) {
         if (error)
-            *error = QStringLiteral("%1 esiste già").arg(address.filePath());
+            *error = ArchiveText::AlreadyExists.arg(address.filePath());
         return false;
     }
     ArchiveStore store;
@@ -34,7 +35,7 @@ bool ArchiveStore::createEmpty(const DatabaseAddress &address, QString *error)
         return false;
     if (store.hasTable(QStringLiteral("cicli"))) {
         if (error)
-            *error = QStringLiteral("%1 esiste già").arg(address.describe());
+            *error = ArchiveText::AlreadyExists.arg(address.describe());
         return false;
     }
     const bool created = store.createSchema();
@@ -135,7 +136,7 @@ bool ArchiveStore::prepareForUse()
     if (!exec(index))
         return false;
     if (!index.next()) {
-        m_error = QStringLiteral("'indice' non è un indice della tabella 'cicli'.");
+        m_error = ArchiveText::NoUniqueIndex;
         return false;
     }
     // A reading statement left open would lock the schema that the search indexes may change.
@@ -144,7 +145,7 @@ bool ArchiveStore::prepareForUse()
     if (!hasMachineField()) {
         // One attempt only: a read-only or locked archive would otherwise be retried for ever.
         if (!execStatement(QStringLiteral("ALTER TABLE cicli ADD COLUMN MACCHINA VARCHAR(3)"))) {
-            m_error = QStringLiteral("Impossibile aggiungere il campo MACCHINA all'archivio: ") + m_error;
+            m_error = ArchiveText::MachineFieldNotAdded.arg(m_error);
             return false;
         }
         m_upgraded = true;

@@ -1,5 +1,6 @@
 #include "archivestore.h"
 
+#include "archivetext.h"
 #include "likepattern.h"
 
 #include <QFileInfo>
@@ -433,7 +434,7 @@ bool ArchiveStore::update(const ArchiveRecord &record)
     if (!exec(query))
         return false;
     if (query.numRowsAffected() == 0) {
-        m_error = QStringLiteral("Programma %1 non trovato").arg(record.progr);
+        m_error = ArchiveText::ProgramNotFound.arg(record.progr);
         return false;
     }
     return true;

@@ -1,87 +1,111 @@
 #pragma once
 
+#include "uitext.h"
+
 #include <QString>
 
 // The archive windows' user-visible texts.
 namespace ArchiveText {
+inline constexpr char Context[] = "ArchiveText";
+using Text = UiText<Context>;
 
 // Archive browser (Form1)
-inline const QString BrowserCaption = QStringLiteral("Ricerca programmi C.N.");
-inline const QString CustomerFrame = QStringLiteral("Scelta Cliente");
-inline const QString CustomerSearchFrame = QStringLiteral("Ricerca per cliente");
-inline const QString SearchTypeFrame = QStringLiteral("Scelta tipo di ricerca");
-inline const QString ByDrawingOption = QStringLiteral("Ricerca per n. disegno");
-inline const QString ByDescriptionOption = QStringLiteral("Ricerca per descrizione");
-inline const QString TextSearchFrame = QStringLiteral("Ricerca disegno/Descrizione");
-inline const QString SearchButton = QStringLiteral("Cerca");
-inline const QString DataFrame = QStringLiteral(" Dati del programma selezionato :");
-inline const QString CustomerLabel = QStringLiteral("Cliente");
-inline const QString DrawingLabel = QStringLiteral("Disegni");
-inline const QString DescriptionLabel = QStringLiteral("Descriz.");
-inline const QString MachineLabel = QStringLiteral("Utensile");
-inline const QString ModifiedLabel = QStringLiteral("Data mod.");
-inline const QString CreateButton = QStringLiteral("Crea");
-inline const QString CloneNewButton = QStringLiteral("Clonare");
-inline const QString ChangeButton = QStringLiteral("Varia");
-inline const QString DeleteButton = QStringLiteral("Elimina");
-inline const QString SaveButton = QStringLiteral("OK");
-inline const QString NumberFrame = QStringLiteral("Progressivo");
-inline const QString FindOrAddButton = QStringLiteral("Cerca/agg.");
-inline const QString FreeNumberButton = QStringLiteral("Libero");
-inline const QString CloneAsButton = QStringLiteral("Clona");
-inline const QString ConfirmFrame = QStringLiteral("Conferma della scelta.");
-inline const QString ConfirmButton = QStringLiteral("Conferma");
-inline const QString CancelButton = QStringLiteral("Annulla e ritorna");
-inline const QString ReceivedFilesButton = QStringLiteral("Gestione DNC");
-inline const QString HelpButton = QStringLiteral("&?");
+inline constexpr Text BrowserCaption = QT_TRANSLATE_NOOP("ArchiveText", "Ricerca programmi C.N.");
+inline constexpr Text CustomerFrame = QT_TRANSLATE_NOOP("ArchiveText", "Scelta Cliente");
+inline constexpr Text CustomerSearchFrame = QT_TRANSLATE_NOOP("ArchiveText", "Ricerca per cliente");
+inline constexpr Text SearchTypeFrame = QT_TRANSLATE_NOOP("ArchiveText", "Scelta tipo di ricerca");
+inline constexpr Text ByDrawingOption = QT_TRANSLATE_NOOP("ArchiveText", "Ricerca per n. disegno");
+inline constexpr Text ByDescriptionOption = QT_TRANSLATE_NOOP("ArchiveText", "Ricerca per descrizione");
+inline constexpr Text TextSearchFrame = QT_TRANSLATE_NOOP("ArchiveText", "Ricerca disegno/Descrizione");
+inline constexpr Text SearchButton = QT_TRANSLATE_NOOP("ArchiveText", "Cerca");
+inline constexpr Text DataFrame = QT_TRANSLATE_NOOP("ArchiveText", " Dati del programma selezionato :");
+inline constexpr Text CustomerLabel = QT_TRANSLATE_NOOP("ArchiveText", "Cliente");
+inline constexpr Text DrawingLabel = QT_TRANSLATE_NOOP("ArchiveText", "Disegni");
+inline constexpr Text DescriptionLabel = QT_TRANSLATE_NOOP("ArchiveText", "Descriz.");
+inline constexpr Text MachineLabel = QT_TRANSLATE_NOOP("ArchiveText", "Utensile");
+inline constexpr Text ModifiedLabel = QT_TRANSLATE_NOOP("ArchiveText", "Data mod.");
+inline constexpr Text CreateButton = QT_TRANSLATE_NOOP("ArchiveText", "Crea");
+inline constexpr Text CloneNewButton = QT_TRANSLATE_NOOP("ArchiveText", "Clonare");
+inline constexpr Text ChangeButton = QT_TRANSLATE_NOOP("ArchiveText", "Varia");
+inline constexpr Text DeleteButton = QT_TRANSLATE_NOOP("ArchiveText", "Elimina");
+inline constexpr Text SaveButton = QT_TRANSLATE_NOOP("ArchiveText", "OK");
+inline constexpr Text NumberFrame = QT_TRANSLATE_NOOP("ArchiveText", "Progressivo");
+inline constexpr Text FindOrAddButton = QT_TRANSLATE_NOOP("ArchiveText", "Cerca/agg.");
+inline constexpr Text FreeNumberButton = QT_TRANSLATE_NOOP("ArchiveText", "Libero");
+inline constexpr Text CloneAsButton = QT_TRANSLATE_NOOP("ArchiveText", "Clona");
+inline constexpr Text ConfirmFrame = QT_TRANSLATE_NOOP("ArchiveText", "Conferma della scelta.");
+inline constexpr Text ConfirmButton = QT_TRANSLATE_NOOP("ArchiveText", "Conferma");
+inline constexpr Text CancelButton = QT_TRANSLATE_NOOP("ArchiveText", "Annulla e ritorna");
+inline constexpr Text ReceivedFilesButton = QT_TRANSLATE_NOOP("ArchiveText", "Gestione DNC");
+inline constexpr Text HelpButton = QT_TRANSLATE_NOOP("ArchiveText", "&?");
 
-inline const QString EmptySearchText = QStringLiteral("Per limitare la ricerca inserire almeno un carattere. ");
-inline const QString EmptySearchTitle = QStringLiteral("Continuo?");
+inline constexpr Text EmptySearchText =
+    QT_TRANSLATE_NOOP("ArchiveText", "Per limitare la ricerca inserire almeno un carattere. ");
+inline constexpr Text EmptySearchTitle = QT_TRANSLATE_NOOP("ArchiveText", "Continuo?");
 // A start while another truvnet reorganises the archive.
-inline const QString ArchiveInUseAlone =
-    QStringLiteral("L'archivio è in riorganizzazione da un altro programma: riprovare più tardi.");
+inline constexpr Text ArchiveInUseAlone =
+    QT_TRANSLATE_NOOP("ArchiveText", "L'archivio è in riorganizzazione da un altro programma: riprovare più tardi.");
 
-inline const QString NothingSelectedText = QStringLiteral("Non selezionato nessun programma");
-inline const QString NothingSelectedTitle = QStringLiteral("Selezione del ciclo");
-inline const QString NumberNotFoundStart = QStringLiteral("Progressivo:");
-inline const QString NumberNotFoundEnd = QStringLiteral(" non trovato...\nAggiungo?");
-inline const QString NumberNotFoundTitle = QStringLiteral("Risultato ricerca");
-inline const QString EmptyArchiveText = QStringLiteral("Nessun programma selezionato");
-inline const QString EmptyArchiveTitle = QStringLiteral("Non selezionato");
-inline const QString NumberExists = QStringLiteral("Progressivo esistente");
-inline const QString IncompleteData = QStringLiteral("Completare i dati...");
-inline const QString DeleteQuestion = QStringLiteral("Desiderate eliminare il ciclo?");
+inline constexpr Text NothingSelectedText = QT_TRANSLATE_NOOP("ArchiveText", "Non selezionato nessun programma");
+inline constexpr Text NothingSelectedTitle = QT_TRANSLATE_NOOP("ArchiveText", "Selezione del ciclo");
+// %1: the number as typed.
+inline constexpr Text NumberNotFound = QT_TRANSLATE_NOOP("ArchiveText", "Progressivo:%1 non trovato...\nAggiungo?");
+inline constexpr Text NumberNotFoundTitle = QT_TRANSLATE_NOOP("ArchiveText", "Risultato ricerca");
+inline constexpr Text EmptyArchiveText = QT_TRANSLATE_NOOP("ArchiveText", "Nessun programma selezionato");
+inline constexpr Text EmptyArchiveTitle = QT_TRANSLATE_NOOP("ArchiveText", "Non selezionato");
+inline constexpr Text NumberExists = QT_TRANSLATE_NOOP("ArchiveText", "Progressivo esistente");
+inline constexpr Text IncompleteData = QT_TRANSLATE_NOOP("ArchiveText", "Completare i dati...");
+inline constexpr Text DeleteQuestion = QT_TRANSLATE_NOOP("ArchiveText", "Desiderate eliminare il ciclo?");
 
 // Customer choice (Frmcliente)
-inline const QString CustomerChoiceCaption = QStringLiteral("Scelta del cliente");
-inline const QString ChooseButton = QStringLiteral("Scegli");
-inline const QString NoCustomer = QStringLiteral("Cliente non introdotto");
+inline constexpr Text CustomerChoiceCaption = QT_TRANSLATE_NOOP("ArchiveText", "Scelta del cliente");
+inline constexpr Text ChooseButton = QT_TRANSLATE_NOOP("ArchiveText", "Scegli");
+inline constexpr Text NoCustomer = QT_TRANSLATE_NOOP("ArchiveText", "Cliente non introdotto");
 
 // Archive list printing (Form3)
-inline const QString ListPrintCaption = QStringLiteral("Stampa lista dei cicli");
-inline const QString ListCustomerLabel = QStringLiteral("Cliente da listare");
-inline const QString ListOrderFrame = QStringLiteral("Ordine di stampa");
-inline const QString ListByCustomerDrawing = QStringLiteral("Cliente+disegno");
-inline const QString ListByCustomerDescription = QStringLiteral("Cliente+descrizione");
-inline const QString ListByDrawingCustomer = QStringLiteral("Disegno+cliente");
-inline const QString ListPrintButton = QStringLiteral("Stampa");
-inline const QString ListCancelButton = QStringLiteral("Annulla");
-inline const QString NothingPrinted = QStringLiteral("Non stampato nulla");
-inline const QString PrintFailed = QStringLiteral("Stampa non riuscita");
+inline constexpr Text ListPrintCaption = QT_TRANSLATE_NOOP("ArchiveText", "Stampa lista dei cicli");
+inline constexpr Text ListCustomerLabel = QT_TRANSLATE_NOOP("ArchiveText", "Cliente da listare");
+inline constexpr Text ListOrderFrame = QT_TRANSLATE_NOOP("ArchiveText", "Ordine di stampa");
+inline constexpr Text ListByCustomerDrawing = QT_TRANSLATE_NOOP("ArchiveText", "Cliente+disegno");
+inline constexpr Text ListByCustomerDescription = QT_TRANSLATE_NOOP("ArchiveText", "Cliente+descrizione");
+inline constexpr Text ListByDrawingCustomer = QT_TRANSLATE_NOOP("ArchiveText", "Disegno+cliente");
+inline constexpr Text ListPrintButton = QT_TRANSLATE_NOOP("ArchiveText", "Stampa");
+inline constexpr Text ListCancelButton = QT_TRANSLATE_NOOP("ArchiveText", "Annulla");
+inline constexpr Text NothingPrinted = QT_TRANSLATE_NOOP("ArchiveText", "Non stampato nulla");
+inline constexpr Text PrintFailed = QT_TRANSLATE_NOOP("ArchiveText", "Stampa non riuscita");
+// The printed list's first line; the date follows at column 23.
+inline constexpr Text ListTitle = QT_TRANSLATE_NOOP("ArchiveText", "Lista cicli           ");
 
 // Files received by DNC (Formaint)
-inline const QString ReceivedFilesCaption = QStringLiteral("Gestione file archiviati da DNC");
-inline const QString ExamineButton = QStringLiteral("Esamina");
-inline const QString RenameButton = QStringLiteral("Rinomina");
-inline const QString DeleteFileButton = QStringLiteral("Cancella");
-inline const QString CloseButton = QStringLiteral("Termina");
-inline const QString DeleteFileQuestion = QStringLiteral("Cancello il ciclo");
-inline const QString DeleteFileTitle = QStringLiteral("Cancellazione richiesta");
-inline const QString FileNotRead = QStringLiteral("Impossibile leggere %1: %2");
-inline const QString FileNotRenamed = QStringLiteral("Impossibile rinominare %1 in %2: %3");
-inline const QString FileNotCopied = QStringLiteral("Impossibile copiare %1 in %2: %3");
-inline const QString FileNotDeleted = QStringLiteral("Impossibile cancellare %1: %2");
-inline const QString OutWithoutNumber =
-    QStringLiteral("%1: dopo OUT il nome non ha le sette cifre di un numero d'archivio. Il file non è stato rinominato.");
+inline constexpr Text ReceivedFilesCaption = QT_TRANSLATE_NOOP("ArchiveText", "Gestione file archiviati da DNC");
+inline constexpr Text ExamineButton = QT_TRANSLATE_NOOP("ArchiveText", "Esamina");
+inline constexpr Text RenameButton = QT_TRANSLATE_NOOP("ArchiveText", "Rinomina");
+inline constexpr Text DeleteFileButton = QT_TRANSLATE_NOOP("ArchiveText", "Cancella");
+inline constexpr Text CloseButton = QT_TRANSLATE_NOOP("ArchiveText", "Termina");
+inline constexpr Text DeleteFileQuestion = QT_TRANSLATE_NOOP("ArchiveText", "Cancello il ciclo");
+inline constexpr Text DeleteFileTitle = QT_TRANSLATE_NOOP("ArchiveText", "Cancellazione richiesta");
+inline constexpr Text FileNotRead = QT_TRANSLATE_NOOP("ArchiveText", "Impossibile leggere %1: %2");
+inline constexpr Text FileNotRenamed = QT_TRANSLATE_NOOP("ArchiveText", "Impossibile rinominare %1 in %2: %3");
+inline constexpr Text FileNotCopied = QT_TRANSLATE_NOOP("ArchiveText", "Impossibile copiare %1 in %2: %3");
+inline constexpr Text FileNotDeleted = QT_TRANSLATE_NOOP("ArchiveText", "Impossibile cancellare %1: %2");
+inline constexpr Text OutWithoutNumber = QT_TRANSLATE_NOOP(
+    "ArchiveText",
+    "%1: dopo OUT il nome non ha le sette cifre di un numero d'archivio. Il file non è stato rinominato.");
+
+// Creating, opening and changing the archive.
+inline constexpr Text AlreadyExists = QT_TRANSLATE_NOOP("ArchiveText", "%1 esiste già");
+inline constexpr Text NoUniqueIndex = QT_TRANSLATE_NOOP("ArchiveText", "'indice' non è un indice della tabella 'cicli'.");
+inline constexpr Text MachineFieldNotAdded =
+    QT_TRANSLATE_NOOP("ArchiveText", "Impossibile aggiungere il campo MACCHINA all'archivio: %1");
+inline constexpr Text ProgramNotFound = QT_TRANSLATE_NOOP("ArchiveText", "Programma %1 non trovato");
+inline constexpr Text FolderNotCreated = QT_TRANSLATE_NOOP("ArchiveText", "Impossibile creare la cartella %1");
+
+// Reorganisation; the program ends after each.
+inline constexpr Text ReorganisationDone = QT_TRANSLATE_NOOP("ArchiveText", "Termine riorganizzazione-il programma termina");
+inline constexpr Text ServerMaintained =
+    QT_TRANSLATE_NOOP("ArchiveText", "Archivio sul server: manutenzione del server eseguita (VACUUM ANALYZE), "
+                                     "nessuna riorganizzazione necessaria-il programma termina");
+// %1: the stage that failed (2 compacting, 3 replacing); the database's words follow on the next line.
+inline constexpr Text ContactSupport = QT_TRANSLATE_NOOP("ArchiveText", "Contattare assistenza: #%1");
 
 } // namespace ArchiveText

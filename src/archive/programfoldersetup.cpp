@@ -1,6 +1,7 @@
 #include "programfoldersetup.h"
 
 #include "archivestore.h"
+#include "archivetext.h"
 #include "picturecatalog.h"
 #include "textfile.h"
 
@@ -20,7 +21,7 @@ ProgramFolderSetupResult initialiseProgramFolder(const ProgramFolder &folder)
 {
     ProgramFolderSetupResult result;
     if (!QDir().mkpath(folder.root())) {
-        result.error = QStringLiteral("Impossibile creare la cartella %1").arg(folder.root());
+        result.error = ArchiveText::FolderNotCreated.arg(folder.root());
         return result;
     }
 

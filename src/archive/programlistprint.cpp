@@ -1,5 +1,7 @@
 #include "programlistprint.h"
 
+#include "archivetext.h"
+
 namespace ProgramListPrint {
 
 namespace {
@@ -18,7 +20,7 @@ QString customerPattern(const QString &typed)
 
 QString titleLine(const QDateTime &now)
 {
-    return QStringLiteral("Lista cicli           ") + now.toString(QStringLiteral("dd/MM/yy")) + QStringLiteral("  ")
+    return ArchiveText::ListTitle + now.toString(QStringLiteral("dd/MM/yy")) + QStringLiteral("  ")
            + now.toString(QStringLiteral("hh:mm"));
 }
 

@@ -43,9 +43,7 @@ RevisionInfo infoFrom(const QSqlQuery &query)
     return info;
 }
 
-} // namespace
-
-QString originWord(RevisionOrigin origin)
+RevisionText::Text originText(RevisionOrigin origin)
 {
     switch (origin) {
     case RevisionOrigin::Editor:
@@ -59,7 +57,19 @@ QString originWord(RevisionOrigin origin)
     case RevisionOrigin::CommandLine:
         return RevisionText::OriginCommandLine;
     }
-    return {};
+    return RevisionText::OriginEditor;
+}
+
+} // namespace
+
+QString originWord(RevisionOrigin origin)
+{
+    return originText(origin).source();
+}
+
+QString originCaption(RevisionOrigin origin)
+{
+    return originText(origin).toString();
 }
 
 std::optional<RevisionOrigin> originFromWord(const QString &word)

@@ -15,9 +15,11 @@ class QSqlQuery;
 
 // What made TRUV replace or remove a program's text.
 enum class RevisionOrigin { Editor, Dnc, Deleted, Restored, CommandLine };
-// The word stored and shown for an origin; an unknown word reads as nullopt.
+// The word stored for an origin, whatever the language; an unknown word reads as nullopt.
 QString originWord(RevisionOrigin origin);
 std::optional<RevisionOrigin> originFromWord(const QString &word);
+// The origin as the revisions window shows it, in the interface's language.
+QString originCaption(RevisionOrigin origin);
 
 struct RevisionInfo {
     qint32 progr = 0;

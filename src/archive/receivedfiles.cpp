@@ -20,7 +20,7 @@ ReceivedFiles::ReceivedFiles(ArchiveStore &archive, const ProgramFolder &folder,
 
 QString ReceivedFiles::caption() const
 {
-    return ArchiveText::ReceivedFilesCaption + u' ' + QDir::toNativeSeparators(m_folder.dataDir());
+    return ArchiveText::ReceivedFilesCaption.toString() + u' ' + QDir::toNativeSeparators(m_folder.dataDir());
 }
 
 QStringList ReceivedFiles::files() const

@@ -1,6 +1,7 @@
 #include "reorganisation.h"
 
 #include "archivestore.h"
+#include "archivetext.h"
 #include "archiveusers.h"
 #include "programrevisions.h"
 #include "sqlconnection.h"
@@ -34,20 +35,24 @@ ReorganisationResult maintainOnServer(ArchiveStore &archive)
     return {ReorganisationResult::Stage::ServerMaintained, {}, 0};
 }
 
+QString supportMessage(int stage, const QString &description, int number)
+{
+    return ArchiveText::ContactSupport.arg(stage) + u'\r' + description + u' ' + QString::number(number);
+}
+
 } // namespace
 
 QString ReorganisationResult::message() const
 {
     switch (stage) {
     case Stage::Done:
-        return QStringLiteral("Termine riorganizzazione-il programma termina");
+        return ArchiveText::ReorganisationDone;
     case Stage::ServerMaintained:
-        return QStringLiteral("Archivio sul server: manutenzione del server eseguita (VACUUM ANALYZE), "
-                              "nessuna riorganizzazione necessaria-il programma termina");
+        return ArchiveText::ServerMaintained;
     case Stage::CompactFailed:
-        return QStringLiteral("Contattare assistenza: #2\r%1 %2").arg(description).arg(number);
+        return supportMessage(2, description, number);
     case Stage::ReplaceFailed:
-        return QStringLiteral("Contattare assistenza: #3\r%1 %2").arg(description).arg(number);
+        return supportMessage(3, description, number);
     }
     return {};
 }

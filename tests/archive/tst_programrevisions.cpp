@@ -14,6 +14,7 @@
 #include <QCryptographicHash>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTranslator>
 
 #include <thread>
 
@@ -31,6 +32,16 @@ void exec(ArchiveStore &store, const QString &statement)
     QSqlQuery query(store.database());
     QVERIFY2(query.exec(statement), qPrintable(statement));
 }
+
+// Any interface language other than Italian: each revision text marked as translated.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return qstrcmp(context, "RevisionText") == 0 ? QStringLiteral("EN ") + QString::fromUtf8(source) : QString();
+    }
+};
 
 } // namespace
 
@@ -61,10 +72,13 @@ void ProgramRevisionsTest::keptBeforeEveryChange_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("after"); // the text once changed; "(missing)" when removed
     QTest::addColumn<QString>("origin");
-    QTest::newRow("editor save") << "editor" << QByteArray("NEW\r\n") << "editor";
-    QTest::newRow("DNC Rinomina of OUT0000042") << "dnc" << QByteArray("RECEIVED\r\n") << "DNC";
-    QTest::newRow("Elimina") << "delete" << QByteArray("(missing)") << "eliminato";
-    QTest::newRow("truvnet store") << "store" << QByteArray("STORED\r\n") << "riga di comando";
+    QTest::addColumn<bool>("translated"); // the interface in another language than Italian
+    QTest::newRow("editor save") << "editor" << QByteArray("NEW\r\n") << "editor" << false;
+    QTest::newRow("DNC Rinomina of OUT0000042") << "dnc" << QByteArray("RECEIVED\r\n") << "DNC" << false;
+    QTest::newRow("Elimina") << "delete" << QByteArray("(missing)") << "eliminato" << false;
+    QTest::newRow("truvnet store") << "store" << QByteArray("STORED\r\n") << "riga di comando" << false;
+    QTest::newRow("Elimina, in English") << "delete" << QByteArray("(missing)") << "eliminato" << true;
+    QTest::newRow("truvnet store, in English") << "store" << QByteArray("STORED\r\n") << "riga di comando" << true;
 }
 
 void ProgramRevisionsTest::keptBeforeEveryChange()
@@ -72,6 +86,10 @@ void ProgramRevisionsTest::keptBeforeEveryChange()
     QFETCH(QString, path);
     QFETCH(QByteArray, after);
     QFETCH(QString, origin);
+    QFETCH(bool, translated);
+    MarkingTranslator english;
+    if (translated)
+        QVERIFY(QCoreApplication::installTranslator(&english));
     TempProgramFolder temp(TempProgramFolder::Content::Initialised, m_server);
     auto archive = temp.openArchive();
     const ArchiveRecord record = archiveRecord(42, QStringLiteral("ROSSI"), QStringLiteral("D-42"));
@@ -101,6 +119,7 @@ void ProgramRevisionsTest::keptBeforeEveryChange()
     QCOMPARE(kept.size(), size_t(1));
     QCOMPARE(kept[0].revision, 1);
     QCOMPARE(originWord(kept[0].origin), origin);
+    QCOMPARE(originCaption(kept[0].origin), translated ? QStringLiteral("EN ") + origin : origin);
     QCOMPARE(kept[0].size, kOld.size());
     QCOMPARE(kept[0].sha256, QCryptographicHash::hash(kOld, QCryptographicHash::Sha256).toHex());
     QCOMPARE(kept[0].who, ProgramRevisions::currentAuthor());

@@ -88,7 +88,7 @@ void frmRevisioni::fillList()
     for (int row = 0; row < int(revisions.size()); ++row) {
         const RevisionInfo &info = revisions[size_t(row)];
         const QString cells[] = {QString::number(info.revision), info.time.toLocalTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")),
-                                 info.who, originWord(info.origin), QLocale().toString(info.size), {}, {}};
+                                 info.who, originCaption(info.origin), QLocale().toString(info.size), {}, {}};
         for (int column = 0; column < ListColumns; ++column)
             m_list->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -124,7 +124,7 @@ void frmRevisioni::fillComparisons()
     m_compareWith->clear();
     m_compareWith->addItem(RevisionText::Current, RevisionHistory::Current);
     for (const RevisionInfo &info : m_history.revisions())
-        m_compareWith->addItem(RevisionText::RevisionColumn + u' ' + QString::number(info.revision), info.revision);
+        m_compareWith->addItem(RevisionText::RevisionColumn.toString() + u' ' + QString::number(info.revision), info.revision);
 }
 
 void frmRevisioni::showDifferences()
