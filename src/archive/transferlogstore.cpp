@@ -207,12 +207,23 @@ std::vector<TransferListing> TransferLogStore::list(const TransferFilter &filter
     return result;
 }
 
+namespace {
+
+constexpr TransferLogText::Text Columns[] = {
+    TransferLogText::StartColumn,      TransferLogText::EndColumn,      TransferLogText::WhoColumn,
+    TransferLogText::MachineColumn,    TransferLogText::OperationColumn, TransferLogText::ProgramColumn,
+    TransferLogText::FileColumn,       TransferLogText::CncProgramColumn, TransferLogText::BytesColumn,
+    TransferLogText::DigestColumn,     TransferLogText::RevisionColumn, TransferLogText::ResultColumn,
+    TransferLogText::MessageColumn};
+
+} // namespace
+
 QStringList transferLogHeader()
 {
-    using namespace TransferLogText;
-    return {StartColumn,      EndColumn,   WhoColumn,    MachineColumn,  OperationColumn,
-            ProgramColumn,    FileColumn,  CncProgramColumn, BytesColumn, DigestColumn,
-            RevisionColumn,   ResultColumn, MessageColumn};
+    QStringList header;
+    for (const TransferLogText::Text &column : Columns)
+        header.append(column);
+    return header;
 }
 
 QStringList transferLogFields(const TransferListing &listing)
@@ -257,7 +268,11 @@ QString csvLine(const QStringList &fields)
 
 QString transferLogCsv(const std::vector<TransferListing> &listings)
 {
-    QString text = csvLine(transferLogHeader()) + QStringLiteral("\r\n");
+    // The file's columns are named as its stored words are written, whatever the language.
+    QStringList header;
+    for (const TransferLogText::Text &column : Columns)
+        header.append(column.source());
+    QString text = csvLine(header) + QStringLiteral("\r\n");
     for (const TransferListing &listing : listings)
         text += csvLine(transferLogFields(listing)) + QStringLiteral("\r\n");
     return text;

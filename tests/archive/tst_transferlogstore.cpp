@@ -7,6 +7,7 @@
 #include <QCryptographicHash>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -188,10 +189,18 @@ void TransferLogStoreTest::csvQuotesWhatNeedsIt()
     listing.entry.message = QStringLiteral("già \"fermo\"\ncosì");
     listing.entry.result = TransferResult::Failed;
     listing.revision = 3;
-    QCOMPARE(transferLogCsv({listing}),
-             QStringLiteral("Inizio,Fine,Chi,Macchina,Operazione,Programma,File,Programma C.N.,Byte,SHA-256,Revisione,"
-                            "Esito,Messaggio\r\n2024-05-06T07:08:09Z,,,\"Fresa, 2\",invio seriale,,,,0,,3,fallito,"
-                            "\"già \"\"fermo\"\"\ncosì\"\r\n"));
+    const QString csv =
+        QStringLiteral("Inizio,Fine,Chi,Macchina,Operazione,Programma,File,Programma C.N.,Byte,SHA-256,Revisione,"
+                       "Esito,Messaggio\r\n2024-05-06T07:08:09Z,,,\"Fresa, 2\",invio seriale,,,,0,,3,fallito,"
+                       "\"già \"\"fermo\"\"\ncosì\"\r\n");
+    QCOMPARE(transferLogCsv({listing}), csv);
+    // The window's columns follow the language; a file's columns, like its stored words, do not.
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral("truv_en"), QStringLiteral(TRUV_TRANSLATIONS_FOLDER)));
+    QVERIFY(QCoreApplication::installTranslator(&english));
+    QCOMPARE(transferLogHeader().first(), QStringLiteral("Start"));
+    QCOMPARE(transferLogCsv({listing}), csv);
+    QCoreApplication::removeTranslator(&english);
     QCOMPARE(tabSeparatedLine({"a\tb", "c\r\nd"}), QStringLiteral("a b\tc  d"));
 }
 
