@@ -1366,11 +1366,11 @@ The % character ends the program on the CNC: remove it and send again.</translat
     </message>
     <message>
         <source>Stampa lista dei cicli</source>
-        <translation>Print the cycle list</translation>
+        <translation>Print the program list</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Stampa lista dei cicli&lt;/h3&gt;&lt;p&gt;Scrivere il cliente (o l&apos;inizio del nome) da listare; vuoto stampa tutti i clienti. Scegliere l&apos;ordine di stampa e premere &lt;b&gt;Stampa&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;I programmi con cliente &quot;.&quot; non vengono mai stampati.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Print the cycle list&lt;/h3&gt;&lt;p&gt;Type the customer (or the start of the name) to list; empty prints all customers. Choose the print order and press &lt;b&gt;Print&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Programs whose customer is &quot;.&quot; are never printed.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Print the program list&lt;/h3&gt;&lt;p&gt;Type the customer (or the start of the name) to list; empty prints all customers. Choose the print order and press &lt;b&gt;Print&lt;/b&gt;.&lt;/p&gt;&lt;p&gt;Programs whose customer is &quot;.&quot; are never printed.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Editor dei programmi</source>
@@ -2471,7 +2471,7 @@ Transfers go on without a log.</translation>
     </message>
     <message>
         <source>&amp;Stampa lista cicli</source>
-        <translation>&amp;Print cycle list</translation>
+        <translation>&amp;Print program list</translation>
     </message>
     <message>
         <source>&amp;Parametri</source>
@@ -2479,7 +2479,7 @@ Transfers go on without a log.</translation>
     </message>
     <message>
         <source>Parametri di &amp;comunicazione</source>
-        <translation>&amp;Communication parameters</translation>
+        <translation>&amp;Communication settings</translation>
     </message>
     <message>
         <source>&amp;Altezza carattere di stampa</source>

@@ -106,7 +106,7 @@ void EnglishInterfaceTest::windowsSpeakTheChosenLanguage_data()
                                             "Creare ora un nuovo archivio vuoto in questa cartella?",
                                             "&Sì", "&No"};
     QTest::newRow("English") << InterfaceLanguage::English
-                             << QStringList{"&Search CNC programs", "&Print cycle list", "Para&meters", "&End",
+                             << QStringList{"&Search CNC programs", "&Print program list", "Para&meters", "&End",
                                             "&Credits", "&Utilities"}
                              << QStringList{"Ethernet  Transfer", "&Refresh", "&Delete", "Re&name", "E&xit"}
                              << QStringList{"There is no program archive in the folder /officina yet.\n\n"
