@@ -6,7 +6,9 @@
 #include "settingsstore.h"
 #include "archivestore.h"
 #include "picturecatalog.h"
+#include "programrevisions.h"
 #include "sqlconnection.h"
+#include "transferlogstore.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -21,10 +23,20 @@ namespace {
 struct Table {
     const char *name;
     QStringList columns;
+    // The order rows are written in, where it carries meaning (the log's numbering).
+    const char *order = nullptr;
 };
 
 const Table kArchive{"cicli", {"progr", "cliente", "disegno", "descrizione", "memo", "macchina", "testo"}};
 const Table kCatalogue{"immagini", {"progressivo", "np", "tipo", "descrizionebreve", "desclunga"}};
+const Table kRevisions{"revisioni",
+                       {"progr", "revisione", "quando", "chi", "origine", "dimensione", "sha256", "testo", "cliente",
+                        "disegno", "descrizione", "memo", "macchina"}};
+// The server numbers the rows again, in the file's order.
+const Table kTransfers{"trasferimenti",
+                       {"inizio", "fine", "chi", "macchina", "operazione", "progr", "file", "programma_cnc", "byte",
+                        "sha256", "esito", "messaggio"},
+                       "id"};
 
 class Copy {
 public:
@@ -36,9 +48,12 @@ public:
         return false;
     }
 
-    // -1 with the message on err when the table cannot be counted.
+    // -1 with the message on err when the table cannot be counted; 0 when an earlier release's
+    // file has no such table.
     qint64 rowCount(const QSqlDatabase &db, const Table &table)
     {
+        if (db.record(QLatin1String(table.name)).isEmpty())
+            return 0;
         QSqlQuery query(db);
         if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(QLatin1String(table.name))) || !query.next()) {
             fail(query.lastError().text());
@@ -68,12 +83,18 @@ public:
     bool copyRows(const QSqlDatabase &source, const QSqlDatabase &target, const Table &table)
     {
         const QSqlRecord present = source.record(QLatin1String(table.name));
+        if (present.isEmpty())
+            return true;
         QStringList selected;
         for (const QString &column : table.columns)
             selected.append(present.indexOf(column) >= 0 ? column : QStringLiteral("NULL"));
         QSqlQuery read(source);
         read.setForwardOnly(true);
-        if (!read.exec(QStringLiteral("SELECT %1 FROM %2").arg(selected.join(QStringLiteral(", ")), QLatin1String(table.name))))
+        QString select =
+            QStringLiteral("SELECT %1 FROM %2").arg(selected.join(QStringLiteral(", ")), QLatin1String(table.name));
+        if (table.order)
+            select += QStringLiteral(" ORDER BY ") + QLatin1String(table.order);
+        if (!read.exec(select))
             return fail(read.lastError().text());
         QSqlQuery write(target);
         const QStringList marks(table.columns.size(), QStringLiteral("?"));
@@ -127,23 +148,34 @@ int copyArchiveToServer(const ProgramFolder &folder, const DatabaseAddress &targ
         copy.fail(target.describe() + QStringLiteral(": ") + server.errorText());
         return 1;
     }
-    if (!copy.targetHasNoRows(server, kArchive) || !copy.targetHasNoRows(server, kCatalogue))
+    const Table *const tables[] = {&kArchive, &kRevisions, &kTransfers};
+    for (const Table *table : tables) {
+        if (!copy.targetHasNoRows(server, *table))
+            return 1;
+    }
+    if (!copy.targetHasNoRows(server, kCatalogue))
         return 1;
 
     QString error;
+    // Opening the new archive makes its tables of revisions and transfers.
+    std::unique_ptr<ArchiveStore> created;
     if ((!ArchiveStore::exists(target, &error) && !ArchiveStore::createEmpty(target, &error))
-        || !PictureCatalog::createEmpty(target, &error)) {
+        || !(created = ArchiveStore::open(target, &error)) || !ProgramRevisions::createTable(*created, &error)
+        || !TransferLogStore::createTable(*created, &error) || !PictureCatalog::createEmpty(target, &error)) {
         copy.fail(target.describe() + QStringLiteral(": ") + error);
         return 1;
     }
+    created.reset();
 
     QSqlDatabase db = server.database();
     if (!db.transaction()) {
         copy.fail(db.lastError().text());
         return 1;
     }
-    const bool copied = copy.copyRows(archive.database(), db, kArchive)
-        && (!hasCatalogue || copy.copyRows(catalogue.database(), db, kCatalogue));
+    bool copied = true;
+    for (const Table *table : tables)
+        copied = copied && copy.copyRows(archive.database(), db, *table);
+    copied = copied && (!hasCatalogue || copy.copyRows(catalogue.database(), db, kCatalogue));
     if (!copied || !db.commit()) {
         if (copied)
             copy.fail(db.lastError().text());
@@ -151,9 +183,11 @@ int copyArchiveToServer(const ProgramFolder &folder, const DatabaseAddress &targ
         err << CommandLineText::NothingCopied << Qt::endl;
         return 1;
     }
-    const bool archiveAgrees = copy.countsAgree(archive.database(), db, kArchive);
-    const bool catalogueAgrees = copy.countsAgree(catalogue.database(), db, kCatalogue);
-    if (!archiveAgrees || !catalogueAgrees)
+    bool agree = true;
+    for (const Table *table : tables)
+        agree = copy.countsAgree(archive.database(), db, *table) && agree;
+    agree = copy.countsAgree(catalogue.database(), db, kCatalogue) && agree;
+    if (!agree)
         return 1;
     out << CommandLineText::ArchiveCopied.arg(target.describe()) << Qt::endl;
     return 0;

@@ -260,6 +260,22 @@ void CommandLineTest::copyArchive()
     else if (target == u"not an address")
         url = QStringLiteral("/srv/truv.mdb");
 
+    // A revision and two log rows, which must reach the server in their order.
+    for (const char *text : {"%\r\nO12\r\nG0 X1\r\n%\r\n", "%\r\nO12\r\nG0 X2\r\n%\r\n"}) {
+        QFile newText(temp.path(QStringLiteral("nuovo.nc")));
+        QVERIFY(newText.open(QIODevice::WriteOnly) && newText.write(text) == qint64(qstrlen(text)));
+        newText.close();
+        QCOMPARE(truvnet(temp, {QStringLiteral("store"), QStringLiteral("12"), newText.fileName()}).exitCode, 0);
+    }
+    {
+        SqlConnection file;
+        QVERIFY(file.openExisting(temp.folder().archivePath()));
+        QVERIFY(QSqlQuery(file.database())
+                    .exec(QStringLiteral("INSERT INTO trasferimenti (inizio, macchina, operazione, byte, esito) VALUES "
+                                         "('2026-01-02T08:00:00Z', 'FRESA', 'invio seriale', 10, 'riuscito'), "
+                                         "('2026-01-02T08:00:00Z', 'FRESA', 'invio seriale', 20, 'fallito')")));
+    }
+
     const Run copy = truvnet(temp, {QStringLiteral("copy-archive"), url});
     QTEST(copy.exitCode, "exitCode");
     QFETCH(QString, error);
@@ -271,13 +287,22 @@ void CommandLineTest::copyArchive()
     }
     QVERIFY2(copy.out.contains(QStringLiteral("cicli: 3 righe nel file, 3 sul server")), qPrintable(copy.out + copy.err));
     QVERIFY(copy.out.contains(QStringLiteral("immagini: 2 righe nel file, 2 sul server")));
+    QVERIFY(copy.out.contains(QStringLiteral("revisioni: 1 righe nel file, 1 sul server")));
+    QVERIFY(copy.out.contains(QStringLiteral("trasferimenti: 2 righe nel file, 2 sul server")));
 
-    // The program, pointed at the server, lists what it listed from the file.
-    const Run fromFile = truvnet(temp, {QStringLiteral("programs")});
+    // The program, pointed at the server, lists what it listed from the file: programs, the
+    // revision with its text, the log in its order.
+    const QList<QStringList> listings{{"programs"}, {"revisions", "12"}, {"diff", "12", "1"}, {"log"}};
+    QList<Run> fromFile;
+    for (const QStringList &listing : listings)
+        fromFile.append(truvnet(temp, listing));
     useArchiveServer(address);
-    const Run fromServer = truvnet(temp, {QStringLiteral("programs")});
-    QCOMPARE(fromServer.out, fromFile.out);
-    QCOMPARE(fromServer.exitCode, 0);
+    for (qsizetype i = 0; i < listings.size(); ++i) {
+        const Run fromServer = truvnet(temp, listings.at(i));
+        QCOMPARE(fromServer.out, fromFile.at(i).out);
+        QCOMPARE(fromServer.exitCode, fromFile.at(i).exitCode);
+    }
+    QVERIFY(fromFile.last().out.indexOf(u"\t20\t") < fromFile.last().out.indexOf(u"\t10\t"));
     auto copied = ArchiveStore::open(address);
     QCOMPARE(copied->seek(12)->memo, QStringLiteral("riga 1\r\nriga 2"));
     QVERIFY(copied->contains(13));
