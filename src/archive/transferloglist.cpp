@@ -52,16 +52,64 @@ bool TransferLogList::list(const TransferFilterFields &fields)
     const std::optional<TransferFilter> filter = filterFrom(fields);
     if (!filter)
         return false;
-    std::vector<TransferListing> rows = m_store.list(*filter);
-    if (!m_store.lastError().isEmpty()) {
+    const std::optional<qint64> matched = m_store.count(*filter);
+    if (!matched) {
         m_dialogs.message(TransferLogText::NotRead.arg(m_store.lastError()), {}, Dialogs::Icon::Exclamation);
         return false;
     }
+    std::optional<std::vector<TransferListing>> first = page(*filter, nullptr);
+    if (!first)
+        return false;
     beginResetModel();
-    m_rows = std::move(rows);
+    m_filter = *filter;
+    m_matched = *matched;
+    m_rows.clear();
     m_fields.clear();
-    m_fields.reserve(m_rows.size());
-    for (const TransferListing &listing : m_rows) {
+    m_complete = false;
+    append(std::move(*first));
+    endResetModel();
+    return true;
+}
+
+bool TransferLogList::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && !m_complete;
+}
+
+void TransferLogList::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    std::optional<std::vector<TransferListing>> rows = page(m_filter, m_rows.empty() ? nullptr : &m_rows.back());
+    // Told once: the rows read stay, the grid asks for no more.
+    if (!rows || rows->empty()) {
+        m_complete = true;
+        return;
+    }
+    beginInsertRows({}, rowCount(), rowCount() + int(rows->size()) - 1);
+    append(std::move(*rows));
+    endInsertRows();
+}
+
+std::optional<std::vector<TransferListing>> TransferLogList::page(const TransferFilter &filter,
+                                                                  const TransferListing *after) const
+{
+    TransferPage page{PageRows, {}};
+    if (after)
+        page.after = after->entry;
+    std::vector<TransferListing> rows = m_store.list(filter, page);
+    if (!m_store.lastError().isEmpty()) {
+        m_dialogs.message(TransferLogText::NotRead.arg(m_store.lastError()), {}, Dialogs::Icon::Exclamation);
+        return std::nullopt;
+    }
+    return rows;
+}
+
+void TransferLogList::append(std::vector<TransferListing> &&rows)
+{
+    // A short page is the last one.
+    m_complete = rows.size() < size_t(PageRows);
+    for (TransferListing &listing : rows) {
         QStringList fields = transferLogFields(listing);
         fields[OperationField] = operationShown(listing.entry.operation);
         fields[ResultField] = resultShown(listing.entry.result);
@@ -70,9 +118,8 @@ bool TransferLogList::list(const TransferFilterFields &fields)
             fields[time] = at.isValid() ? at.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm:ss")) : QString();
         }
         m_fields.push_back(std::move(fields));
+        m_rows.push_back(std::move(listing));
     }
-    endResetModel();
-    return true;
 }
 
 QString TransferLogList::details(int row) const
@@ -93,8 +140,13 @@ bool TransferLogList::exportCsv(const QString &folder)
                                                 TransferLogText::CsvFiles);
     if (path.isEmpty())
         return false;
+    std::vector<TransferListing> rows = m_store.list(m_filter);
+    if (!m_store.lastError().isEmpty()) {
+        m_dialogs.message(TransferLogText::NotRead.arg(m_store.lastError()), {}, Dialogs::Icon::Exclamation);
+        return false;
+    }
     QString error;
-    if (!TextFile::writeAtomically(path, transferLogCsv(m_rows).toUtf8(), &error)) {
+    if (!TextFile::writeAtomically(path, transferLogCsv(rows).toUtf8(), &error)) {
         m_dialogs.message(TransferLogText::NotExported.arg(QDir::toNativeSeparators(path), error), {},
                           Dialogs::Icon::Exclamation);
         return false;

@@ -155,12 +155,53 @@ bool TransferLogStore::finish(const TransferEntry &entry)
     return true;
 }
 
-std::vector<TransferListing> TransferLogStore::list(const TransferFilter &filter) const
+std::vector<TransferListing> TransferLogStore::list(const TransferFilter &filter, const TransferPage &page) const
 {
     std::vector<TransferListing> result;
     m_error.clear();
-    QStringList conditions;
     QVariantList values;
+    QString statement = QStringLiteral("SELECT %1 FROM trasferimenti t").arg(kColumns);
+    QStringList conditions = conditionsOf(filter, values);
+    if (page.after) {
+        // The rows after the given one in the listing's order, whatever ties their times have.
+        conditions.append(QStringLiteral("(t.inizio < ? OR (t.inizio = ? AND t.id < ?))"));
+        values << timeText(page.after->started) << timeText(page.after->started) << page.after->id;
+    }
+    if (!conditions.isEmpty())
+        statement += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    statement += QStringLiteral(" ORDER BY t.inizio DESC, t.id DESC");
+    if (page.rows > 0)
+        statement += QStringLiteral(" LIMIT %1").arg(page.rows);
+    QSqlQuery query(m_archive.database());
+    query.setForwardOnly(true);
+    if (!run(query, statement, values))
+        return result;
+    while (query.next())
+        result.push_back(listingFrom(query));
+    return result;
+}
+
+std::optional<qint64> TransferLogStore::count(const TransferFilter &filter) const
+{
+    m_error.clear();
+    QVariantList values;
+    QString statement = QStringLiteral("SELECT count(*) FROM trasferimenti t");
+    const QStringList conditions = conditionsOf(filter, values);
+    if (!conditions.isEmpty())
+        statement += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
+    QSqlQuery query(m_archive.database());
+    if (!run(query, statement, values))
+        return std::nullopt;
+    if (!query.next()) {
+        failed(query.lastError().text());
+        return std::nullopt;
+    }
+    return query.value(0).toLongLong();
+}
+
+QStringList TransferLogStore::conditionsOf(const TransferFilter &filter, QVariantList &values) const
+{
+    QStringList conditions;
     if (!filter.machine.trimmed().isEmpty()) {
         conditions.append(m_archive.dialect().caselessEquals(QStringLiteral("t.macchina")));
         values.append(filter.machine.trimmed());
@@ -186,25 +227,16 @@ std::vector<TransferListing> TransferLogStore::list(const TransferFilter &filter
         values.append(TransferLogText::Failed);
         values.append(TransferLogText::Interrupted);
     }
-    QString statement = QStringLiteral("SELECT %1 FROM trasferimenti t").arg(kColumns);
-    if (!conditions.isEmpty())
-        statement += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    statement += QStringLiteral(" ORDER BY t.inizio DESC, t.id DESC");
-    QSqlQuery query(m_archive.database());
-    query.setForwardOnly(true);
-    if (!query.prepare(statement)) {
-        failed(query.lastError().text());
-        return result;
-    }
+    return conditions;
+}
+
+bool TransferLogStore::run(QSqlQuery &query, const QString &statement, const QVariantList &values) const
+{
+    if (!query.prepare(statement))
+        return failed(query.lastError().text());
     for (const QVariant &value : values)
         query.addBindValue(value);
-    if (!query.exec()) {
-        failed(query.lastError().text());
-        return result;
-    }
-    while (query.next())
-        result.push_back(listingFrom(query));
-    return result;
+    return query.exec() || failed(query.lastError().text());
 }
 
 namespace {

@@ -4,11 +4,13 @@
 
 #include <QDate>
 #include <QStringList>
+#include <QVariantList>
 
 #include <optional>
 #include <vector>
 
 class ArchiveStore;
+class QSqlQuery;
 
 // Which rows of the transfer log to list.
 struct TransferFilter {
@@ -18,6 +20,12 @@ struct TransferFilter {
     std::optional<QDate> until;
     std::optional<TransferResult> result;
     bool failedOnly = false;         // fallito or interrotto
+};
+
+// A page of a listing: at most rows rows (0: all), those after the row given in its order.
+struct TransferPage {
+    int rows = 0;
+    std::optional<TransferEntry> after;
 };
 
 // A row as listed: the entry and, for a sent text, the revision of its program it matches.
@@ -40,10 +48,14 @@ public:
     QString lastError() const override { return m_error; }
 
     // Newest first; empty with lastError() on a failure.
-    std::vector<TransferListing> list(const TransferFilter &filter) const;
+    std::vector<TransferListing> list(const TransferFilter &filter, const TransferPage &page = {}) const;
+    // How many rows the filter matches, its page aside; nullopt with lastError() on a failure.
+    std::optional<qint64> count(const TransferFilter &filter) const;
 
 private:
     bool failed(const QString &error) const;
+    QStringList conditionsOf(const TransferFilter &filter, QVariantList &values) const;
+    bool run(QSqlQuery &query, const QString &statement, const QVariantList &values) const;
 
     ArchiveStore &m_archive;
     mutable QString m_error;

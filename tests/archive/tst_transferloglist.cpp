@@ -13,6 +13,8 @@ private slots:
     void filters_data();
     void filters();
     void exportWritesTheRowsListed();
+    void readsPageByPage_data();
+    void readsPageByPage();
 };
 
 namespace {
@@ -104,6 +106,48 @@ void TransferLogListTest::exportWritesTheRowsListed()
     l.dialogs.fileAnswers.enqueue(QString());
     QVERIFY(!l.list.exportCsv(l.temp.folder().root()));
     QCOMPARE(l.dialogs.texts().filter(QStringLiteral("Registro esportato in")).size(), 1);
+}
+
+void TransferLogListTest::readsPageByPage_data()
+{
+    QTest::addColumn<int>("extraRows"); // beside the three, all begun in the same second
+    QTest::newRow("one page") << 0;
+    QTest::newRow("a page exactly") << TransferLogList::PageRows - 3;
+    QTest::newRow("pages of equal times") << 2 * TransferLogList::PageRows + 17;
+}
+
+void TransferLogListTest::readsPageByPage()
+{
+    QFETCH(int, extraRows);
+    Logged l;
+    TransferEntry entry;
+    entry.started = QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7), Qt::UTC);
+    entry.machine = QStringLiteral("PUNZONATRICE");
+    QStringList expected{ProgramFolder::programFileName(7), ProgramFolder::programFileName(42),
+                         ProgramFolder::programFileName(42)};
+    QVERIFY(l.archive->database().transaction());
+    for (int i = 0; i < extraRows; ++i) {
+        entry.fileName = QStringLiteral("F%1").arg(i);
+        QVERIFY(l.store.begin(entry));
+        expected.insert(3, entry.fileName);
+    }
+    QVERIFY(l.archive->database().commit());
+    const int total = int(expected.size());
+
+    QVERIFY(l.list.list({}));
+    QCOMPARE(l.list.matched(), qint64(total));
+    QCOMPARE(l.list.rowCount(), std::min(total, int(TransferLogList::PageRows)));
+    while (l.list.canFetchMore({}))
+        l.list.fetchMore({});
+    // Every row once, newest first; equal times in the order they were written, newest first.
+    QCOMPARE(l.files(), expected);
+
+    // The export holds every row matched, not only those read.
+    QVERIFY(l.list.list({}));
+    const QString path = l.temp.path(QStringLiteral("tutto.csv"));
+    l.dialogs.fileAnswers.enqueue(path);
+    QVERIFY(l.list.exportCsv(l.temp.folder().root()));
+    QCOMPARE(TextFile::read(path).value_or(QByteArray()).count('\n'), qsizetype(total + 1));
 }
 
 QTEST_GUILESS_MAIN(TransferLogListTest)

@@ -107,7 +107,7 @@ TransferFilterFields frmRegistro::fields() const
 void frmRegistro::listRows()
 {
     m_rows.list(fields());
-    lblRighe->setText(TransferLogText::RowCount.arg(m_rows.rowCount()));
+    lblRighe->setText(TransferLogText::RowCount.arg(m_rows.matched()));
     grdRegistro->resizeColumnsToContents();
 }
 
