@@ -57,6 +57,9 @@ void EnglishInterfaceTest::helpSpeaksTheChosenLanguage_data()
     QTest::newRow("setting over locale") << help << QStringList{"LANG=en_GB.UTF-8"} << "it" << false;
     QTest::newRow("option") << QStringList{"--lang", "en", "--help"} << c << "" << true;
     QTest::newRow("option over setting") << QStringList{"--lang=it", "--help"} << c << "en" << false;
+    // A language we lack is refused in the one the run would otherwise speak.
+    QTest::newRow("unknown option") << QStringList{"--lang", "de", "--help"} << QStringList{"LANG=en_US.UTF-8"} << ""
+                                    << true;
 }
 
 void EnglishInterfaceTest::helpSpeaksTheChosenLanguage()
@@ -83,13 +86,17 @@ void EnglishInterfaceTest::helpSpeaksTheChosenLanguage()
     truvnet.setProcessEnvironment(env);
     truvnet.start(QStringLiteral(TRUVNET_PATH), arguments);
     QVERIFY(truvnet.waitForFinished(20000));
-    QCOMPARE(truvnet.exitCode(), 0);
+    const bool refused = arguments.contains(u"de");
+    QCOMPARE(truvnet.exitCode(), refused ? 2 : 0);
 
-    const QString italian = CommandLineText::Usage.source();
-    const QString translated = m_english.translate("CommandLineText", italian.toUtf8().constData());
+    const QString italian = refused ? CommandLineText::UnknownLanguage.source() : CommandLineText::Usage.source();
+    QString translated = m_english.translate("CommandLineText", italian.toUtf8().constData());
     QVERIFY(!translated.isEmpty());
     QVERIFY(translated != italian);
-    QCOMPARE(QString::fromUtf8(truvnet.readAllStandardOutput()), english ? translated : italian);
+    QString expected = english ? translated : italian;
+    if (refused)
+        expected = expected.arg(QStringLiteral("de"));
+    QCOMPARE(QString::fromUtf8(refused ? truvnet.readAllStandardError() : truvnet.readAllStandardOutput()), expected);
 }
 
 void EnglishInterfaceTest::windowsSpeakTheChosenLanguage_data()
