@@ -76,7 +76,7 @@ std::optional<RevisionOrigin> originFromWord(const QString &word)
 {
     for (RevisionOrigin origin : {RevisionOrigin::Editor, RevisionOrigin::Dnc, RevisionOrigin::Deleted,
                                   RevisionOrigin::Restored, RevisionOrigin::CommandLine}) {
-        if (originWord(origin) == word)
+        if (originText(origin).isSource(word))
             return origin;
     }
     return std::nullopt;

@@ -65,7 +65,6 @@ bool TransferLogList::list(const TransferFilterFields &fields)
     m_matched = *matched;
     m_rows.clear();
     m_fields.clear();
-    m_complete = false;
     append(std::move(*first));
     endResetModel();
     return true;

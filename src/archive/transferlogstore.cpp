@@ -224,8 +224,8 @@ QStringList TransferLogStore::conditionsOf(const TransferFilter &filter, QVarian
     }
     if (filter.failedOnly) {
         conditions.append(QStringLiteral("t.esito IN (?, ?)"));
-        values.append(TransferLogText::Failed);
-        values.append(TransferLogText::Interrupted);
+        values.append(resultWord(TransferResult::Failed));
+        values.append(resultWord(TransferResult::Interrupted));
     }
     return conditions;
 }

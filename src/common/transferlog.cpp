@@ -22,28 +22,52 @@ constexpr TransferOperation kOperations[] = {
 constexpr TransferResult kResults[] = {TransferResult::InProgress, TransferResult::Succeeded, TransferResult::Failed,
                                        TransferResult::Interrupted};
 
+TransferLogText::Text operationText(TransferOperation operation)
+{
+    using namespace TransferLogText;
+    switch (operation) {
+    case TransferOperation::SerialSend: return SerialSend;
+    case TransferOperation::SerialReceive: return SerialReceive;
+    case TransferOperation::EthernetDownload: return EthernetDownload;
+    case TransferOperation::EthernetUpload: return EthernetUpload;
+    case TransferOperation::EthernetDelete: return EthernetDelete;
+    case TransferOperation::EthernetRename: return EthernetRename;
+    case TransferOperation::DncFiled: return DncFiled;
+    case TransferOperation::DncRename: return DncRename;
+    case TransferOperation::DncDelete: return DncDelete;
+    }
+    return SerialSend;
+}
+
+TransferLogText::Text resultText(TransferResult result)
+{
+    using namespace TransferLogText;
+    switch (result) {
+    case TransferResult::InProgress: return InProgress;
+    case TransferResult::Succeeded: return Succeeded;
+    case TransferResult::Failed: return Failed;
+    case TransferResult::Interrupted: return Interrupted;
+    }
+    // Never a success for a value this release does not know.
+    return Failed;
+}
+
 } // namespace
 
 QString operationWord(TransferOperation operation)
 {
-    switch (operation) {
-    case TransferOperation::SerialSend: return TransferLogText::SerialSend;
-    case TransferOperation::SerialReceive: return TransferLogText::SerialReceive;
-    case TransferOperation::EthernetDownload: return TransferLogText::EthernetDownload;
-    case TransferOperation::EthernetUpload: return TransferLogText::EthernetUpload;
-    case TransferOperation::EthernetDelete: return TransferLogText::EthernetDelete;
-    case TransferOperation::EthernetRename: return TransferLogText::EthernetRename;
-    case TransferOperation::DncFiled: return TransferLogText::DncFiled;
-    case TransferOperation::DncRename: return TransferLogText::DncRename;
-    case TransferOperation::DncDelete: return TransferLogText::DncDelete;
-    }
-    return {};
+    return operationText(operation).source();
+}
+
+QString operationShown(TransferOperation operation)
+{
+    return operationText(operation).toString();
 }
 
 std::optional<TransferOperation> operationFromWord(const QString &word)
 {
     for (TransferOperation operation : kOperations) {
-        if (operationWord(operation) == word)
+        if (operationText(operation).isSource(word))
             return operation;
     }
     return std::nullopt;
@@ -51,51 +75,21 @@ std::optional<TransferOperation> operationFromWord(const QString &word)
 
 QString resultWord(TransferResult result)
 {
-    switch (result) {
-    case TransferResult::InProgress: return TransferLogText::InProgress;
-    case TransferResult::Succeeded: return TransferLogText::Succeeded;
-    case TransferResult::Failed: return TransferLogText::Failed;
-    case TransferResult::Interrupted: return TransferLogText::Interrupted;
-    }
-    return {};
+    return resultText(result).source();
+}
+
+QString resultShown(TransferResult result)
+{
+    return resultText(result).toString();
 }
 
 std::optional<TransferResult> resultFromWord(const QString &word)
 {
     for (TransferResult result : kResults) {
-        if (resultWord(result) == word)
+        if (resultText(result).isSource(word))
             return result;
     }
     return std::nullopt;
-}
-
-QString operationShown(TransferOperation operation)
-{
-    using namespace TransferLogText;
-    switch (operation) {
-    case TransferOperation::SerialSend: return SerialSendShown;
-    case TransferOperation::SerialReceive: return SerialReceiveShown;
-    case TransferOperation::EthernetDownload: return EthernetDownloadShown;
-    case TransferOperation::EthernetUpload: return EthernetUploadShown;
-    case TransferOperation::EthernetDelete: return EthernetDeleteShown;
-    case TransferOperation::EthernetRename: return EthernetRenameShown;
-    case TransferOperation::DncFiled: return DncFiledShown;
-    case TransferOperation::DncRename: return DncRenameShown;
-    case TransferOperation::DncDelete: return DncDeleteShown;
-    }
-    return {};
-}
-
-QString resultShown(TransferResult result)
-{
-    using namespace TransferLogText;
-    switch (result) {
-    case TransferResult::InProgress: return InProgressShown;
-    case TransferResult::Succeeded: return SucceededShown;
-    case TransferResult::Failed: return FailedShown;
-    case TransferResult::Interrupted: return InterruptedShown;
-    }
-    return {};
 }
 
 void TransferEntry::takeText(const QByteArray &text)

@@ -9,37 +9,23 @@ namespace TransferLogText {
 inline constexpr char Context[] = "TransferLogText";
 using Text = UiText<Context>;
 
-// Results and operations: the words stored in the log and named in the command line's filters,
-// the same in every language. The windows show them as the *Shown texts below.
-inline const QString InProgress = QStringLiteral("in corso");
-inline const QString Succeeded = QStringLiteral("riuscito");
-inline const QString Failed = QStringLiteral("fallito");
-inline const QString Interrupted = QStringLiteral("interrotto");
+// Results and operations: stored in the log and named in the command line's filters as their
+// Italian source (operationWord, resultWord), shown in the windows translated (operationShown,
+// resultShown).
+inline constexpr Text InProgress = QT_TRANSLATE_NOOP("TransferLogText", "in corso");
+inline constexpr Text Succeeded = QT_TRANSLATE_NOOP("TransferLogText", "riuscito");
+inline constexpr Text Failed = QT_TRANSLATE_NOOP("TransferLogText", "fallito");
+inline constexpr Text Interrupted = QT_TRANSLATE_NOOP("TransferLogText", "interrotto");
 
-// Operations.
-inline const QString SerialSend = QStringLiteral("invio seriale");
-inline const QString SerialReceive = QStringLiteral("ricezione seriale");
-inline const QString EthernetDownload = QStringLiteral("invio Ethernet");
-inline const QString EthernetUpload = QStringLiteral("ricezione Ethernet");
-inline const QString EthernetDelete = QStringLiteral("cancellazione Ethernet");
-inline const QString EthernetRename = QStringLiteral("rinomina Ethernet");
-inline const QString DncFiled = QStringLiteral("ricezione DNC");
-inline const QString DncRename = QStringLiteral("DNC Rinomina");
-inline const QString DncDelete = QStringLiteral("DNC Cancella");
-
-inline constexpr Text InProgressShown = QT_TRANSLATE_NOOP("TransferLogText", "in corso");
-inline constexpr Text SucceededShown = QT_TRANSLATE_NOOP("TransferLogText", "riuscito");
-inline constexpr Text FailedShown = QT_TRANSLATE_NOOP("TransferLogText", "fallito");
-inline constexpr Text InterruptedShown = QT_TRANSLATE_NOOP("TransferLogText", "interrotto");
-inline constexpr Text SerialSendShown = QT_TRANSLATE_NOOP("TransferLogText", "invio seriale");
-inline constexpr Text SerialReceiveShown = QT_TRANSLATE_NOOP("TransferLogText", "ricezione seriale");
-inline constexpr Text EthernetDownloadShown = QT_TRANSLATE_NOOP("TransferLogText", "invio Ethernet");
-inline constexpr Text EthernetUploadShown = QT_TRANSLATE_NOOP("TransferLogText", "ricezione Ethernet");
-inline constexpr Text EthernetDeleteShown = QT_TRANSLATE_NOOP("TransferLogText", "cancellazione Ethernet");
-inline constexpr Text EthernetRenameShown = QT_TRANSLATE_NOOP("TransferLogText", "rinomina Ethernet");
-inline constexpr Text DncFiledShown = QT_TRANSLATE_NOOP("TransferLogText", "ricezione DNC");
-inline constexpr Text DncRenameShown = QT_TRANSLATE_NOOP("TransferLogText", "DNC Rinomina");
-inline constexpr Text DncDeleteShown = QT_TRANSLATE_NOOP("TransferLogText", "DNC Cancella");
+inline constexpr Text SerialSend = QT_TRANSLATE_NOOP("TransferLogText", "invio seriale");
+inline constexpr Text SerialReceive = QT_TRANSLATE_NOOP("TransferLogText", "ricezione seriale");
+inline constexpr Text EthernetDownload = QT_TRANSLATE_NOOP("TransferLogText", "invio Ethernet");
+inline constexpr Text EthernetUpload = QT_TRANSLATE_NOOP("TransferLogText", "ricezione Ethernet");
+inline constexpr Text EthernetDelete = QT_TRANSLATE_NOOP("TransferLogText", "cancellazione Ethernet");
+inline constexpr Text EthernetRename = QT_TRANSLATE_NOOP("TransferLogText", "rinomina Ethernet");
+inline constexpr Text DncFiled = QT_TRANSLATE_NOOP("TransferLogText", "ricezione DNC");
+inline constexpr Text DncRename = QT_TRANSLATE_NOOP("TransferLogText", "DNC Rinomina");
+inline constexpr Text DncDelete = QT_TRANSLATE_NOOP("TransferLogText", "DNC Cancella");
 
 // The message of a transfer the user ended before it was done.
 inline constexpr Text StoppedByUser = QT_TRANSLATE_NOOP("TransferLogText", "Interrotto dall'utente.");

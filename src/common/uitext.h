@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QCoreApplication>
 #include <QString>
 
@@ -32,6 +33,8 @@ public:
 
     // The Italian text, whatever the language: for data that must not change with it.
     QString source() const { return QString::fromUtf8(m_source); }
+    // Whether a stored word is this text's source, without making a string of it (read per row).
+    bool isSource(QStringView word) const { return QAnyStringView::equal(word, QUtf8StringView(m_source)); }
 
 private:
     const char *m_source;
