@@ -52,8 +52,8 @@ bool listMachines(const ProgramFolder &folder, QString *listing, QString *error,
             columns << QStringLiteral("Ethernet")
                     << record.ethernetAddress() + QLatin1Char(':') + QString::number(record.ethernetPort());
         } else {
-            columns << CommandLineText::SerialKind.toString() << QStringLiteral("COM%1").arg(record.comPort) << record.settings
-                    << flowName(record.handshaking) << lineEndName(record.lineEnd);
+            columns << CommandLineText::SerialKind.toString() << QStringLiteral("COM%1").arg(record.comPort)
+                    << record.settings << flowName(record.handshaking) << lineEndName(record.lineEnd);
         }
         *listing += columns.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }

@@ -13,7 +13,8 @@ namespace {
 
 const QString EnglishFile = QStringLiteral("truv_en");
 // Said in Italian: it is the language the run stays in.
-const QString EnglishMissing = QStringLiteral("Traduzione inglese (%1.qm) non trovata in %2: i testi restano in italiano");
+const QString EnglishMissing =
+    QStringLiteral("Traduzione inglese (%1.qm) non trovata in %2: i testi restano in italiano");
 
 void useNumbersOf(InterfaceLanguage language)
 {

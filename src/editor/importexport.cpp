@@ -23,6 +23,7 @@ void exportProgramFile(const EditableText &text, const QString &path, Dialogs &d
     if (TextFile::writeAtomically(path, QByteArray::fromRawData(bytes.data(), bytes.size()), &error))
         dialogs.message(EditorText::Exported);
     else
-        dialogs.message(EditorText::ExportFailed.toString() + QDir::toNativeSeparators(path) + QLatin1Char('\n') + error, {},
-                        Dialogs::Icon::Exclamation);
+        dialogs.message(EditorText::ExportFailed.toString() + QDir::toNativeSeparators(path) + QLatin1Char('\n')
+                            + error,
+                        {}, Dialogs::Icon::Exclamation);
 }

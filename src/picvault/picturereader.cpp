@@ -45,5 +45,6 @@ QString pictureChooserFilter()
         const QString extension = QString::fromLatin1(format).toLower();
         patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
     }
-    return PicvaultText::ChooserLabel.toString() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    return PicvaultText::ChooserLabel.toString() + QStringLiteral(" (") + patterns.join(QLatin1Char(' '))
+        + QLatin1Char(')');
 }

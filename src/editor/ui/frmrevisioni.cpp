@@ -124,7 +124,8 @@ void frmRevisioni::fillComparisons()
     m_compareWith->clear();
     m_compareWith->addItem(RevisionText::Current, RevisionHistory::Current);
     for (const RevisionInfo &info : m_history.revisions())
-        m_compareWith->addItem(RevisionText::RevisionColumn.toString() + u' ' + QString::number(info.revision), info.revision);
+        m_compareWith->addItem(RevisionText::RevisionColumn.toString() + u' ' + QString::number(info.revision),
+                               info.revision);
 }
 
 void frmRevisioni::showDifferences()
